@@ -1,0 +1,21 @@
+# Host build: adapters for any POSIX machine, the quorrel executable, tests.
+file(GLOB HOST_SOURCES CONFIGURE_DEPENDS src/platform/host/*.cpp)
+list(FILTER HOST_SOURCES EXCLUDE REGEX ".*/HostMain\\.cpp$")
+add_library(quorrel_host STATIC ${HOST_SOURCES})
+target_link_libraries(quorrel_host PUBLIC quorrel_core)
+
+add_executable(quorrel src/platform/host/HostMain.cpp)
+target_link_libraries(quorrel PRIVATE quorrel_host)
+
+enable_testing()
+find_package(GTest REQUIRED)
+file(GLOB TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp tests/support/*.cpp)
+add_executable(quorrel_tests ${TEST_SOURCES})
+target_include_directories(quorrel_tests PRIVATE tests)
+target_link_libraries(quorrel_tests PRIVATE quorrel_host GTest::gtest GTest::gmock GTest::gtest_main)
+target_compile_definitions(quorrel_tests PRIVATE
+  QUORREL_EXE="$<TARGET_FILE:quorrel>"
+  QUORREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+add_dependencies(quorrel_tests quorrel)
+include(GoogleTest)
+gtest_discover_tests(quorrel_tests DISCOVERY_TIMEOUT 60)

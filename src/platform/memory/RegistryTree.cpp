@@ -1,0 +1,84 @@
+#include "RegistryTree.h"
+
+#include <algorithm>
+
+namespace {
+unsigned char UpperAscii(unsigned char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+}
+}  // namespace
+
+int CompareRegNames(const std::string& a, const std::string& b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char ca = UpperAscii(static_cast<unsigned char>(a[i]));
+    const unsigned char cb = UpperAscii(static_cast<unsigned char>(b[i]));
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+bool EqualRegNames(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && CompareRegNames(a, b) == 0;
+}
+
+size_t CRegKeyNode::SubkeyIndex(const std::string& strKeyName) const {
+  auto it = std::lower_bound(
+      subkeys.begin(), subkeys.end(), strKeyName,
+      [](const std::shared_ptr<CRegKeyNode>& node, const std::string& name) {
+        return CompareRegNames(node->strName, name) < 0;
+      });
+  return static_cast<size_t>(it - subkeys.begin());
+}
+
+std::shared_ptr<CRegKeyNode> CRegKeyNode::FindSubkey(
+    const std::string& strKeyName) const {
+  const size_t i = SubkeyIndex(strKeyName);
+  if (i < subkeys.size() && EqualRegNames(subkeys[i]->strName, strKeyName))
+    return subkeys[i];
+  return nullptr;
+}
+
+std::shared_ptr<CRegKeyNode> CRegKeyNode::AddSubkey(
+    const std::string& strKeyName) {
+  const size_t i = SubkeyIndex(strKeyName);
+  if (i < subkeys.size() && EqualRegNames(subkeys[i]->strName, strKeyName))
+    return subkeys[i];
+  auto node = std::make_shared<CRegKeyNode>();
+  node->strName = strKeyName;
+  node->pParent = this;
+  subkeys.insert(subkeys.begin() + static_cast<std::ptrdiff_t>(i), node);
+  return node;
+}
+
+bool CRegKeyNode::RemoveSubkey(const CRegKeyNode* pNode) {
+  const size_t i = SubkeyIndex(pNode->strName);
+  if (i >= subkeys.size() || subkeys[i].get() != pNode) return false;
+  subkeys[i]->bDeleted = true;
+  subkeys[i]->pParent = nullptr;
+  subkeys.erase(subkeys.begin() + static_cast<std::ptrdiff_t>(i));
+  return true;
+}
+
+CRegValue* CRegKeyNode::FindValue(const std::string& strValueName) {
+  for (auto& value : values)
+    if (EqualRegNames(value.strName, strValueName)) return &value;
+  return nullptr;
+}
+
+bool CRegKeyNode::RemoveValue(const std::string& strValueName) {
+  for (auto it = values.begin(); it != values.end(); ++it) {
+    if (EqualRegNames(it->strName, strValueName)) {
+      values.erase(it);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string CRegKeyNode::Path() const {
+  if (pParent == nullptr) return strName;
+  const std::string strParent = pParent->Path();
+  return strParent.empty() ? strName : strParent + "\\" + strName;
+}

@@ -1,0 +1,46 @@
+// The registry as a tree of keys held in memory: key and value names are
+// compared without regard to case (ASCII upper-casing, as the registry of an
+// 8-bit system code page compares them) and keep the case they were created
+// with. Subkeys are kept sorted by name, as the registry enumerates them;
+// values keep their insertion order.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../WinTypes.h"
+
+struct CRegValue {
+  std::string strName;
+  DWORD dwType = REG_NONE;
+  std::vector<BYTE> data;
+};
+
+struct CRegKeyNode {
+  std::string strName;
+  std::string strClass;
+  std::vector<std::shared_ptr<CRegKeyNode>> subkeys;  // sorted, see above
+  std::vector<CRegValue> values;
+  CRegKeyNode* pParent = nullptr;
+  bool bDeleted = false;
+  // A volatile key is never stored (CurrentControlSet, for one).
+  bool bVolatile = false;
+  // A link key stands for the key it points at; every path through it
+  // continues there.
+  std::weak_ptr<CRegKeyNode> linkTarget;
+
+  std::shared_ptr<CRegKeyNode> FindSubkey(const std::string& strKeyName) const;
+  // Index where a subkey of that name is or would be inserted.
+  size_t SubkeyIndex(const std::string& strKeyName) const;
+  std::shared_ptr<CRegKeyNode> AddSubkey(const std::string& strKeyName);
+  bool RemoveSubkey(const CRegKeyNode* pNode);
+  CRegValue* FindValue(const std::string& strValueName);
+  bool RemoveValue(const std::string& strValueName);
+  // Full path from the root, names joined with backslashes.
+  std::string Path() const;
+};
+
+// Case-insensitive comparison of registry names.
+int CompareRegNames(const std::string& a, const std::string& b);
+bool EqualRegNames(const std::string& a, const std::string& b);

@@ -1,0 +1,29 @@
+// Strings of the application shell: start-up, main window, About box.
+#include "StringTable.h"
+
+namespace {
+const CStringResource kStrings[] = {
+    {105, "%lu"},
+    {106, "(KB)"},
+    {110, "386"},
+    {111, "486"},
+    {112, "Pentium"},
+    {113, "OTHER"},
+    {114, "KB Free"},
+    {115, "Unavailable"},
+    {116,
+     "You must have Administrator priviledges in order to perform this "
+     "operation."},
+    {117, "%u%%"},
+    {129,
+     "Usage:\nquorrel [-s (update,delete), -v] [-d "
+     "<Tessarine_ProgramFiles_Dir_Pathname>]\n\ts - silient mode\n\tv - "
+     "verbose error mode"},
+    {130, "Create file failed with error %d."},
+    {131, "Write file failed with error %d."},
+    {57344, "Corvane Tessarine Registry Update Utility for Windows NT"},
+};
+}  // namespace
+
+const CStringTableSection g_appStrings = {kStrings,
+                                          sizeof(kStrings) / sizeof(kStrings[0])};

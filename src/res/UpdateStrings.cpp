@@ -1,0 +1,15 @@
+// Strings of the Update Registry operation.
+#include "StringTable.h"
+
+namespace {
+const CStringResource kStrings[] = {
+    {102, "Registry Update Completed Successfully"},
+    {103,
+     "You must restart your computer in order for these changes to fully "
+     "take effect.\nWould you like to restart it now?"},
+    {108, "You must re-install Tessarine before performing a registry update."},
+};
+}  // namespace
+
+const CStringTableSection g_updateStrings = {
+    kStrings, sizeof(kStrings) / sizeof(kStrings[0])};
