@@ -12,8 +12,19 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
-#include <shlobj.h>
+#include <shtypes.h>
 #include <winioctl.h>
+// Only the shell's types here: <shlobj.h> declares a class named Shell, which
+// would collide with the Shell() port accessor. The adapter includes it.
+#ifndef CSIDL_PROGRAMS
+#define CSIDL_PROGRAMS 0x0002
+#endif
+#ifndef CSIDL_COMMON_PROGRAMS
+#define CSIDL_COMMON_PROGRAMS 0x0017
+#endif
+#ifndef BIF_RETURNONLYFSDIRS
+#define BIF_RETURNONLYFSDIRS 0x00000001
+#endif
 #else
 #include <cstddef>
 #include <cstdint>
@@ -295,7 +306,7 @@ typedef ITEMIDLIST* LPITEMIDLIST;
 typedef const ITEMIDLIST* LPCITEMIDLIST;
 #define CSIDL_PROGRAMS 0x0002
 #define CSIDL_COMMON_PROGRAMS 0x0017
-#define BIF_RETURNONLYFSDIRS 0x0001
+#define BIF_RETURNONLYFSDIRS 0x00000001
 #define S_OK ((HRESULT)0)
 #define E_FAIL ((HRESULT)0x80004005L)
 #define SUCCEEDED(hr) (((HRESULT)(hr)) >= 0)
