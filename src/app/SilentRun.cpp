@@ -19,8 +19,8 @@ void WriteResultLine(HANDLE hFile, const char* pszFormat, int nResult) {
   DWORD cbWritten = 0;
   if (!Files().WriteFile(hFile, szLine, static_cast<DWORD>(cchLine),
                          &cbWritten))
-    AfxMessageBoxFormatted(IDS_WRITE_FILE_FAILED, MB_OK,
-                           static_cast<int>(GetLastError()));
+    AfxFormatMessageBox(IDS_WRITE_FILE_FAILED, MB_OK,
+                        static_cast<int>(GetLastError()));
 }
 }  // namespace
 
@@ -30,8 +30,8 @@ void WriteSilentResult() {
   HANDLE hFile = Files().CreateFileA(kResultFileName, GENERIC_WRITE, 0,
                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
   if (hFile == INVALID_HANDLE_VALUE) {
-    AfxMessageBoxFormatted(IDS_CREATE_FILE_FAILED, MB_OK,
-                           static_cast<int>(GetLastError()));
+    AfxFormatMessageBox(IDS_CREATE_FILE_FAILED, MB_OK,
+                        static_cast<int>(GetLastError()));
     return;
   }
   if (g_bSilentUpdate)

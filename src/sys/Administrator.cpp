@@ -29,8 +29,8 @@ BOOL HoldsAdministrators(const TOKEN_GROUPS& groups) {
   SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
   PSID pAdministrators = nullptr;
   if (!Security().AllocateAndInitializeSid(
-          &ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID,
-          DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0, &pAdministrators))
+          &ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS,
+          0, 0, 0, 0, 0, 0, &pAdministrators))
     return FALSE;
   BOOL bFound = FALSE;
   for (DWORD i = 0; i < groups.GroupCount && !bFound; ++i)

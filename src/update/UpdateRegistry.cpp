@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "app/quorrelApp.h"
 #include "fw/MessageBox.h"
+#include "platform/Platform.h"
 #include "res/StringTable.h"
 #include "sys/Administrator.h"
 #include "sys/RegistryOps.h"
