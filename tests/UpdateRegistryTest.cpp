@@ -4,6 +4,7 @@
 
 #include "app/quorrelApp.h"
 #include "support/FakeMainForm.h"
+#include "support/FaultyRegistry.h"
 #include "support/TestPlatform.h"
 #include "sys/RegistryOps.h"
 #include "update/CardTable.h"
@@ -260,5 +261,51 @@ TEST_F(UpdateRegistryTest, SilentUpdateNeverTouchesTheCdromDriver) {
   EXPECT_EQ(1, SilentUpdateRegistry());
   EXPECT_EQ(3u, ReadRegDword(HKEY_LOCAL_MACHINE, kCdrom, "Start"));
   EXPECT_TRUE(m_platform.m_user.m_boxes.empty());
+}
+}  // namespace
+
+namespace {
+class UpdateRegistryFailureTest : public ::testing::Test {
+ protected:
+  UpdateRegistryFailureTest() {
+    CPlatform platform = Platform();
+    platform.pRegistry = &m_registry;
+    SetPlatform(platform);
+  }
+  CTestPlatform m_platform;
+  CFaultyRegistry m_registry;
+  CFakeMainForm m_form;
+};
+
+TEST_F(UpdateRegistryFailureTest, SilentUpdateReportsAValueThatWasNotWritten) {
+  m_registry.m_failValues = {"Driver"};
+  EXPECT_EQ(0, SilentUpdateRegistry());
+  // The other values were still written.
+  EXPECT_EQ(1u, ReadRegDword(HKEY_LOCAL_MACHINE,
+                             std::string(kDataBase) + "\\ISDN\\CARD ",
+                             "DontAlterIOLength"));
+  EXPECT_TRUE(m_platform.m_user.m_boxes.empty());
+}
+
+TEST_F(UpdateRegistryFailureTest, SilentUpdateReportsADeniedDatabaseKey) {
+  m_registry.m_strFailCreate = "DataBase";
+  EXPECT_EQ(0, SilentUpdateRegistry());
+}
+
+TEST_F(UpdateRegistryFailureTest, SilentUpdateReportsAFailedRoutingDefault) {
+  HKEY hKey = nullptr;
+  ASSERT_TRUE(CreateRegKey(HKEY_LOCAL_MACHINE, kVelcor, &hKey));
+  Registry().RegCloseKey(hKey);
+  m_registry.m_failValues = {"2"};
+  EXPECT_EQ(0, SilentUpdateRegistry());
+  EXPECT_EQ(11u, ReadRegDword(HKEY_LOCAL_MACHINE, kPirqs, "1"));
+}
+
+TEST_F(UpdateRegistryFailureTest, InteractiveUpdateWarnsInsteadOfSuccess) {
+  m_registry.m_failValues = {"DeviceType"};
+  OnUpdateRegistry(m_form);
+  EXPECT_EQ((std::vector<UINT>{169, 103}), m_platform.m_user.BoxIds());
+  EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION),
+            m_platform.m_user.m_boxes[0].Icon());
 }
 }  // namespace

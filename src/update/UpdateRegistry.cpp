@@ -27,7 +27,7 @@ BOOL DisableDemandStartCdrom() {
 }
 }  // namespace
 
-BOOL UpdatePirqDefaults() {
+BOOL UpdatePirqDefaults(BOOL* pbAllWritten) {
   BOOL bChanged = FALSE;
   // The routing keys are touched only when the PCI configuration service is
   // registered; nothing is created for it.
@@ -36,11 +36,13 @@ BOOL UpdatePirqDefaults() {
   HKEY hPirqs = nullptr;
   if (!CreateRegKey(hService, kPirqsSubkey, &hPirqs)) {
     Registry().RegCloseKey(hService);
+    if (pbAllWritten) *pbAllWritten = FALSE;
     return FALSE;
   }
   for (const char* pszValue : {"1", "2"}) {
     if (QueryRegDword(hPirqs, pszValue) == kRegDwordMissing) {
-      SetRegDword(hPirqs, pszValue, kDefaultPirq);
+      if (!SetRegDword(hPirqs, pszValue, kDefaultPirq) && pbAllWritten)
+        *pbAllWritten = FALSE;
       bChanged = TRUE;
     }
   }
@@ -49,14 +51,17 @@ BOOL UpdatePirqDefaults() {
   return bChanged;
 }
 
-BOOL UpdateCardDatabase() {
+BOOL UpdateCardDatabase(BOOL* pbAllWritten) {
   for (const CardEntry& entry : CardEntries()) {
     const std::string strKey = CardEntryKeyPath(entry);
     for (const CardValue& value : entry.values) {
-      if (value.type == REG_DWORD)
-        WriteRegDword(HKEY_LOCAL_MACHINE, strKey, value.name, value.number);
-      else
-        WriteRegString(HKEY_LOCAL_MACHINE, strKey, value.name, value.text);
+      const BOOL bWritten = value.type == REG_DWORD
+                                ? WriteRegDword(HKEY_LOCAL_MACHINE, strKey,
+                                                value.name, value.number)
+                                : WriteRegString(HKEY_LOCAL_MACHINE, strKey,
+                                                 value.name, value.text);
+      // A failed value doesn't stop the others.
+      if (!bWritten && pbAllWritten) *pbAllWritten = FALSE;
     }
   }
   return TRUE;
@@ -67,9 +72,12 @@ int SilentUpdateRegistry() {
     AfxMessageBox(IDS_NOT_ADMINISTRATOR, MB_OK | MB_ICONSTOP);
     return 0;
   }
-  UpdatePirqDefaults();
-  UpdateCardDatabase();
-  return 1;
+  // A value that could not be written makes the result 0: an installer
+  // must not take an incomplete card database for a finished update.
+  BOOL bAllWritten = TRUE;
+  UpdatePirqDefaults(&bAllWritten);
+  UpdateCardDatabase(&bAllWritten);
+  return bAllWritten ? 1 : 0;
 }
 
 void OnUpdateRegistry(IMainForm& form) {
@@ -86,12 +94,17 @@ void OnUpdateRegistry(IMainForm& form) {
   }
   QuorrelApp().SetBusy(TRUE);
   BOOL bRestart = FALSE;
-  if (UpdatePirqDefaults()) bRestart = TRUE;
-  if (UpdateCardDatabase()) bRestart = TRUE;
+  BOOL bAllWritten = TRUE;
+  if (UpdatePirqDefaults(&bAllWritten)) bRestart = TRUE;
+  if (UpdateCardDatabase(&bAllWritten)) bRestart = TRUE;
   if (DisableDemandStartCdrom()) bRestart = TRUE;
   QuorrelApp().SetBusy(FALSE);
 
-  AfxMessageBox(IDS_UPDATE_COMPLETED, MB_OK | MB_ICONINFORMATION);
+  // Only a complete update is announced as a success.
+  if (bAllWritten)
+    AfxMessageBox(IDS_UPDATE_COMPLETED, MB_OK | MB_ICONINFORMATION);
+  else
+    AfxMessageBox(IDS_UPDATE_INCOMPLETE, MB_OK | MB_ICONEXCLAMATION);
   if (bRestart &&
       AfxMessageBox(IDS_RESTART_QUESTION, MB_YESNO | MB_ICONQUESTION) == IDYES)
     RestartComputer();
