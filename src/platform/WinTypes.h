@@ -12,10 +12,12 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+// After <windows.h>, which they need. Only the shell's types here: <shlobj.h>
+// declares a class named Shell, which would collide with the Shell() port
+// accessor; the shell adapter includes it.
 #include <shtypes.h>
 #include <winioctl.h>
-// Only the shell's types here: <shlobj.h> declares a class named Shell, which
-// would collide with the Shell() port accessor. The adapter includes it.
 #ifndef CSIDL_PROGRAMS
 #define CSIDL_PROGRAMS 0x0002
 #endif
