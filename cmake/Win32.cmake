@@ -17,14 +17,16 @@ set(QUORREL_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 include(ExternalProject)
 set(QUORREL_HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools)
 set(QUORREL_RCGEN ${QUORREL_HOST_TOOLS_DIR}/quorrel_rcgen)
+set(QUORREL_CARDLIST ${QUORREL_HOST_TOOLS_DIR}/quorrel_cardlist)
 ExternalProject_Add(quorrel_host_tools
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${QUORREL_HOST_TOOLS_DIR}
   CMAKE_ARGS -DQUORREL_TOOLS_ONLY=ON -DCMAKE_BUILD_TYPE=Release
   BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target quorrel_rcgen
+                quorrel_cardlist
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
-  BUILD_BYPRODUCTS ${QUORREL_RCGEN})
+  BUILD_BYPRODUCTS ${QUORREL_RCGEN} ${QUORREL_CARDLIST})
 
 set(QUORREL_RES_DIR ${CMAKE_BINARY_DIR}/res)
 set(QUORREL_RC ${QUORREL_RES_DIR}/quorrel.rc)
@@ -37,7 +39,6 @@ add_custom_command(
   COMMAND ${QUORREL_RCGEN} ${QUORREL_RES_DIR}
   DEPENDS ${QUORREL_RCGEN} quorrel_host_tools
   COMMENT "Generating the resource script")
-add_custom_target(quorrel_resources DEPENDS ${QUORREL_RC})
 
 add_executable(quorrel WIN32 src/platform/win32/Win32Main.cpp ${QUORREL_RC})
 target_include_directories(quorrel PRIVATE ${QUORREL_RES_DIR})

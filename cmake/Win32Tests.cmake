@@ -24,3 +24,9 @@ target_link_options(quorrel_win32_tests PRIVATE ${QUORREL_STATIC_RUNTIME})
 
 enable_testing()
 add_test(NAME win32_unit COMMAND quorrel_win32_tests)
+
+# End to end, in the Wine prefix of the test run (WINEPREFIX): the scripts
+# drive quorrel.exe and read the registry back with Wine's own `reg`.
+add_test(NAME win32_silent_update
+  COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/silent_update.sh
+          $<TARGET_FILE:quorrel> ${QUORREL_CARDLIST})

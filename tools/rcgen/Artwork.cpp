@@ -17,6 +17,11 @@ void DrawCard(CPicture* pPicture, int x, int y, int cx, int cy, int nScale) {
                      cy - 6 * nScale, kYellow);
   pPicture->FrameRect(xLabel, y + 3 * nScale, cx - cxConnector - 6 * nScale,
                       cy - 6 * nScale, kOlive);
+  // Lines of print on the label.
+  const int cxLine = (cx - cxConnector - 6 * nScale) * 2 / 3;
+  for (int n = 1; n <= 3; ++n)
+    pPicture->FillRect(xLabel + 2 * nScale, y + 3 * nScale + n * (cy / 5),
+                       n == 1 ? cxLine : cxLine / 2, nScale, kNavy);
 }
 
 void CentredText(CPicture* pPicture, int y, const char* pszText, int nScale,
@@ -50,7 +55,7 @@ CPicture DrawProductLogo() {
   picture.FillCircle(kLogoSize / 2, kLogoSize / 2, 56, kNavy);
   picture.FillCircle(kLogoSize / 2, kLogoSize / 2, 52, kTeal);
   DrawCard(&picture, 24, 30, 68, 44, 2);
-  picture.Text(43, 82, "T", 4, kWhite);
+  picture.Text(kLogoSize / 2 - 7, 80, "T", 3, kWhite);
   return picture;
 }
 

@@ -31,8 +31,8 @@ void PutInfoHeader(std::string* pOut, const CPicture& picture,
   PutDword(pOut, kInfoHeaderSize);
   PutDword(pOut, static_cast<uint32_t>(picture.Width()));
   PutDword(pOut, static_cast<uint32_t>(picture.Height() * nHeightFactor));
-  PutWord(pOut, 1);  // planes
-  PutWord(pOut, 4);  // bits per pixel
+  PutWord(pOut, 1);   // planes
+  PutWord(pOut, 4);   // bits per pixel
   PutDword(pOut, 0);  // BI_RGB
   PutDword(pOut, cbImage);
   PutDword(pOut, 2835);  // 72 dpi
@@ -62,8 +62,8 @@ void PutColourRows(std::string* pOut, const CPicture& picture,
     for (int x = 0; x < picture.Width(); ++x) {
       const uint8_t nColour = picture.At(x, y);
       const uint8_t nibble = nColour == nTransparent ? kBlack : nColour & 15;
-      row[x / 2] = static_cast<char>(row[x / 2] |
-                                     (x % 2 ? nibble : nibble << 4));
+      row[x / 2] =
+          static_cast<char>(row[x / 2] | (x % 2 ? nibble : nibble << 4));
     }
     pOut->append(row);
   }

@@ -4,10 +4,10 @@
 #include <cstring>
 
 namespace {
-const uint32_t kPalette[16] = {
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
-    0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
-    0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+const uint32_t kPalette[16] = {0x000000, 0x800000, 0x008000, 0x808000,
+                               0x000080, 0x800080, 0x008080, 0xC0C0C0,
+                               0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                               0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 // 4 x 4 ordered-dither thresholds, 0..15.
 const int kBayer[4][4] = {
@@ -126,7 +126,7 @@ void CPicture::Text(int x, int y, const std::string& strText, int nScale,
 
 int CPicture::TextWidth(const std::string& strText, int nScale) {
   // The last character's spacing column is not part of the text.
-  return strText.empty() ? 0
-                         : static_cast<int>(strText.size()) * 6 * nScale -
-                               nScale;
+  return strText.empty()
+             ? 0
+             : static_cast<int>(strText.size()) * 6 * nScale - nScale;
 }

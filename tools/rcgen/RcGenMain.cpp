@@ -13,8 +13,8 @@ bool WriteFileBytes(const std::string& strPath, const std::string& strBytes) {
   std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
   file.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
   file.close();
-  if (!file) std::fprintf(stderr, "quorrel_rcgen: can't write %s\n",
-                          strPath.c_str());
+  if (!file)
+    std::fprintf(stderr, "quorrel_rcgen: can't write %s\n", strPath.c_str());
   return static_cast<bool>(file);
 }
 }  // namespace
@@ -29,8 +29,9 @@ int main(int argc, char** argv) {
                             EncodeBitmapFile(DrawSplashPicture()));
   bOk &= WriteFileBytes(strDir + kLogoBitmapFile,
                         EncodeBitmapFile(DrawProductLogo()));
-  bOk &= WriteFileBytes(strDir + kMainIconFile,
-                        EncodeIconFile(DrawMainIcon(), IconTransparentColour()));
+  bOk &=
+      WriteFileBytes(strDir + kMainIconFile,
+                     EncodeIconFile(DrawMainIcon(), IconTransparentColour()));
   bOk &= WriteFileBytes(strDir + "quorrel.rc", RcResourceScript());
   return bOk ? 0 : 1;
 }

@@ -1,8 +1,7 @@
 #include "Win32Device.h"
 
 HANDLE CWin32Device::CreateFileA(const char* lpFileName, DWORD dwDesiredAccess,
-                                 DWORD dwShareMode,
-                                 DWORD dwCreationDisposition,
+                                 DWORD dwShareMode, DWORD dwCreationDisposition,
                                  DWORD dwFlagsAndAttributes) {
   return ::CreateFileA(lpFileName, dwDesiredAccess, dwShareMode, nullptr,
                        dwCreationDisposition, dwFlagsAndAttributes, nullptr);

@@ -43,7 +43,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform.pClock = &clock;
   SetPlatform(platform);
 
+  // The C runtime has split and unquoted the command line by the system's
+  // usual rules.
   CquorrelApp& app = QuorrelApp();
+  app.m_args.assign(__argv + 1, __argv + __argc);
   if (app.InitInstance()) {
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

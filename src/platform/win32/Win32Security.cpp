@@ -19,8 +19,8 @@ BOOL CWin32Security::GetTokenInformation(HANDLE hToken,
 
 BOOL CWin32Security::AllocateAndInitializeSid(
     PSID_IDENTIFIER_AUTHORITY pAuthority, BYTE nSubAuthorityCount, DWORD dw0,
-    DWORD dw1, DWORD dw2, DWORD dw3, DWORD dw4, DWORD dw5, DWORD dw6,
-    DWORD dw7, PSID* ppSid) {
+    DWORD dw1, DWORD dw2, DWORD dw3, DWORD dw4, DWORD dw5, DWORD dw6, DWORD dw7,
+    PSID* ppSid) {
   return ::AllocateAndInitializeSid(pAuthority, nSubAuthorityCount, dw0, dw1,
                                     dw2, dw3, dw4, dw5, dw6, dw7, ppSid);
 }

@@ -7,8 +7,7 @@ class CWin32SystemInfo : public ISystemInfo {
  public:
   void GlobalMemoryStatus(MEMORYSTATUS* lpBuffer) override;
   void GetSystemInfo(SYSTEM_INFO* lpSystemInfo) override;
-  BOOL GetDiskFreeSpaceA(const char* lpRootPathName,
-                         DWORD* lpSectorsPerCluster, DWORD* lpBytesPerSector,
-                         DWORD* lpNumberOfFreeClusters,
+  BOOL GetDiskFreeSpaceA(const char* lpRootPathName, DWORD* lpSectorsPerCluster,
+                         DWORD* lpBytesPerSector, DWORD* lpNumberOfFreeClusters,
                          DWORD* lpTotalNumberOfClusters) override;
 };
