@@ -11,8 +11,8 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 #include <winioctl.h>
 #else
 #include <cstddef>
