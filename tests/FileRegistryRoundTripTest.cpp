@@ -41,8 +41,8 @@ const char kRegedit4[] =
 
 class FileRegistryRoundTrip : public ::testing::Test {
  protected:
-  std::string Path() const { return m_dir.File("HKEY_LOCAL_MACHINE.reg"); }
-  void Seed(const std::string& strBytes) { WriteFile(Path(), strBytes); }
+  std::string Path() const { return InDir(m_dir, "HKEY_LOCAL_MACHINE.reg"); }
+  void Seed(const std::string& strBytes) { WriteWholeFile(Path(), strBytes); }
   void Open() {
     std::string strError;
     ASSERT_EQ(ERROR_SUCCESS, m_store.Open(m_dir.Path(), &strError)) << strError;
@@ -101,7 +101,7 @@ TEST_F(FileRegistryRoundTrip, UnchangedStoreIsNotWritten) {
             m_store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, &hKey));
   m_store.RegCloseKey(hKey);
   Close();
-  EXPECT_EQ(kRegedit4, ReadFile(Path()));
+  EXPECT_EQ(kRegedit4, ReadWholeFile(Path()));
   EXPECT_EQ(0u, m_store.Stats().nFilesWritten);
 }
 
@@ -134,7 +134,7 @@ TEST_F(FileRegistryRoundTrip, OnlyTheChangedLinesChange) {
   Replace("\"caf\xe9 \x80\"\r\n",
           "\"caf\xe9 \x80\"\r\n\"added\"=dword:00000001\r\n");
   Replace("[HKEY_LOCAL_MACHINE\\Software\\Empty]\r\n\r\n", "");
-  EXPECT_EQ(strExpected, ReadFile(Path()));
+  EXPECT_EQ(strExpected, ReadWholeFile(Path()));
 }
 
 TEST_F(FileRegistryRoundTrip, WrittenValuesReadBackByteForByte) {
@@ -168,8 +168,9 @@ TEST_F(FileRegistryRoundTrip, WrittenValuesReadBackByteForByte) {
     SCOPED_TRACE(pszFormat);
     CTempDir dir;
     const bool bWide = pszFormat[0] == 'W';
-    const std::string strPath = dir.File("HKEY_CURRENT_USER.reg");
-    WriteFile(strPath, bWide ? Utf16File(pszFormat) : std::string(pszFormat));
+    const std::string strPath = InDir(dir, "HKEY_CURRENT_USER.reg");
+    WriteWholeFile(strPath,
+                   bWide ? Utf16File(pszFormat) : std::string(pszFormat));
     {
       CFileRegistry store;
       std::string strError;
@@ -179,7 +180,7 @@ TEST_F(FileRegistryRoundTrip, WrittenValuesReadBackByteForByte) {
                              c.dwType, c.data));
       ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
     }
-    const std::string strWritten = ReadFile(strPath);
+    const std::string strWritten = ReadWholeFile(strPath);
     EXPECT_EQ(bWide, strWritten.compare(0, 2, "\xFF\xFE") == 0);
     CFileRegistry reread;
     std::string strError;
@@ -198,7 +199,7 @@ TEST_F(FileRegistryRoundTrip, WrittenValuesReadBackByteForByte) {
     ASSERT_TRUE(PutValue(reread, HKEY_CURRENT_USER, "Types\\Key", "sz", REG_SZ,
                          kCases[0].data));
     ASSERT_EQ(ERROR_SUCCESS, reread.Close(&strError)) << strError;
-    EXPECT_EQ(strWritten, ReadFile(strPath));
+    EXPECT_EQ(strWritten, ReadWholeFile(strPath));
   }
 }
 
@@ -224,9 +225,9 @@ TEST_F(FileRegistryRoundTrip, NewStoreFilesAreRegedit4WithCrlf) {
       "[HKEY_USERS\\.DEFAULT\\Software\\A\\Leaf]\r\n"
       "\"d\"=dword:00000002\r\n"
       "\r\n",
-      ReadFile(m_dir.File("HKEY_USERS.reg")));
-  EXPECT_FALSE(FileExists(m_dir.File("HKEY_CURRENT_USER.reg")));
-  EXPECT_FALSE(FileExists(m_dir.File(CFileRegistry::kJournalName)));
+      ReadWholeFile(InDir(m_dir, "HKEY_USERS.reg")));
+  EXPECT_FALSE(PathExists(InDir(m_dir, "HKEY_CURRENT_USER.reg")));
+  EXPECT_FALSE(PathExists(InDir(m_dir, CFileRegistry::kJournalName)));
 }
 
 TEST_F(FileRegistryRoundTrip, LineFeedFileKeepsLineFeeds) {
@@ -241,7 +242,7 @@ TEST_F(FileRegistryRoundTrip, LineFeedFileKeepsLineFeeds) {
   EXPECT_EQ(strFile +
                 "\"b\"=\"2\"\n\n[HKEY_LOCAL_MACHINE\\Software\\New]\n"
                 "\"c\"=\"3\"\n\n",
-            ReadFile(Path()));
+            ReadWholeFile(Path()));
 }
 
 TEST_F(FileRegistryRoundTrip, LastLineWithoutLineEnd) {
@@ -252,7 +253,7 @@ TEST_F(FileRegistryRoundTrip, LastLineWithoutLineEnd) {
   EXPECT_EQ(
       "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Test]\r\n"
       "\"a\"=\"1\"\r\n\"b\"=\"2\"\r\n",
-      ReadFile(Path()));
+      ReadWholeFile(Path()));
 }
 
 TEST_F(FileRegistryRoundTrip, DeletedKeyTakesItsSectionsAlong) {
@@ -268,7 +269,7 @@ TEST_F(FileRegistryRoundTrip, DeletedKeyTakesItsSectionsAlong) {
   EXPECT_EQ(
       "REGEDIT4\r\n\r\n"
       "[HKEY_LOCAL_MACHINE\\Software\\Kept]\r\n\"b\"=\"2\"\r\n\r\n",
-      ReadFile(Path()));
+      ReadWholeFile(Path()));
 }
 
 TEST_F(FileRegistryRoundTrip, ValueGivenTwiceIsReplacedWhereItCounts) {
@@ -298,6 +299,6 @@ TEST_F(FileRegistryRoundTrip, KeyEmptiedOfSubkeysStaysAKey) {
             m_store.RegDeleteKeyA(HKEY_LOCAL_MACHINE, "A\\B\\C"));
   Close();
   EXPECT_EQ("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\A\\B]\r\n\r\n",
-            ReadFile(Path()));
+            ReadWholeFile(Path()));
 }
 }  // namespace

@@ -6,7 +6,7 @@
 #include "RegistryConformance.h"
 #include "platform/host/FileRegistry.h"
 #include "platform/memory/MemoryRegistry.h"
-#include "support/TempDir.h"
+#include "support/ProcessRunner.h"
 
 namespace {
 const char kScratchPath[] = "Software\\quorrel conformance";

@@ -2,6 +2,10 @@
 
 #include "platform/host/RegCodePage.h"
 
+std::string InDir(const CTempDir& dir, const std::string& strName) {
+  return dir.Path() + "/" + strName;
+}
+
 bool PutValue(IRegistry& registry, HKEY hRoot, const std::string& strPath,
               const std::string& strName, DWORD dwType,
               const std::vector<BYTE>& data) {

@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "TempDir.h"
+#include "ProcessRunner.h"
 #include "platform/Registry.h"
+
+// <dir>/<name>.
+std::string InDir(const CTempDir& dir, const std::string& strName);
 
 // Sets a value below a root, creating the key; false on any failure.
 bool PutValue(IRegistry& registry, HKEY hRoot, const std::string& strPath,
