@@ -18,6 +18,10 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/RegistryConformanceTest.cpp)
 else()
   list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX ".*/RegistryConformanceWin32\\.cpp$")
 endif()
+# The UI adapter's tests, with the framework it renders.
+if(NOT EXISTS ${CMAKE_SOURCE_DIR}/src/fw/UiAdapter.h)
+  list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX ".*/Win32UiTest\\.cpp$")
+endif()
 add_executable(quorrel_win32_tests ${WIN32_TEST_SOURCES} ${QUORREL_RC})
 target_include_directories(quorrel_win32_tests PRIVATE tests
                            ${QUORREL_RES_DIR})
