@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "HostPath.h"
 #include "WildcardMatch.h"
 #include "platform/LastError.h"
 
@@ -90,6 +91,31 @@ void FillFindData(const std::string& strName, const struct stat& st,
   std::strncpy(pData->cFileName, strName.c_str(), MAX_PATH - 1);
 }
 
+std::string CurrentDirectory() {
+  std::vector<char> buffer(4096);
+  if (getcwd(buffer.data(), buffer.size()) == nullptr) return "/";
+  return buffer.data();
+}
+
+bool IsSlash(char ch) { return ch == '\\' || ch == '/'; }
+
+// The same path with a drive and backslashes (Windows takes '/' as well):
+// C: for a rooted path, Z: and the host's current directory for a relative
+// one. Empty for a UNC path.
+std::string WithDrive(const std::string& strPath) {
+  std::string strFull;
+  if (strPath.size() >= 2 && strPath[1] == ':')
+    strFull = strPath;
+  else if (strPath.size() >= 2 && IsSlash(strPath[0]) && IsSlash(strPath[1]))
+    return std::string();
+  else if (!strPath.empty() && IsSlash(strPath[0]))
+    strFull = "C:" + strPath;
+  else
+    strFull = "Z:" + CurrentDirectory() + "\\" + strPath;
+  std::replace(strFull.begin(), strFull.end(), '/', '\\');
+  return strFull;
+}
+
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(
       a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -108,21 +134,25 @@ struct CHostFileSystem::CFind {
 };
 
 CHostFileSystem::CHostFileSystem(const std::string& strMachine)
-    : m_paths(strMachine) {}
+    : m_strMachine(strMachine) {
+  while (m_strMachine.size() > 1 && m_strMachine.back() == '/')
+    m_strMachine.pop_back();
+}
 
 CHostFileSystem::~CHostFileSystem() {
   for (const auto& file : m_files) close(file.second);
 }
 
 BOOL CHostFileSystem::Map(const char* lpPath, std::string* pstrHost) const {
-  const DWORD dwError = m_paths.ToHost(lpPath ? lpPath : "", pstrHost);
-  return dwError == ERROR_SUCCESS ? TRUE : Fail(dwError);
+  *pstrHost = HostPathOf(lpPath ? lpPath : "");
+  return pstrHost->empty() ? Fail(ERROR_PATH_NOT_FOUND) : TRUE;
 }
 
 std::string CHostFileSystem::HostPathOf(const std::string& strWindows) const {
-  std::string strHost;
-  return m_paths.ToHost(strWindows, &strHost) == ERROR_SUCCESS ? strHost
-                                                               : std::string();
+  if (strWindows.empty()) return std::string();
+  const std::string strFull = WithDrive(strWindows);
+  return strFull.empty() ? std::string()
+                         : HostPathOfWindowsPath(m_strMachine, strFull);
 }
 
 HANDLE CHostFileSystem::NewHandle() {
@@ -151,7 +181,7 @@ HANDLE CHostFileSystem::FindFirstFileA(const char* lpFileName,
   auto find = std::make_unique<CFind>();
   find->strDirectory = strDirectory;
   // A drive's root lists no "." and "..", every other folder does.
-  const bool bRoot = strDirectory == m_paths.Machine();
+  const bool bRoot = strDirectory == m_strMachine;
   while (const dirent* pEntry = readdir(pDir)) {
     const std::string strName = pEntry->d_name;
     if (bRoot && (strName == "." || strName == "..")) continue;
@@ -211,7 +241,7 @@ BOOL CHostFileSystem::RemoveDirectoryA(const char* lpPathName) {
   struct stat st;
   if (lstat(strHost.c_str(), &st) != 0) return Fail(MissingError(strHost));
   if (!S_ISDIR(st.st_mode)) return Fail(ERROR_DIRECTORY);
-  if (strHost == m_paths.Machine() || IsReadOnly(st))
+  if (strHost == m_strMachine || IsReadOnly(st))
     return Fail(ERROR_ACCESS_DENIED);
   if (rmdir(strHost.c_str()) == 0) return TRUE;
   return Fail(errno == EEXIST ? ERROR_DIR_NOT_EMPTY : ErrorOf(errno));
@@ -261,7 +291,7 @@ BOOL CHostFileSystem::CopyFileA(const char* lpExistingFileName,
 BOOL CHostFileSystem::EnsureFolder(const std::string& strWindows) {
   std::string strHost;
   if (!Map(strWindows.c_str(), &strHost)) return FALSE;
-  const std::string& strRoot = m_paths.Machine();
+  const std::string& strRoot = m_strMachine;
   if (strHost.compare(0, strRoot.size(), strRoot) != 0)
     return Fail(ERROR_ACCESS_DENIED);
   // Each missing folder from the top down; mkdir of one that exists is fine.
@@ -382,7 +412,7 @@ DWORD CHostFileSystem::GetModuleFileNameA(char* lpFilename, DWORD nSize) {
     return 0;
   }
   const std::string strPath =
-      m_paths.ToWindows(std::string(buffer.data(), nLength));
+      WindowsPathOfHostPath(m_strMachine, std::string(buffer.data(), nLength));
   if (nSize == 0) return Fail(ERROR_INSUFFICIENT_BUFFER);
   // As Windows: a path that doesn't fit is cut, still ends in a zero, and
   // the answer is the buffer's size.

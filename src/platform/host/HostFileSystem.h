@@ -1,6 +1,15 @@
-// Files and folders on the host, with Windows semantics: Windows paths map
-// into the machine directory (see HostPath.h), names match without regard to
-// case, masks match as FindFirstFileA's do, errors are Windows codes.
+// Files and folders on the host, with Windows semantics: names match
+// without regard to case, masks match as FindFirstFileA's do (see
+// WildcardMatch.h), errors are Windows codes.
+//
+// Paths (see HostPath.h): C:\ is the machine directory, Z:\ the host's own
+// root; other drives and UNC paths don't exist (ERROR_PATH_NOT_FOUND, as
+// Windows answers for a missing drive). A path rooted without a drive
+// ("\WINNT") is on C:. A relative path ("quorrel.log") lies in the
+// process's real current directory on the host, not in the machine
+// directory: that is where an installer that runs the program looks for the
+// result file. GetModuleFileNameA gives the executable's path in the same
+// terms (Z:\... unless it lies inside the machine directory).
 //
 // The machine's folders, created on first use:
 //   C:\WINNT                  the Windows directory (GetWindowsDirectoryA)
@@ -19,7 +28,6 @@
 #include <memory>
 #include <string>
 
-#include "HostPath.h"
 #include "platform/FileSystem.h"
 
 class CHostFileSystem : public IFileSystem {
@@ -57,7 +65,7 @@ class CHostFileSystem : public IFileSystem {
   BOOL EnsureFolder(const std::string& strWindows);
   // The host path a Windows path stands for; empty when it can't be mapped.
   std::string HostPathOf(const std::string& strWindows) const;
-  const CHostPath& Paths() const { return m_paths; }
+  const std::string& Machine() const { return m_strMachine; }
 
  private:
   struct CFind;
@@ -65,7 +73,7 @@ class CHostFileSystem : public IFileSystem {
   BOOL Map(const char* lpPath, std::string* pstrHost) const;
   HANDLE NewHandle();
 
-  CHostPath m_paths;
+  std::string m_strMachine;
   std::map<HANDLE, std::unique_ptr<CFind>> m_finds;
   std::map<HANDLE, int> m_files;                  // handle -> descriptor
   std::map<HANDLE, std::string> m_openFilePaths;  // handle -> host path

@@ -2,119 +2,137 @@
 
 #include <dirent.h>
 #include <strings.h>
-#include <unistd.h>
 
 #include <vector>
 
 namespace {
+bool StartsWithNoCase(const std::string& str, const std::string& strPrefix) {
+  return str.size() >= strPrefix.size() &&
+         strncasecmp(str.c_str(), strPrefix.c_str(), strPrefix.size()) == 0;
+}
+
 std::vector<std::string> SplitComponents(const std::string& strPath) {
-  std::vector<std::string> parts;
+  std::vector<std::string> components;
   std::string strPart;
   for (char ch : strPath) {
     if (ch == '\\' || ch == '/') {
-      if (!strPart.empty()) parts.push_back(strPart);
+      if (!strPart.empty()) components.push_back(strPart);
       strPart.clear();
     } else {
       strPart += ch;
     }
   }
-  if (!strPart.empty()) parts.push_back(strPart);
-  return parts;
+  if (!strPart.empty()) components.push_back(strPart);
+  return components;
 }
 
-std::string CurrentDirectory() {
-  std::vector<char> buffer(4096);
-  if (getcwd(buffer.data(), buffer.size()) == nullptr) return "/";
-  return buffer.data();
+// The name of an entry of strDir that matches strName without regard to
+// case; strName itself when none does (exact matches win).
+std::string NameOnDisk(const std::string& strDir, const std::string& strName) {
+  DIR* pDir = opendir(strDir.c_str());
+  if (pDir == nullptr) return strName;
+  std::string strFound = strName;
+  bool bExact = false;
+  while (dirent* pEntry = readdir(pDir)) {
+    if (strcasecmp(pEntry->d_name, strName.c_str()) != 0) continue;
+    if (strName == pEntry->d_name) bExact = true;
+    if (!bExact) strFound = pEntry->d_name;
+  }
+  closedir(pDir);
+  return bExact ? strName : strFound;
 }
 
-bool IsSlash(char ch) { return ch == '\\' || ch == '/'; }
-
-// The host path made of a root and the components below it, each matched
-// against the names on disk. nKeep components of the root are never left by
-// "..".
-std::string Resolve(const std::string& strRoot,
-                    const std::vector<std::string>& parts) {
-  std::vector<std::string> resolved;
-  for (const std::string& strPart : parts) {
+std::string Resolve(const std::string& strBase,
+                    const std::vector<std::string>& components) {
+  std::string strPath = strBase;
+  for (const std::string& strPart : components) {
     if (strPart == ".") continue;
     if (strPart == "..") {
-      if (!resolved.empty()) resolved.pop_back();
+      const size_t slash = strPath.find_last_of('/');
+      if (slash != std::string::npos && slash >= strBase.size())
+        strPath.erase(slash);
       continue;
     }
-    std::string strDirectory = strRoot;
-    for (const std::string& strDone : resolved) strDirectory += "/" + strDone;
-    resolved.push_back(
-        HostNameOnDisk(strDirectory.empty() ? "/" : strDirectory, strPart));
+    strPath += "/" + NameOnDisk(strPath.empty() ? "/" : strPath, strPart);
   }
-  std::string strHost = strRoot;
-  for (const std::string& strDone : resolved) strHost += "/" + strDone;
-  return strHost.empty() ? "/" : strHost;
+  return strPath.empty() ? "/" : strPath;
+}
+
+std::string ExpandSystemRoot(const std::string& strPath) {
+  static const std::string kVariable = "%SystemRoot%";
+  const size_t pos = strPath.find("%");
+  if (pos == std::string::npos ||
+      !StartsWithNoCase(strPath.substr(pos), kVariable))
+    return strPath;
+  return strPath.substr(0, pos) + kHostSystemRoot +
+         strPath.substr(pos + kVariable.size());
+}
+
+bool HasDrive(const std::string& strPath) {
+  return strPath.size() >= 2 && strPath[1] == ':';
+}
+
+// The executable of a command line: the quoted part, or the first word.
+std::string CommandFile(const std::string& strCommand) {
+  if (!strCommand.empty() && strCommand[0] == '"') {
+    const size_t end = strCommand.find('"', 1);
+    return strCommand.substr(
+        1, end == std::string::npos ? std::string::npos : end - 1);
+  }
+  return strCommand.substr(0, strCommand.find(' '));
 }
 }  // namespace
 
-std::string HostNameOnDisk(const std::string& strDirectory,
-                           const std::string& strName) {
-  DIR* pDir = opendir(strDirectory.c_str());
-  if (pDir == nullptr) return strName;
-  std::string strFound;
-  while (const dirent* pEntry = readdir(pDir)) {
-    const std::string strEntry = pEntry->d_name;
-    if (strEntry == strName) {
-      strFound = strEntry;
-      break;
-    }
-    if (strcasecmp(strEntry.c_str(), strName.c_str()) == 0 &&
-        (strFound.empty() || strEntry < strFound))
-      strFound = strEntry;
+std::string HostPathOfWindowsPath(const std::string& strMachine,
+                                  const std::string& strWindowsPath) {
+  if (!HasDrive(strWindowsPath)) return std::string();
+  if (strWindowsPath.size() > 2 && strWindowsPath[2] != '\\') {
+    return std::string();  // drive-relative ("C:x"): no current directory
   }
-  closedir(pDir);
-  return strFound.empty() ? strName : strFound;
+  const std::vector<std::string> components =
+      SplitComponents(strWindowsPath.substr(2));
+  switch (strWindowsPath[0]) {
+    case 'C':
+    case 'c':
+      return Resolve(strMachine, components);
+    case 'Z':
+    case 'z':
+      return Resolve(std::string(), components);
+    default:
+      return std::string();
+  }
 }
 
-CHostPath::CHostPath(std::string strMachine)
-    : m_strMachine(std::move(strMachine)) {
-  while (m_strMachine.size() > 1 && m_strMachine.back() == '/')
-    m_strMachine.pop_back();
+std::string WindowsPathOfHostPath(const std::string& strMachine,
+                                  const std::string& strHostPath) {
+  std::string strRest;
+  std::string strDrive;
+  if (strHostPath == strMachine ||
+      strHostPath.compare(0, strMachine.size() + 1, strMachine + "/") == 0) {
+    strDrive = "C:";
+    strRest = strHostPath.substr(strMachine.size());
+  } else {
+    strDrive = "Z:";
+    strRest = strHostPath;
+  }
+  std::string strWindows = strDrive;
+  for (const std::string& strPart : SplitComponents(strRest))
+    strWindows += "\\" + strPart;
+  return strWindows.size() == 2 ? strWindows + "\\" : strWindows;
 }
 
-DWORD CHostPath::ToHost(const std::string& strWindows,
-                        std::string* pstrHost) const {
-  if (strWindows.empty()) return ERROR_PATH_NOT_FOUND;
-  if (strWindows.size() >= 2 && IsSlash(strWindows[0]) &&
-      IsSlash(strWindows[1]))
-    return ERROR_PATH_NOT_FOUND;  // UNC: no network on this machine
-  if (strWindows[0] == '/') {
-    // A host path: the root of the host, components as given.
-    *pstrHost = Resolve("", SplitComponents(strWindows));
-    return ERROR_SUCCESS;
-  }
-  if (strWindows.size() >= 2 && strWindows[1] == ':') {
-    if (strWindows[0] != 'C' && strWindows[0] != 'c')
-      return ERROR_PATH_NOT_FOUND;
-    *pstrHost = Resolve(m_strMachine, SplitComponents(strWindows.substr(2)));
-    return ERROR_SUCCESS;
-  }
-  if (IsSlash(strWindows[0])) {
-    *pstrHost = Resolve(m_strMachine, SplitComponents(strWindows));
-    return ERROR_SUCCESS;
-  }
-  // Relative: below the real current directory, which ".." may leave.
-  std::vector<std::string> parts = SplitComponents(CurrentDirectory());
-  for (const std::string& strPart : SplitComponents(strWindows))
-    parts.push_back(strPart);
-  *pstrHost = Resolve("", parts);
-  return ERROR_SUCCESS;
-}
-
-std::string CHostPath::ToWindows(const std::string& strHost) const {
-  const std::string& strRoot = m_strMachine;
-  if (strHost == strRoot) return "C:\\";
-  if (strHost.compare(0, strRoot.size(), strRoot) != 0 ||
-      strHost.size() <= strRoot.size() || strHost[strRoot.size()] != '/')
-    return strHost;
-  std::string strWindows = "C:";
-  for (size_t i = strRoot.size(); i < strHost.size(); ++i)
-    strWindows += strHost[i] == '/' ? '\\' : strHost[i];
-  return strWindows;
+std::string ServiceImageFile(const std::string& strImagePath,
+                             const std::string& strService,
+                             bool bKernelDriver) {
+  const std::string strSystemRoot = kHostSystemRoot;
+  std::string strPath = ExpandSystemRoot(strImagePath);
+  if (!bKernelDriver) return CommandFile(strPath);
+  if (strPath.empty())
+    return strSystemRoot + "\\System32\\drivers\\" + strService + ".sys";
+  if (StartsWithNoCase(strPath, "\\??\\")) return strPath.substr(4);
+  if (StartsWithNoCase(strPath, "\\SystemRoot\\"))
+    return strSystemRoot + strPath.substr(11);
+  if (HasDrive(strPath)) return strPath;
+  if (strPath[0] == '\\') return "C:" + strPath;
+  return strSystemRoot + "\\" + strPath;
 }

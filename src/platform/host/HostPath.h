@@ -1,45 +1,30 @@
-// Where a Windows path lies on the host.
-//
-// - "C:\..." (or "C:/...", any letter case) lies in the machine directory,
-//   which stands for the root of drive C:. A path rooted without a drive
-//   ("\WINNT") is on C: as well.
-// - Other drive letters do not exist: ERROR_PATH_NOT_FOUND, as Windows
-//   answers for a drive that is not there. UNC paths ("\\server\share")
-//   likewise.
-// - A relative path ("quorrel.log", "sub\file") lies in the process's real
-//   current directory on the host, not in the machine directory: that is
-//   where an installer that runs the program expects its result file.
-// - A path that begins with a single '/' is a host path, taken as it is
-//   (GetModuleFileNameA hands such a path out for an executable outside the
-//   machine directory).
-//
-// Each name along the path is looked up without regard to case against the
-// names on disk (an exact match wins; among names that differ only in case,
-// the first in byte order); a name that is not there is kept as written, so
-// that files can be created. "." and ".." are resolved; ".." never leaves
-// the root of C:.
+// Windows paths on the host. The machine directory stands for the system
+// drive C:\ (its Windows folder is C:\WINNT); Z:\ stands for the host's own
+// root, as Wine maps it, so that files outside the machine directory (the
+// program's own executable, for one) have a Windows path too. Names match
+// the names on disk without regard to case, as on Windows.
 #pragma once
 
 #include <string>
 
-#include "platform/WinTypes.h"
+// The Windows folder of the machine (%SystemRoot%).
+constexpr char kHostSystemRoot[] = "C:\\WINNT";
 
-class CHostPath {
- public:
-  explicit CHostPath(std::string strMachine);
-
-  // ERROR_SUCCESS and the host path, or ERROR_PATH_NOT_FOUND.
-  DWORD ToHost(const std::string& strWindows, std::string* pstrHost) const;
-  // "C:\..." for a host path inside the machine directory; the host path as
-  // it is otherwise.
-  std::string ToWindows(const std::string& strHost) const;
-  const std::string& Machine() const { return m_strMachine; }
-
- private:
-  std::string m_strMachine;
-};
-
-// The name on disk in the host directory that matches strName without
-// regard to case; strName itself when none does.
-std::string HostNameOnDisk(const std::string& strDirectory,
-                           const std::string& strName);
+// The host path of a Windows path: "C:\WINNT\System32" becomes
+// <machine>/WINNT/system32 when a folder of that name in any case exists.
+// Components that don't exist keep the case given. Empty for a path on any
+// other drive, a relative path or a UNC path.
+std::string HostPathOfWindowsPath(const std::string& strMachine,
+                                  const std::string& strWindowsPath);
+// The Windows path of a host path: C:\... inside the machine directory,
+// Z:\... anywhere else. strHostPath is absolute.
+std::string WindowsPathOfHostPath(const std::string& strMachine,
+                                  const std::string& strHostPath);
+// The file a service's ImagePath names, as a Windows path. Kernel drivers
+// take the NT forms ("\SystemRoot\System32\drivers\x.sys", "\??\C:\x.sys",
+// or relative to the Windows folder) and default to
+// System32\drivers\<service>.sys; services' image paths are command lines
+// whose first word (or quoted part) is the executable. "%SystemRoot%" is
+// expanded, as REG_EXPAND_SZ data is.
+std::string ServiceImageFile(const std::string& strImagePath,
+                             const std::string& strService, bool bKernelDriver);
