@@ -63,9 +63,9 @@ class CHostShell::CMalloc : public IShellMalloc {
   CHostShell& m_shell;
 };
 
-CHostShell::CHostShell(CHostFileSystem& files)
+CHostShell::CHostShell(CHostFileSystem& files, const std::string& strUser)
     : m_files(files),
-      m_strUser(CurrentUser()),
+      m_strUser(strUser.empty() ? CurrentUser() : strUser),
       m_scriptedAnswers(ScriptedAnswers()),
       m_pMalloc(std::make_unique<CMalloc>(*this)) {
   m_prompt = [this](const std::string& strTitle, std::string* pstrFolder) {

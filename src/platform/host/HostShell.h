@@ -32,7 +32,9 @@ class CHostShell : public IShell {
                              std::string* pstrFolder)>
       CFolderPrompt;
 
-  explicit CHostShell(CHostFileSystem& files);
+  // strUser names the current user's profile; empty: $USER, else
+  // "Administrator".
+  explicit CHostShell(CHostFileSystem& files, const std::string& strUser = "");
   ~CHostShell() override;
   CHostShell(const CHostShell&) = delete;
   CHostShell& operator=(const CHostShell&) = delete;
