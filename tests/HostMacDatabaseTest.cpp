@@ -114,14 +114,14 @@ TEST_F(HostMacDatabaseTest, ChecksAndCorrectsEachKindOfDamage) {
     Store(c.dwType, c.stored);
     DWORD dwResult = 0xBAD;
     ASSERT_EQ(DWORD(ERROR_SUCCESS),
-              RepairMacDatabase(m_platform.m_registry, &dwResult));
+              RepairMacDatabaseRecord(m_platform.m_registry, &dwResult));
     EXPECT_EQ(c.dwResult, dwResult);
     const std::vector<BYTE> expected =
         c.dwResult == 0 ? c.stored : MacDatabaseRecord(c.kept);
     EXPECT_EQ(expected, Stored());
     // What was corrected is sound now.
     ASSERT_EQ(DWORD(ERROR_SUCCESS),
-              RepairMacDatabase(m_platform.m_registry, &dwResult));
+              RepairMacDatabaseRecord(m_platform.m_registry, &dwResult));
     EXPECT_EQ(0u, dwResult);
   }
 }
@@ -129,12 +129,12 @@ TEST_F(HostMacDatabaseTest, ChecksAndCorrectsEachKindOfDamage) {
 TEST_F(HostMacDatabaseTest, MissingValueIsRebuiltMissingKeyFails) {
   DWORD dwResult = 0xBAD;
   EXPECT_EQ(DWORD(ERROR_FILE_NOT_FOUND),
-            RepairMacDatabase(m_platform.m_registry, &dwResult));
+            RepairMacDatabaseRecord(m_platform.m_registry, &dwResult));
   EXPECT_EQ(0xBADu, dwResult);
   ASSERT_TRUE(
       WriteRegDword(HKEY_LOCAL_MACHINE, kMacDatabaseKey, "R2Configuration", 2));
   EXPECT_EQ(DWORD(ERROR_SUCCESS),
-            RepairMacDatabase(m_platform.m_registry, &dwResult));
+            RepairMacDatabaseRecord(m_platform.m_registry, &dwResult));
   EXPECT_EQ(1u, dwResult);
   EXPECT_EQ(MacDatabaseRecord({}), Stored());
   EXPECT_EQ(
@@ -145,7 +145,7 @@ TEST_F(HostMacDatabaseTest, LargeValueIsReplacedOthersKept) {
   Store(REG_BINARY, std::vector<BYTE>(5000, 0x41));
   DWORD dwResult = 0;
   ASSERT_EQ(DWORD(ERROR_SUCCESS),
-            RepairMacDatabase(m_platform.m_registry, &dwResult));
+            RepairMacDatabaseRecord(m_platform.m_registry, &dwResult));
   EXPECT_EQ(1u, dwResult);
   EXPECT_EQ(MacDatabaseRecord({}), Stored());
   // At most 32 windows are kept from a damaged record.
@@ -155,7 +155,7 @@ TEST_F(HostMacDatabaseTest, LargeValueIsReplacedOthersKept) {
   words.push_back(0);
   Store(REG_BINARY, Words(words));
   ASSERT_EQ(DWORD(ERROR_SUCCESS),
-            RepairMacDatabase(m_platform.m_registry, &dwResult));
+            RepairMacDatabaseRecord(m_platform.m_registry, &dwResult));
   EXPECT_EQ(1u, dwResult);
   EXPECT_EQ(size_t(12 + 4 * 32), Stored().size());
 }
@@ -168,7 +168,7 @@ TEST_F(HostMacDatabaseTest, AFailedWriteFailsTheRepair) {
                                      nullptr));
   registry.RegCloseKey(hKey);
   DWORD dwResult = 0xBAD;
-  EXPECT_EQ(DWORD(ERROR_ACCESS_DENIED), RepairMacDatabase(registry, &dwResult));
+  EXPECT_EQ(DWORD(ERROR_ACCESS_DENIED), RepairMacDatabaseRecord(registry, &dwResult));
   EXPECT_EQ(0xBADu, dwResult);
   EXPECT_EQ(0u, registry.OpenHandleCount());
 }

@@ -31,7 +31,7 @@ DWORD QuorrelDeviceControl(IRegistry& registry, DWORD dwCode,
   if (pOut == nullptr || cbOut < sizeof(DWORD))
     return ERROR_INSUFFICIENT_BUFFER;
   DWORD dwResult = 0;
-  const DWORD dwError = RepairMacDatabase(registry, &dwResult);
+  const DWORD dwError = RepairMacDatabaseRecord(registry, &dwResult);
   if (dwError != ERROR_SUCCESS) return dwError;
   std::memcpy(pOut, &dwResult, sizeof(dwResult));
   *pdwReturned = sizeof(dwResult);

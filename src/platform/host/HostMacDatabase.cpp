@@ -84,7 +84,7 @@ std::vector<DWORD> SalvageMacDatabase(const std::vector<BYTE>& record) {
   return addresses;
 }
 
-DWORD RepairMacDatabase(IRegistry& registry, DWORD* pdwResult) {
+DWORD RepairMacDatabaseRecord(IRegistry& registry, DWORD* pdwResult) {
   CHostRegKey key(registry);
   LONG lError =
       registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMacDatabaseKey, key.Out());

@@ -31,4 +31,4 @@ std::vector<DWORD> SalvageMacDatabase(const std::vector<BYTE>& record);
 // it was sound, 1 when it was corrected (also when the value was missing);
 // otherwise the Windows error of the registry (ERROR_FILE_NOT_FOUND when
 // the resource manager's key doesn't exist) and *pdwResult untouched.
-DWORD RepairMacDatabase(IRegistry& registry, DWORD* pdwResult);
+DWORD RepairMacDatabaseRecord(IRegistry& registry, DWORD* pdwResult);

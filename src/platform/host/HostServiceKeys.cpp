@@ -33,7 +33,7 @@ LONG DeleteTree(IRegistry& registry, HKEY hRoot, const std::string& strPath) {
 }  // namespace
 
 std::string ServiceKeyPath(const std::string& strService) {
-  return std::string(kServicesKey) + "\\" + strService;
+  return std::string(kHostServicesKey) + "\\" + strService;
 }
 
 DWORD ReadServiceDword(IRegistry& registry, const std::string& strService,
@@ -116,7 +116,7 @@ DWORD DeleteServiceKey(IRegistry& registry, const std::string& strService) {
       DeleteTree(registry, HKEY_LOCAL_MACHINE, ServiceKeyPath(strService));
   if (lError != ERROR_SUCCESS) return DWORD(lError);
   CHostRegKey services(registry);
-  if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServicesKey,
+  if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kHostServicesKey,
                              services.Out()) == ERROR_SUCCESS)
     registry.RegFlushKey(services.Get());
   return ERROR_SUCCESS;
@@ -125,7 +125,7 @@ DWORD DeleteServiceKey(IRegistry& registry, const std::string& strService) {
 std::vector<std::string> ServiceKeyNames(IRegistry& registry) {
   std::vector<std::string> names;
   CHostRegKey key(registry);
-  if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServicesKey, key.Out()) !=
+  if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kHostServicesKey, key.Out()) !=
       ERROR_SUCCESS)
     return names;
   LONG lError = ERROR_SUCCESS;

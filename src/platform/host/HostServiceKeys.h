@@ -8,7 +8,7 @@
 
 #include "platform/Registry.h"
 
-constexpr char kServicesKey[] = "System\\CurrentControlSet\\Services";
+constexpr char kHostServicesKey[] = "System\\CurrentControlSet\\Services";
 
 std::string ServiceKeyPath(const std::string& strService);
 // ERROR_FILE_NOT_FOUND when the key or the value is missing, ERROR_BADKEY
