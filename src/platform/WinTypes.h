@@ -11,9 +11,22 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <shlobj.h>
 #include <windows.h>
+
+// After <windows.h>, which they need. Only the shell's types here: <shlobj.h>
+// declares a class named Shell, which would collide with the Shell() port
+// accessor; the shell adapter includes it.
+#include <shtypes.h>
 #include <winioctl.h>
+#ifndef CSIDL_PROGRAMS
+#define CSIDL_PROGRAMS 0x0002
+#endif
+#ifndef CSIDL_COMMON_PROGRAMS
+#define CSIDL_COMMON_PROGRAMS 0x0017
+#endif
+#ifndef BIF_RETURNONLYFSDIRS
+#define BIF_RETURNONLYFSDIRS 0x00000001
+#endif
 #else
 #include <cstddef>
 #include <cstdint>
@@ -303,7 +316,7 @@ typedef ITEMIDLIST* LPITEMIDLIST;
 typedef const ITEMIDLIST* LPCITEMIDLIST;
 #define CSIDL_PROGRAMS 0x0002
 #define CSIDL_COMMON_PROGRAMS 0x0017
-#define BIF_RETURNONLYFSDIRS 0x0001
+#define BIF_RETURNONLYFSDIRS 0x00000001
 #define S_OK ((HRESULT)0)
 #define E_FAIL ((HRESULT)0x80004005L)
 #define SUCCEEDED(hr) (((HRESULT)(hr)) >= 0)
