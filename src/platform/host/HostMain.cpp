@@ -9,6 +9,7 @@
 
 #include "HostClock.h"
 #include "HostDebug.h"
+#include "HostDevice.h"
 #include "HostFileSystem.h"
 #include "HostMachine.h"
 #include "HostSecurity.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
   CHostFileSystem files(strMachine);
   CHostShell shell(files);
   CHostServiceManager services(registry, strMachine);
+  CHostDevice devices(registry, strMachine);
 
   CPlatform platform;
   platform.pRegistry = &registry;
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
   platform.pFiles = &files;
   platform.pShell = &shell;
   platform.pServices = &services;
+  platform.pDevices = &devices;
   SetPlatform(platform);
 
   CquorrelApp& app = QuorrelApp();
