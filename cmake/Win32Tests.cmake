@@ -43,3 +43,6 @@ file(GLOB UIDRIVER_SOURCES CONFIGURE_DEPENDS tests/win32/uidriver/*.cpp)
 add_executable(quorrel_uidriver ${UIDRIVER_SOURCES})
 target_link_libraries(quorrel_uidriver PRIVATE user32)
 target_link_options(quorrel_uidriver PRIVATE ${QUORREL_STATIC_RUNTIME})
+add_test(NAME win32_silent_delete
+  COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/silent_delete.sh
+          $<TARGET_FILE:quorrel>)
