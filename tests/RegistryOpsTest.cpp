@@ -1,8 +1,7 @@
-#include "sys/RegistryOps.h"
-
 #include <gtest/gtest.h>
 
 #include "support/TestPlatform.h"
+#include "sys/RegistryOps.h"
 
 namespace {
 const char kKey[] = "System\\CurrentControlSet\\Services\\Dovrel\\System";

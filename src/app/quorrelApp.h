@@ -2,11 +2,17 @@
 // state that every long operation brackets its work with.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/WinTypes.h"
 
 class CquorrelApp {
  public:
-  // The whole start-up; TRUE only when the interactive main window exists.
+  virtual ~CquorrelApp() = default;
+
+  // The whole start-up; TRUE only when the interactive main window exists,
+  // so that every other run ends without entering the message loop.
   virtual BOOL InitInstance();
 
   // TRUE begins, FALSE ends the busy state (wait cursor, main window
@@ -15,12 +21,25 @@ class CquorrelApp {
   // Shows the wait cursor again while busy; TRUE exactly when busy.
   BOOL RestoreBusyCursor();
 
+  // The arguments after the program name, as the system split them.
+  std::vector<std::string> m_args;
   // The main window, disabled while busy; null until it exists.
   HWND m_hMainWnd = nullptr;
   UINT m_nBusyCount = 0;
 
-  virtual ~CquorrelApp() = default;
+ protected:
+  // Creates the main window of an interactive run; its result is
+  // InitInstance's.
+  virtual BOOL RunInteractive();
 };
 
 // The one application object of the run.
 CquorrelApp& QuorrelApp();
+
+// Looks for an earlier instance by its exact window title and brings it
+// forward; TRUE when there is none.
+BOOL IsFirstInstance();
+
+// Creates quorrel.log in the current directory, runs the silent operation
+// the flags name, and writes its one result line.
+void WriteSilentResult();

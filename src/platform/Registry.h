@@ -10,8 +10,8 @@ class IRegistry {
 
   // Creates the key and every missing key on the path, or opens it; full
   // access, non-volatile, empty class. pdwDisposition may be null.
-  virtual LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey,
-                               HKEY* phkResult, DWORD* pdwDisposition) = 0;
+  virtual LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, HKEY* phkResult,
+                               DWORD* pdwDisposition) = 0;
   // Opens an existing key; ERROR_FILE_NOT_FOUND when any key on the path is
   // missing. An empty or null path opens a new handle to hKey itself.
   virtual LONG RegOpenKeyExA(HKEY hKey, const char* lpSubKey,
@@ -42,6 +42,6 @@ class IRegistry {
   // Value name at an index; ERROR_NO_MORE_ITEMS past the last. Not used by
   // the program's logic; tests and tools read whole keys with it.
   virtual LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, char* lpValueName,
-                             DWORD* lpcchValueName, DWORD* lpType,
-                             BYTE* lpData, DWORD* lpcbData) = 0;
+                             DWORD* lpcchValueName, DWORD* lpType, BYTE* lpData,
+                             DWORD* lpcbData) = 0;
 };

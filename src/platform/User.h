@@ -17,7 +17,8 @@ class IUser {
                           UINT uType, UINT nIDPrompt) = 0;
 
   // Top-level windows, in Z order from the topmost.
-  virtual HWND FindWindowA(const char* lpClassName, const char* lpWindowName) = 0;
+  virtual HWND FindWindowA(const char* lpClassName,
+                           const char* lpWindowName) = 0;
   virtual HWND GetTopWindow(HWND hWnd) = 0;
   virtual HWND GetWindow(HWND hWnd, UINT uCmd) = 0;
   // Copies at most nMaxCount - 1 characters and a zero; returns the length.

@@ -8,6 +8,9 @@ const CStringResource kStrings[] = {
      "You must restart your computer in order for these changes to fully "
      "take effect.\nWould you like to restart it now?"},
     {108, "You must re-install Tessarine before performing a registry update."},
+    {169,
+     "One or more registry values could not be written.\nThe registry "
+     "update is incomplete."},
 };
 }  // namespace
 

@@ -41,8 +41,8 @@ CScriptedUser::CWindow& CScriptedUser::Window(HWND hWnd) {
 
 int CScriptedUser::MessageBoxA(HWND, const char* lpText, const char* lpCaption,
                                UINT uType, UINT nIDPrompt) {
-  m_boxes.push_back(CBox{nIDPrompt, lpText ? lpText : "",
-                         lpCaption ? lpCaption : "", uType});
+  m_boxes.push_back(
+      CBox{nIDPrompt, lpText ? lpText : "", lpCaption ? lpCaption : "", uType});
   if (m_answers.empty()) return SafeAnswer(uType);
   const int nAnswer = m_answers.front();
   m_answers.pop_front();
@@ -70,7 +70,8 @@ HWND CScriptedUser::GetWindow(HWND hWnd, UINT uCmd) {
 int CScriptedUser::GetWindowTextA(HWND hWnd, char* lpString, int nMaxCount) {
   if (!Valid(hWnd) || nMaxCount <= 0) return 0;
   const std::string& strTitle = Window(hWnd).strTitle;
-  const size_t n = std::min(strTitle.size(), static_cast<size_t>(nMaxCount - 1));
+  const size_t n =
+      std::min(strTitle.size(), static_cast<size_t>(nMaxCount - 1));
   std::memcpy(lpString, strTitle.data(), n);
   lpString[n] = '\0';
   return static_cast<int>(n);
@@ -114,4 +115,6 @@ BOOL CScriptedUser::EnableWindow(HWND hWnd, BOOL bEnable) {
 
 void CScriptedUser::DispatchPendingMessages() { ++m_nDispatches; }
 
-void CScriptedUser::SetWaitCursor(BOOL bWait) { m_nWaitCursor += bWait ? 1 : -1; }
+void CScriptedUser::SetWaitCursor(BOOL bWait) {
+  m_nWaitCursor += bWait ? 1 : -1;
+}

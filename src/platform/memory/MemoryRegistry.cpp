@@ -39,8 +39,8 @@ LONG CopyName(const std::string& strName, char* lpName, DWORD* lpcchName) {
 }
 
 LONG CopyData(const std::vector<BYTE>& data, BYTE* lpData, DWORD* lpcbData) {
-  if (lpcbData == nullptr) return lpData == nullptr ? ERROR_SUCCESS
-                                                    : ERROR_INVALID_PARAMETER;
+  if (lpcbData == nullptr)
+    return lpData == nullptr ? ERROR_SUCCESS : ERROR_INVALID_PARAMETER;
   const DWORD cbNeeded = static_cast<DWORD>(data.size());
   if (lpData != nullptr) {
     if (*lpcbData < cbNeeded) {
@@ -250,10 +250,9 @@ LONG CMemoryRegistry::RegQueryInfoKeyA(HKEY hKey, char* lpClass,
   return ERROR_SUCCESS;
 }
 
-LONG CMemoryRegistry::RegEnumValueA(HKEY hKey, DWORD dwIndex,
-                                    char* lpValueName, DWORD* lpcchValueName,
-                                    DWORD* lpType, BYTE* lpData,
-                                    DWORD* lpcbData) {
+LONG CMemoryRegistry::RegEnumValueA(HKEY hKey, DWORD dwIndex, char* lpValueName,
+                                    DWORD* lpcchValueName, DWORD* lpType,
+                                    BYTE* lpData, DWORD* lpcbData) {
   std::shared_ptr<CRegKeyNode> node;
   const LONG lResult = NodeOf(hKey, &node);
   if (lResult != ERROR_SUCCESS) return lResult;

@@ -57,7 +57,8 @@ class CMemoryRegistry : public IRegistry {
   // The live node behind a handle, or an error code.
   LONG NodeOf(HKEY hKey, std::shared_ptr<CRegKeyNode>* pNode) const;
   // Follows link keys to the key they stand for.
-  static std::shared_ptr<CRegKeyNode> Resolve(std::shared_ptr<CRegKeyNode> node);
+  static std::shared_ptr<CRegKeyNode> Resolve(
+      std::shared_ptr<CRegKeyNode> node);
 
  private:
   LONG Walk(HKEY hKey, const char* lpSubKey, bool bCreate,

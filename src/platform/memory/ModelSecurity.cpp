@@ -74,8 +74,8 @@ BOOL CModelSecurity::GetTokenInformation(HANDLE hToken,
   if (pToken->bAdministrator)
     groups.push_back({SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS});
 
-  const size_t cbHeader =
-      offsetof(TOKEN_GROUPS, Groups) + groups.size() * sizeof(SID_AND_ATTRIBUTES);
+  const size_t cbHeader = offsetof(TOKEN_GROUPS, Groups) +
+                          groups.size() * sizeof(SID_AND_ATTRIBUTES);
   const size_t cbNeeded = cbHeader + groups.size() * sizeof(CModelSid);
   *pdwReturnLength = static_cast<DWORD>(cbNeeded);
   if (pInfo == nullptr || dwLength < cbNeeded) {
@@ -84,19 +84,21 @@ BOOL CModelSecurity::GetTokenInformation(HANDLE hToken,
   }
   auto* pGroups = static_cast<TOKEN_GROUPS*>(pInfo);
   pGroups->GroupCount = static_cast<DWORD>(groups.size());
-  auto* pSids = reinterpret_cast<CModelSid*>(static_cast<BYTE*>(pInfo) + cbHeader);
+  auto* pSids =
+      reinterpret_cast<CModelSid*>(static_cast<BYTE*>(pInfo) + cbHeader);
   for (size_t i = 0; i < groups.size(); ++i) {
     FillSid(&pSids[i], groups[i]);
     pGroups->Groups[i].Sid = &pSids[i];
-    pGroups->Groups[i].Attributes = 7;  // mandatory, enabled by default, enabled
+    pGroups->Groups[i].Attributes =
+        7;  // mandatory, enabled by default, enabled
   }
   return TRUE;
 }
 
 BOOL CModelSecurity::AllocateAndInitializeSid(
     PSID_IDENTIFIER_AUTHORITY pAuthority, BYTE nSubAuthorityCount, DWORD dw0,
-    DWORD dw1, DWORD dw2, DWORD dw3, DWORD dw4, DWORD dw5, DWORD dw6,
-    DWORD dw7, PSID* ppSid) {
+    DWORD dw1, DWORD dw2, DWORD dw3, DWORD dw4, DWORD dw5, DWORD dw6, DWORD dw7,
+    PSID* ppSid) {
   if (nSubAuthorityCount > 8) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
@@ -112,7 +114,8 @@ BOOL CModelSecurity::AllocateAndInitializeSid(
 BOOL CModelSecurity::EqualSid(PSID pSid1, PSID pSid2) {
   const auto* a = static_cast<const CModelSid*>(pSid1);
   const auto* b = static_cast<const CModelSid*>(pSid2);
-  if (a->Revision != b->Revision || a->SubAuthorityCount != b->SubAuthorityCount)
+  if (a->Revision != b->Revision ||
+      a->SubAuthorityCount != b->SubAuthorityCount)
     return FALSE;
   if (std::memcmp(&a->IdentifierAuthority, &b->IdentifierAuthority,
                   sizeof(a->IdentifierAuthority)) != 0)
@@ -122,7 +125,9 @@ BOOL CModelSecurity::EqualSid(PSID pSid1, PSID pSid2) {
   return TRUE;
 }
 
-void CModelSecurity::FreeSid(PSID pSid) { delete static_cast<CModelSid*>(pSid); }
+void CModelSecurity::FreeSid(PSID pSid) {
+  delete static_cast<CModelSid*>(pSid);
+}
 
 BOOL CModelSecurity::LookupPrivilegeValueA(const char*, const char* lpName,
                                            PLUID pLuid) {
@@ -160,7 +165,8 @@ BOOL CModelSecurity::InitiateSystemShutdownA(const char*, const char*,
                                              BOOL bForceAppsClosed,
                                              BOOL bRebootAfterShutdown) {
   if (!m_bShutdownPrivilegeEnabled || m_bFailShutdown) {
-    SetLastError(m_bFailShutdown ? m_dwShutdownError : ERROR_PRIVILEGE_NOT_HELD);
+    SetLastError(m_bFailShutdown ? m_dwShutdownError
+                                 : ERROR_PRIVILEGE_NOT_HELD);
     return FALSE;
   }
   m_shutdownRequests.push_back(

@@ -52,9 +52,8 @@ class CModelSecurity : public ISecurity {
                              PLUID pLuid) override;
   BOOL AdjustTokenPrivileges(HANDLE hToken, BOOL bDisableAll,
                              PTOKEN_PRIVILEGES pNewState) override;
-  BOOL InitiateSystemShutdownA(const char* lpMachineName,
-                               const char* lpMessage, DWORD dwTimeout,
-                               BOOL bForceAppsClosed,
+  BOOL InitiateSystemShutdownA(const char* lpMachineName, const char* lpMessage,
+                               DWORD dwTimeout, BOOL bForceAppsClosed,
                                BOOL bRebootAfterShutdown) override;
   BOOL CloseHandle(HANDLE hObject) override;
 

@@ -1,0 +1,48 @@
+# Windows build (cross-compiled with cmake/mingw-w64.cmake): the Win32
+# adapters, quorrel.exe with its resources, and the tests that run under
+# Wine.
+enable_language(RC)
+
+file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/Win32Main\\.cpp$")
+add_library(quorrel_win32 STATIC ${WIN32_SOURCES})
+target_link_libraries(quorrel_win32 PUBLIC
+  quorrel_core advapi32 user32 gdi32 shell32 ole32 comctl32)
+
+# The C and C++ runtimes linked in: quorrel.exe runs on its own.
+set(QUORREL_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+# The resource script and its pictures come from a generator built for, and
+# run on, the build machine.
+include(ExternalProject)
+set(QUORREL_HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools)
+set(QUORREL_RCGEN ${QUORREL_HOST_TOOLS_DIR}/quorrel_rcgen)
+set(QUORREL_CARDLIST ${QUORREL_HOST_TOOLS_DIR}/quorrel_cardlist)
+ExternalProject_Add(quorrel_host_tools
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${QUORREL_HOST_TOOLS_DIR}
+  CMAKE_ARGS -DQUORREL_TOOLS_ONLY=ON -DCMAKE_BUILD_TYPE=Release
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target quorrel_rcgen
+                quorrel_cardlist
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON
+  BUILD_BYPRODUCTS ${QUORREL_RCGEN} ${QUORREL_CARDLIST})
+
+set(QUORREL_RES_DIR ${CMAKE_BINARY_DIR}/res)
+set(QUORREL_RC ${QUORREL_RES_DIR}/quorrel.rc)
+add_custom_command(
+  OUTPUT ${QUORREL_RC}
+         ${QUORREL_RES_DIR}/splash105.bmp
+         ${QUORREL_RES_DIR}/logo211.bmp
+         ${QUORREL_RES_DIR}/main101.ico
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORREL_RES_DIR}
+  COMMAND ${QUORREL_RCGEN} ${QUORREL_RES_DIR}
+  DEPENDS ${QUORREL_RCGEN} quorrel_host_tools
+  COMMENT "Generating the resource script")
+
+add_executable(quorrel WIN32 src/platform/win32/Win32Main.cpp ${QUORREL_RC})
+target_include_directories(quorrel PRIVATE ${QUORREL_RES_DIR})
+target_link_libraries(quorrel PRIVATE quorrel_win32)
+target_link_options(quorrel PRIVATE ${QUORREL_STATIC_RUNTIME})
+
+include(cmake/Win32Tests.cmake)

@@ -1,0 +1,32 @@
+# Tests of the Windows build, run under Wine (CMAKE_CROSSCOMPILING_EMULATOR):
+# GoogleTest compiled for Windows from Debian's sources (libgtest-dev), the
+# adapter tests of tests/win32 and the end-to-end scripts of tests/win32.
+set(QUORREL_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${QUORREL_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest
+                 EXCLUDE_FROM_ALL)
+# Their sources are not held to this project's warning flags.
+foreach(target gtest gtest_main gmock gmock_main)
+  set_property(TARGET ${target} PROPERTY COMPILE_OPTIONS "")
+endforeach()
+
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/RegistryConformanceTest.cpp)
+  list(APPEND WIN32_TEST_SOURCES tests/RegistryConformanceTest.cpp)
+endif()
+add_executable(quorrel_win32_tests ${WIN32_TEST_SOURCES} ${QUORREL_RC})
+target_include_directories(quorrel_win32_tests PRIVATE tests
+                           ${QUORREL_RES_DIR})
+target_link_libraries(quorrel_win32_tests PRIVATE quorrel_win32 gmock gtest
+                      gtest_main)
+target_link_options(quorrel_win32_tests PRIVATE ${QUORREL_STATIC_RUNTIME})
+
+enable_testing()
+add_test(NAME win32_unit COMMAND quorrel_win32_tests)
+
+# End to end, in the Wine prefix of the test run (WINEPREFIX): the scripts
+# drive quorrel.exe and read the registry back with Wine's own `reg`.
+add_test(NAME win32_silent_update
+  COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/silent_update.sh
+          $<TARGET_FILE:quorrel> ${QUORREL_CARDLIST})

@@ -1,0 +1,42 @@
+#include <cstdio>
+
+#include "RunMode.h"
+#include "fw/MessageBox.h"
+#include "platform/Platform.h"
+#include "quorrelApp.h"
+#include "update/UpdateRegistry.h"
+
+int SilentClearRegistry();
+
+namespace {
+const char kResultFileName[] = "quorrel.log";
+constexpr UINT IDS_CREATE_FILE_FAILED = 130;
+constexpr UINT IDS_WRITE_FILE_FAILED = 131;
+
+void WriteResultLine(HANDLE hFile, const char* pszFormat, int nResult) {
+  char szLine[128];
+  const int cchLine = std::snprintf(szLine, sizeof(szLine), pszFormat, nResult);
+  DWORD cbWritten = 0;
+  if (!Files().WriteFile(hFile, szLine, static_cast<DWORD>(cchLine),
+                         &cbWritten))
+    AfxFormatMessageBox(IDS_WRITE_FILE_FAILED, MB_OK,
+                        static_cast<int>(GetLastError()));
+}
+}  // namespace
+
+void WriteSilentResult() {
+  // Created before the operation runs, so a caller that finds no file knows
+  // the operation never started.
+  HANDLE hFile = Files().CreateFileA(kResultFileName, GENERIC_WRITE, 0,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
+  if (hFile == INVALID_HANDLE_VALUE) {
+    AfxFormatMessageBox(IDS_CREATE_FILE_FAILED, MB_OK,
+                        static_cast<int>(GetLastError()));
+    return;
+  }
+  if (g_bSilentUpdate)
+    WriteResultLine(hFile, "Update=%d\r\n", SilentUpdateRegistry());
+  if (g_bSilentDelete)
+    WriteResultLine(hFile, "Delete=%d\r\n", SilentClearRegistry());
+  Files().CloseHandle(hFile);
+}

@@ -1,0 +1,2 @@
+// Placeholder until the Clear operation lands; that work deletes this file.
+int SilentClearRegistry() { return 0; }

@@ -1,0 +1,111 @@
+#include "UpdateRegistry.h"
+
+#include "CardTable.h"
+#include "app/MainForm.h"
+#include "app/quorrelApp.h"
+#include "fw/MessageBox.h"
+#include "platform/Platform.h"
+#include "res/StringTable.h"
+#include "sys/Administrator.h"
+#include "sys/RegistryOps.h"
+#include "sys/Restart.h"
+
+namespace {
+const char kVelcorKey[] = "System\\CurrentControlSet\\Services\\Velcor";
+const char kPirqsSubkey[] = "Parameters\\PIRQS";
+const DWORD kDefaultPirq = 11;
+const char kCdromKey[] = "System\\CurrentControlSet\\Services\\Cdrom";
+
+// The CD-ROM class driver goes from demand start to disabled; TRUE when the
+// fix-up applied (whatever the write returned).
+BOOL DisableDemandStartCdrom() {
+  if (ReadRegDword(HKEY_LOCAL_MACHINE, kCdromKey, "Start") !=
+      SERVICE_DEMAND_START)
+    return FALSE;
+  WriteRegDword(HKEY_LOCAL_MACHINE, kCdromKey, "Start", SERVICE_DISABLED);
+  return TRUE;
+}
+}  // namespace
+
+BOOL UpdatePirqDefaults(BOOL* pbAllWritten) {
+  BOOL bChanged = FALSE;
+  // The routing keys are touched only when the PCI configuration service is
+  // registered; nothing is created for it.
+  HKEY hService = nullptr;
+  if (!OpenRegKey(HKEY_LOCAL_MACHINE, kVelcorKey, &hService)) return FALSE;
+  HKEY hPirqs = nullptr;
+  if (!CreateRegKey(hService, kPirqsSubkey, &hPirqs)) {
+    Registry().RegCloseKey(hService);
+    if (pbAllWritten) *pbAllWritten = FALSE;
+    return FALSE;
+  }
+  for (const char* pszValue : {"1", "2"}) {
+    if (QueryRegDword(hPirqs, pszValue) == kRegDwordMissing) {
+      if (!SetRegDword(hPirqs, pszValue, kDefaultPirq) && pbAllWritten)
+        *pbAllWritten = FALSE;
+      bChanged = TRUE;
+    }
+  }
+  Registry().RegCloseKey(hPirqs);
+  Registry().RegCloseKey(hService);
+  return bChanged;
+}
+
+BOOL UpdateCardDatabase(BOOL* pbAllWritten) {
+  for (const CardEntry& entry : CardEntries()) {
+    const std::string strKey = CardEntryKeyPath(entry);
+    for (const CardValue& value : entry.values) {
+      const BOOL bWritten = value.type == REG_DWORD
+                                ? WriteRegDword(HKEY_LOCAL_MACHINE, strKey,
+                                                value.name, value.number)
+                                : WriteRegString(HKEY_LOCAL_MACHINE, strKey,
+                                                 value.name, value.text);
+      // A failed value doesn't stop the others.
+      if (!bWritten && pbAllWritten) *pbAllWritten = FALSE;
+    }
+  }
+  return TRUE;
+}
+
+int SilentUpdateRegistry() {
+  if (!IsUserAdministrator()) {
+    AfxMessageBox(IDS_NOT_ADMINISTRATOR, MB_OK | MB_ICONSTOP);
+    return 0;
+  }
+  // A value that could not be written makes the result 0: an installer
+  // must not take an incomplete card database for a finished update.
+  BOOL bAllWritten = TRUE;
+  UpdatePirqDefaults(&bAllWritten);
+  UpdateCardDatabase(&bAllWritten);
+  return bAllWritten ? 1 : 0;
+}
+
+void OnUpdateRegistry(IMainForm& form) {
+  if (!IsUserAdministrator()) {
+    AfxMessageBox(IDS_NOT_ADMINISTRATOR, MB_OK | MB_ICONSTOP);
+    return;
+  }
+  // Once per run: nothing enables the button again.
+  form.EnableButton(IDC_UPDATE_REGISTRY, FALSE);
+  // A confirmed Clear leaves its button disabled for the rest of the run.
+  if (!form.IsButtonEnabled(IDC_CLEAR_REGISTRY)) {
+    AfxMessageBox(IDS_REINSTALL_FIRST, MB_OK | MB_ICONSTOP);
+    return;
+  }
+  QuorrelApp().SetBusy(TRUE);
+  BOOL bRestart = FALSE;
+  BOOL bAllWritten = TRUE;
+  if (UpdatePirqDefaults(&bAllWritten)) bRestart = TRUE;
+  if (UpdateCardDatabase(&bAllWritten)) bRestart = TRUE;
+  if (DisableDemandStartCdrom()) bRestart = TRUE;
+  QuorrelApp().SetBusy(FALSE);
+
+  // Only a complete update is announced as a success.
+  if (bAllWritten)
+    AfxMessageBox(IDS_UPDATE_COMPLETED, MB_OK | MB_ICONINFORMATION);
+  else
+    AfxMessageBox(IDS_UPDATE_INCOMPLETE, MB_OK | MB_ICONEXCLAMATION);
+  if (bRestart &&
+      AfxMessageBox(IDS_RESTART_QUESTION, MB_YESNO | MB_ICONQUESTION) == IDYES)
+    RestartComputer();
+}

@@ -1,0 +1,32 @@
+// An in-memory registry that refuses chosen writes, as a registry that is
+// full, read-only or denied to the user would.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "platform/memory/MemoryRegistry.h"
+
+class CFaultyRegistry : public CMemoryRegistry {
+ public:
+  // Value names whose writes fail with m_lError.
+  std::set<std::string> m_failValues;
+  // Key creations whose path contains this text fail.
+  std::string m_strFailCreate;
+  LONG m_lError = ERROR_ACCESS_DENIED;
+
+  LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD dwType,
+                      const BYTE* lpData, DWORD cbData) override {
+    if (lpValueName && m_failValues.count(lpValueName)) return m_lError;
+    return CMemoryRegistry::RegSetValueExA(hKey, lpValueName, dwType, lpData,
+                                           cbData);
+  }
+  LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, HKEY* phkResult,
+                       DWORD* pdwDisposition) override {
+    if (!m_strFailCreate.empty() && lpSubKey &&
+        std::string(lpSubKey).find(m_strFailCreate) != std::string::npos)
+      return m_lError;
+    return CMemoryRegistry::RegCreateKeyExA(hKey, lpSubKey, phkResult,
+                                            pdwDisposition);
+  }
+};

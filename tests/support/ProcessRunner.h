@@ -1,0 +1,45 @@
+// Runs the built program as a process, the way an installer or an
+// administrator's shell would, and collects what it printed.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct CProcessResult {
+  int nExitStatus = -1;  // exit code, or 128 + signal
+  std::string strStdout;
+  std::string strStderr;
+};
+
+struct CProcessOptions {
+  std::string strWorkingDirectory;  // empty: the test's own
+  // Set in the child's environment; an empty value unsets the variable.
+  std::map<std::string, std::string> env;
+  std::string strStdin;  // fed to the child, then end of input
+};
+
+// argv[0] is the program's path. Standard input is a pipe, never a tty.
+CProcessResult RunProcess(const std::vector<std::string>& argv,
+                          const CProcessOptions& options);
+
+// The built quorrel.
+std::string QuorrelExe();
+
+// A fresh directory under the system's temporary folder; removed by the
+// destructor of CTempDir.
+class CTempDir {
+ public:
+  CTempDir();
+  ~CTempDir();
+  CTempDir(const CTempDir&) = delete;
+  CTempDir& operator=(const CTempDir&) = delete;
+  const std::string& Path() const { return m_strPath; }
+
+ private:
+  std::string m_strPath;
+};
+
+std::string ReadWholeFile(const std::string& strPath);
+bool WriteWholeFile(const std::string& strPath, const std::string& strData);
+bool PathExists(const std::string& strPath);
