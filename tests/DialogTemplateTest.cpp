@@ -1,13 +1,12 @@
 // The dialog templates and the menu as data: every dialog the program
 // opens is there, IDs are unique per dialog, controls lie inside their
 // dialog, and the form keeps its screen order apart from its tab order.
-#include "res/DialogTemplate.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
+#include "res/DialogTemplate.h"
 #include "res/Menu.h"
 #include "res/Resource.h"
 
@@ -25,8 +24,8 @@ TEST(DialogTemplateTest, EveryDialogOfTheProgramIsThere) {
       {IDD_FORM, "", 320, 160, "MS Sans Serif", 8, 4},
       {IDD_ABOUTBOX, "About Tessarine Registry Update Utility For Windows NT",
        246, 123, "Arial", 10, 15},
-      {IDD_CUSTOMIZATIONS, "Registry Customizations", 306, 151,
-       "MS Sans Serif", 8, 4},
+      {IDD_CUSTOMIZATIONS, "Registry Customizations", 306, 151, "MS Sans Serif",
+       8, 4},
       {IDD_INTERRUPTS, "Registry Customizations - Interrupts", 324, 197,
        "MS Sans Serif", 8, 15},
       {IDD_CARD_CONFIG, "Registry Customizations - PC Card Configuration", 324,
@@ -84,10 +83,9 @@ TEST(DialogTemplateTest, FormTabOrderVisitsClearBeforeRepairs) {
             [](auto* a, auto* b) { return a->y < b->y; });
   std::vector<std::string> texts;
   for (auto* pItem : screen) texts.push_back(pItem->pszText);
-  EXPECT_EQ((std::vector<std::string>{"Update Registry",
-                                      "Registry Customizations...",
-                                      "Registry Repairs...",
-                                      "Clear Registry && Delete Files"}),
+  EXPECT_EQ((std::vector<std::string>{
+                "Update Registry", "Registry Customizations...",
+                "Registry Repairs...", "Clear Registry && Delete Files"}),
             texts);
 }
 
@@ -147,7 +145,8 @@ TEST(DialogTemplateTest, MainMenuOffersExitAndAbout) {
   EXPECT_STREQ("E&xit", pMenu->pPopups[0].pItems[0].pszText);
   EXPECT_EQ(57665u, pMenu->pPopups[0].pItems[0].nID);
   EXPECT_STREQ("&Help", pMenu->pPopups[1].pszText);
-  EXPECT_STREQ("&About Registry Update...", pMenu->pPopups[1].pItems[0].pszText);
+  EXPECT_STREQ("&About Registry Update...",
+               pMenu->pPopups[1].pItems[0].pszText);
   EXPECT_EQ(57664u, pMenu->pPopups[1].pItems[0].nID);
 }
 

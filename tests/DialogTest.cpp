@@ -1,13 +1,12 @@
 // The modal dialog framework on the scripted UI: message maps, data
 // exchange, automatic check boxes and radio groups, combo boxes, greyed
 // controls, keyboard navigation, nesting and timers.
-#include "fw/Dialog.h"
-
 #include <gtest/gtest.h>
 
 #include "fw/Button.h"
 #include "fw/ComboBox.h"
 #include "fw/DataExchange.h"
+#include "fw/Dialog.h"
 #include "fw/MessageBox.h"
 #include "res/Resource.h"
 #include "support/ScriptedUi.h"
@@ -176,19 +175,20 @@ TEST_F(DialogTest, TabVisitsTabStopsInTemplateOrderSkippingGreyedOnes) {
       .Do(record);
   dlg.DoModal();
   // The focus starts on the checked radio button, the group's tab stop.
-  EXPECT_EQ((std::vector<UINT>{IDC_SHARE_PCI, IDC_MORE_SHARE_PCI,
-                               IDC_MORE_SHARE_SINGLE_ISA,
-                               IDC_MORE_DIFFERENT_ISA, IDC_MORE_SHARE_SINGLE_ISA,
-                               IDC_MORE_DIFFERENT_ISA}),
-            focus);
+  EXPECT_EQ(
+      (std::vector<UINT>{IDC_SHARE_PCI, IDC_MORE_SHARE_PCI,
+                         IDC_MORE_SHARE_SINGLE_ISA, IDC_MORE_DIFFERENT_ISA,
+                         IDC_MORE_SHARE_SINGLE_ISA, IDC_MORE_DIFFERENT_ISA}),
+      focus);
 }
 
 TEST_F(DialogTest, ArrowKeysMoveAndCheckWithinTheRadioGroup) {
   CProbeDlg dlg;
   m_ui.Key(VK_DOWN).Do([&] {
     EXPECT_EQ(IDC_SHARE_SINGLE_ISA, CWnd::GetFocus()->GetDlgCtrlID());
-    EXPECT_EQ(IDC_SHARE_SINGLE_ISA, dlg.GetCheckedRadioButton(
-                                        IDC_SHARE_SINGLE_ISA, IDC_DIFFERENT_ISA));
+    EXPECT_EQ(
+        IDC_SHARE_SINGLE_ISA,
+        dlg.GetCheckedRadioButton(IDC_SHARE_SINGLE_ISA, IDC_DIFFERENT_ISA));
   });
   m_ui.Key(VK_DOWN).Key(VK_DOWN).Do([&] {
     // Wraps within the group: 1139, 1138, 1140, 1139.

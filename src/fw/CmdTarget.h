@@ -78,8 +78,8 @@ template <auto pfn>
 LRESULT AfxThunkSetCursor(CCmdTarget* pTarget, const MSG& msg) {
   using C = typename AfxMemberClass<decltype(pfn)>::type;
   return (static_cast<C*>(pTarget)->*pfn)(
-      AfxWndFromHandle(reinterpret_cast<HWND>(msg.wParam)),
-      LOWORD(msg.lParam), HIWORD(msg.lParam));
+      AfxWndFromHandle(reinterpret_cast<HWND>(msg.wParam)), LOWORD(msg.lParam),
+      HIWORD(msg.lParam));
 }
 
 template <auto pfn>
@@ -88,17 +88,17 @@ LRESULT AfxThunkCreate(CCmdTarget* pTarget, const MSG&) {
   return (static_cast<C*>(pTarget)->*pfn)();
 }
 
-#define DECLARE_MESSAGE_MAP()                           \
- protected:                                             \
-  static const AFX_MSGMAP messageMap;                   \
-  static const AFX_MSGMAP_ENTRY _messageEntries[];      \
+#define DECLARE_MESSAGE_MAP()                      \
+ protected:                                        \
+  static const AFX_MSGMAP messageMap;              \
+  static const AFX_MSGMAP_ENTRY _messageEntries[]; \
   const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                          \
-  const AFX_MSGMAP* theClass::GetMessageMap() const {                   \
-    return &theClass::messageMap;                                       \
-  }                                                                     \
-  const AFX_MSGMAP theClass::messageMap = {&baseClass::messageMap,      \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                             \
+  const AFX_MSGMAP* theClass::GetMessageMap() const {                      \
+    return &theClass::messageMap;                                          \
+  }                                                                        \
+  const AFX_MSGMAP theClass::messageMap = {&baseClass::messageMap,         \
                                            &theClass::_messageEntries[0]}; \
   const AFX_MSGMAP_ENTRY theClass::_messageEntries[] = {
 #define END_MESSAGE_MAP() \
@@ -107,7 +107,8 @@ LRESULT AfxThunkCreate(CCmdTarget* pTarget, const MSG&) {
   ;
 
 // void handler()
-#define ON_COMMAND(id, memberFxn) {WM_COMMAND, 0, (id), &AfxThunkVoid<memberFxn>},
+#define ON_COMMAND(id, memberFxn) \
+  {WM_COMMAND, 0, (id), &AfxThunkVoid<memberFxn>},
 #define ON_BN_CLICKED(id, memberFxn) \
   {WM_COMMAND, BN_CLICKED, (id), &AfxThunkVoid<memberFxn>},
 #define ON_CBN_SELCHANGE(id, memberFxn) \

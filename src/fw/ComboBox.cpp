@@ -1,7 +1,8 @@
 #include "ComboBox.h"
 
-#include <algorithm>
 #include <strings.h>
+
+#include <algorithm>
 
 int CComboBox::AddString(const std::string& strItem) {
   auto it = m_items.end();

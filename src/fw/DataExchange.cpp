@@ -4,8 +4,8 @@
 #include "ComboBox.h"
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
-  auto* pButton =
-      dynamic_cast<CButton*>(pDX->m_pDlgWnd->GetDlgItem(static_cast<UINT>(nIDC)));
+  auto* pButton = dynamic_cast<CButton*>(
+      pDX->m_pDlgWnd->GetDlgItem(static_cast<UINT>(nIDC)));
   if (!pButton) return;
   if (pDX->m_bSaveAndValidate)
     value = pButton->GetCheck();

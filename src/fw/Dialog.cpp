@@ -35,8 +35,8 @@ BOOL CDialog::CreateDialogWindow(CWnd* pOwner) {
   const CDialogTemplate* pTemplate = FindDialogTemplate(m_nIDTemplate);
   if (!pTemplate) return FALSE;
   const DWORD dwStyle = pTemplate->dwStyle & ~static_cast<DWORD>(WS_VISIBLE);
-  const RECT client = AfxMapDialogRect(*pTemplate, 0, 0, pTemplate->cx,
-                                       pTemplate->cy);
+  const RECT client =
+      AfxMapDialogRect(*pTemplate, 0, 0, pTemplate->cx, pTemplate->cy);
   // Create with the client size, then grow by the frame the style gives.
   if (!CreateEx(dwStyle, pTemplate->pszCaption, client, pOwner, 0))
     return FALSE;
@@ -47,8 +47,8 @@ BOOL CDialog::CreateDialogWindow(CWnd* pOwner) {
 }
 
 int CDialog::DoModal() {
-  CWnd* pOwner = m_pParentWnd ? m_pParentWnd->GetTopLevelParent()
-                              : AfxGetSafeOwner();
+  CWnd* pOwner =
+      m_pParentWnd ? m_pParentWnd->GetTopLevelParent() : AfxGetSafeOwner();
   CWnd* pPreviousFocus = CWnd::GetFocus();
   m_bEnded = FALSE;
   m_nModalResult = -1;
@@ -78,7 +78,8 @@ int CDialog::DoModal() {
   if (bEnableOwner) pOwner->EnableWindow(TRUE);
   DestroyWindow();
   m_controls.clear();
-  if (pPreviousFocus && AfxWndFromHandle(pPreviousFocus->m_hWnd) == pPreviousFocus)
+  if (pPreviousFocus &&
+      AfxWndFromHandle(pPreviousFocus->m_hWnd) == pPreviousFocus)
     pPreviousFocus->SetFocus();
   return m_nModalResult;
 }

@@ -1,10 +1,10 @@
 #include "DialogNavigation.h"
-#include "WindowMap.h"
 
 #include <algorithm>
 
 #include "Button.h"
 #include "ComboBox.h"
+#include "WindowMap.h"
 
 namespace {
 BOOL CanTakeFocus(const CWnd& ctl) {
@@ -79,9 +79,10 @@ std::vector<CWnd*> AfxGetDlgGroupItems(CWnd& ctl) {
   const auto& siblings = pParent->GetChildren();
   int nStart = IndexOf(siblings, &ctl);
   while (nStart > 0 && !(siblings[nStart]->GetStyle() & WS_GROUP)) --nStart;
-  for (size_t i = static_cast<size_t>(std::max(nStart, 0));
-       i < siblings.size(); ++i) {
-    if (i != static_cast<size_t>(nStart) && (siblings[i]->GetStyle() & WS_GROUP))
+  for (size_t i = static_cast<size_t>(std::max(nStart, 0)); i < siblings.size();
+       ++i) {
+    if (i != static_cast<size_t>(nStart) &&
+        (siblings[i]->GetStyle() & WS_GROUP))
       break;
     group.push_back(siblings[i]);
   }
@@ -120,8 +121,8 @@ CWnd* AfxGetNextDlgGroupItem(CWnd&, CWnd& current, BOOL bPrevious) {
   if (nFrom < 0) return &current;
   for (int n = 1; n <= nCount; ++n) {
     const int nStep = bPrevious ? -n : n;
-    CWnd* pWnd =
-        group[static_cast<size_t>(((nFrom + nStep) % nCount + nCount) % nCount)];
+    CWnd* pWnd = group[static_cast<size_t>(((nFrom + nStep) % nCount + nCount) %
+                                           nCount)];
     if (CanTakeFocus(*pWnd)) return pWnd;
   }
   return &current;

@@ -16,8 +16,8 @@ class CSingleDocTemplate {
   typedef std::unique_ptr<CFrameWnd> (*FrameFactory)();
   typedef std::unique_ptr<CView> (*ViewFactory)();
 
-  CSingleDocTemplate(UINT nIDResource, DocFactory pfnDoc,
-                     FrameFactory pfnFrame, ViewFactory pfnView);
+  CSingleDocTemplate(UINT nIDResource, DocFactory pfnDoc, FrameFactory pfnFrame,
+                     ViewFactory pfnView);
 
   // Opens a new, empty document: the first time with its frame and view,
   // shown and made the main window when there is none. Null on failure.
@@ -45,8 +45,6 @@ CSingleDocTemplate* AfxMakeSingleDocTemplate(UINT nIDResource) {
   return new CSingleDocTemplate(
       nIDResource,
       []() -> std::unique_ptr<CDocument> { return std::make_unique<TDoc>(); },
-      []() -> std::unique_ptr<CFrameWnd> {
-        return std::make_unique<TFrame>();
-      },
+      []() -> std::unique_ptr<CFrameWnd> { return std::make_unique<TFrame>(); },
       []() -> std::unique_ptr<CView> { return std::make_unique<TView>(); });
 }

@@ -47,8 +47,7 @@ void CFrameWnd::InitialUpdateFrame(int nCmdShow) {
 
 void CFrameWnd::OnUpdateFrameTitle() {
   if (!(GetStyle() & FWS_ADDTOTITLE) || !m_pDocument) return;
-  SetWindowText(m_pDocument->GetTitle() + " - " +
-                LoadResString(IDS_APP_TITLE));
+  SetWindowText(m_pDocument->GetTitle() + " - " + LoadResString(IDS_APP_TITLE));
 }
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, UINT nCode) {

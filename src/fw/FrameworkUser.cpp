@@ -65,8 +65,7 @@ int CFrameworkUser::GetWindowTextA(HWND hWnd, char* lpString, int nMaxCount) {
   if (!pWnd) return m_base.GetWindowTextA(hWnd, lpString, nMaxCount);
   if (nMaxCount <= 0) return 0;
   const std::string strText = pWnd->GetWindowText();
-  const size_t n =
-      std::min(strText.size(), static_cast<size_t>(nMaxCount - 1));
+  const size_t n = std::min(strText.size(), static_cast<size_t>(nMaxCount - 1));
   std::memcpy(lpString, strText.data(), n);
   lpString[n] = '\0';
   return static_cast<int>(n);

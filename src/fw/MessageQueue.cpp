@@ -137,8 +137,8 @@ namespace {
 void TranslateAndDispatch(MSG* pMsg) {
   if (pMsg->message == WM_NULL) return;
   CWinApp* pApp = AfxGetApp();
-  const BOOL bTaken = pApp ? pApp->PreTranslateMessage(pMsg)
-                           : AfxPreTranslateWindows(pMsg);
+  const BOOL bTaken =
+      pApp ? pApp->PreTranslateMessage(pMsg) : AfxPreTranslateWindows(pMsg);
   if (!bTaken) AfxDispatchMessage(pMsg);
 }
 }  // namespace

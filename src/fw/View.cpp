@@ -16,8 +16,7 @@ void CView::OnInitialUpdate() { Invalidate(); }
 
 void CView::OnActivateView() {
   CWnd* pFocus = CWnd::GetFocus();
-  if (!pFocus || pFocus->GetTopLevelParent() != GetTopLevelParent())
-    SetFocus();
+  if (!pFocus || pFocus->GetTopLevelParent() != GetTopLevelParent()) SetFocus();
 }
 
 BOOL CFormView::Create(CWnd* pParent, UINT nID) {

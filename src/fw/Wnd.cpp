@@ -258,8 +258,10 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
   LONG y = area.top + (area.bottom - area.top - cy) / 2;
   // Windows keeps a centred top-level window on the screen.
   if (!m_pParent) {
-    x = std::max<LONG>(0, std::min<LONG>(x, Ui().GetSystemMetrics(SM_CXSCREEN) - cx));
-    y = std::max<LONG>(0, std::min<LONG>(y, Ui().GetSystemMetrics(SM_CYSCREEN) - cy));
+    x = std::max<LONG>(
+        0, std::min<LONG>(x, Ui().GetSystemMetrics(SM_CXSCREEN) - cx));
+    y = std::max<LONG>(
+        0, std::min<LONG>(y, Ui().GetSystemMetrics(SM_CYSCREEN) - cy));
   }
   MoveWindow(x, y, cx, cy);
 }

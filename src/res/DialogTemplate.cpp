@@ -3,7 +3,7 @@
 namespace {
 // In ascending order of ID.
 const CDialogTemplate* const kTemplates[] = {
-    &g_formDialog,     &g_aboutDialog,       &g_customizationsDialog,
+    &g_formDialog,       &g_aboutDialog,      &g_customizationsDialog,
     &g_interruptsDialog, &g_cardConfigDialog, &g_miscDialog,
     &g_repairsDialog};
 }  // namespace

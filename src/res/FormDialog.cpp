@@ -10,13 +10,14 @@ const CDlgItemTemplate kItems[] = {
      kPushButton | WS_GROUP, 0, nullptr},
     {CtlClass::Button, IDC_REGISTRY_CUSTOMIZATIONS,
      "Registry Customizations...", 92, 50, 135, 24, kPushButton, 0, nullptr},
-    {CtlClass::Button, IDC_CLEAR_REGISTRY, "Clear Registry && Delete Files",
-     92, 122, 135, 24, kPushButton, 0, nullptr},
-    {CtlClass::Button, IDC_REGISTRY_REPAIRS, "Registry Repairs...", 92, 86,
-     135, 24, kPushButton, 0, nullptr},
+    {CtlClass::Button, IDC_CLEAR_REGISTRY, "Clear Registry && Delete Files", 92,
+     122, 135, 24, kPushButton, 0, nullptr},
+    {CtlClass::Button, IDC_REGISTRY_REPAIRS, "Registry Repairs...", 92, 86, 135,
+     24, kPushButton, 0, nullptr},
 };
 }  // namespace
 
 const CDialogTemplate g_formDialog = {
-    IDD_FORM, "",     WS_CHILD | WS_BORDER | DS_SETFONT, 320, 160,
-    "MS Sans Serif",  8, kItems, sizeof(kItems) / sizeof(kItems[0])};
+    IDD_FORM, "",     WS_CHILD | WS_BORDER | DS_SETFONT,
+    320,      160,    "MS Sans Serif",
+    8,        kItems, sizeof(kItems) / sizeof(kItems[0])};

@@ -44,8 +44,7 @@ const CDlgItemTemplate kItems[] = {
      7, 147, 225, 27, kCheckBox, 0, nullptr},
     {CtlClass::Button, IDC_MORE_EXCLUDE_PCI_IRQS, "More Information", 249, 147,
      65, 14, kPushButton, 0, nullptr},
-    {CtlClass::Button, IDOK, "OK", 83, 176, 50, 14, kDefPushButton, 0,
-     nullptr},
+    {CtlClass::Button, IDOK, "OK", 83, 176, 50, 14, kDefPushButton, 0, nullptr},
     {CtlClass::Button, IDCANCEL, "Cancel", 189, 176, 50, 14, kPushButton, 0,
      nullptr},
 };

@@ -13,13 +13,12 @@ const CDlgItemTemplate kItems[] = {
 };
 }  // namespace
 
-const CDialogTemplate g_repairsDialog = {
-    IDD_REPAIRS,
-    "Registry Repairs",
-    kModalDialogStyle,
-    306,
-    114,
-    "MS Sans Serif",
-    8,
-    kItems,
-    sizeof(kItems) / sizeof(kItems[0])};
+const CDialogTemplate g_repairsDialog = {IDD_REPAIRS,
+                                         "Registry Repairs",
+                                         kModalDialogStyle,
+                                         306,
+                                         114,
+                                         "MS Sans Serif",
+                                         8,
+                                         kItems,
+                                         sizeof(kItems) / sizeof(kItems[0])};
