@@ -1,5 +1,6 @@
 #include "MessageQueue.h"
 
+#include <cstdint>
 #include <deque>
 #include <vector>
 
@@ -50,7 +51,7 @@ CWnd* FindWindowToPaint(CWnd* pWnd) {
 BOOL TakePaint(MSG* pMsg) {
   for (CWnd* pTop : AfxGetTopLevelWindows()) {
     if (CWnd* pWnd = FindWindowToPaint(pTop)) {
-      *pMsg = MSG{pWnd->m_hWnd, WM_PAINT, 0, 0, 0};
+      *pMsg = AfxMakeMsg(pWnd->m_hWnd, WM_PAINT, 0, 0);
       return TRUE;
     }
   }
@@ -62,7 +63,8 @@ BOOL TakeTimer(MSG* pMsg) {
   for (CTimer& timer : Queue().timers) {
     if (!IsDue(dwNow, timer.dwDue)) continue;
     timer.dwDue = dwNow + timer.nElapse;
-    *pMsg = MSG{timer.hWnd, WM_TIMER, timer.nID, 0, dwNow};
+    *pMsg = AfxMakeMsg(timer.hWnd, WM_TIMER, timer.nID, 0);
+    pMsg->time = dwNow;
     return TRUE;
   }
   return FALSE;
@@ -87,7 +89,7 @@ BOOL TakeInput(MSG* pMsg, DWORD dwTimeout) {
   if (AfxIsInputMessage(msg.message)) {
     CWnd* pWnd = AfxWndFromHandle(msg.hwnd);
     if (!pWnd || !pWnd->IsInputEnabled()) {
-      *pMsg = MSG{nullptr, WM_NULL, 0, 0, 0};
+      *pMsg = AfxMakeMsg(nullptr, WM_NULL, 0, 0);
       return TRUE;
     }
   }
@@ -109,7 +111,7 @@ BOOL AfxIsInputMessage(UINT message) {
 }
 
 void AfxPostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  Queue().posted.push_back(MSG{hWnd, message, wParam, lParam, 0});
+  Queue().posted.push_back(AfxMakeMsg(hWnd, message, wParam, lParam));
 }
 
 void AfxPostQuitMessage(int nExitCode) {

@@ -45,7 +45,7 @@ IUiAdapter* SetUi(IUiAdapter* pAdapter) {
 BOOL AfxMakeSafeInput(MSG* pMsg) {
   CWnd* pActive = AfxGetActiveWindow();
   if (!pActive) return FALSE;
-  *pMsg = MSG{pActive->m_hWnd, WM_CLOSE, 0, 0, 0};
+  *pMsg = AfxMakeMsg(pActive->m_hWnd, WM_CLOSE, 0, 0);
   return TRUE;
 }
 

@@ -87,7 +87,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(message, wParam, lParam);
   }
   if (const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(message, 0, 0)) {
-    const MSG msg = {m_hWnd, message, wParam, lParam, 0};
+    const MSG msg = AfxMakeMsg(m_hWnd, message, wParam, lParam);
     return pEntry->pfn(this, msg);
   }
   return DefWindowProc(message, wParam, lParam);

@@ -32,6 +32,7 @@ typedef struct tagMSG {
   WPARAM wParam;
   LPARAM lParam;
   DWORD time;
+  POINT pt;
 } MSG;
 
 typedef struct tagCREATESTRUCTA {
@@ -148,16 +149,45 @@ typedef struct tagCREATESTRUCTA {
 #define VK_F4 0x73
 #define VK_F10 0x79
 
-// Standard commands of the framework (afxres.h).
-#define ID_FILE_NEW 0xE100
-#define ID_FILE_OPEN 0xE101
-#define ID_FILE_PRINT_SETUP 0xE106
-#define ID_FILE_PRINT 0xE107
-#define ID_FILE_PRINT_DIRECT 0xE108
-#define ID_FILE_PRINT_PREVIEW 0xE109
-#define ID_APP_ABOUT 0xE140
-#define ID_APP_EXIT 0xE141
 #endif  // _WIN32
+
+// Standard commands of the framework (afxres.h): not in <windows.h>.
+#ifndef ID_FILE_NEW
+#define ID_FILE_NEW 0xE100
+#endif
+#ifndef ID_FILE_OPEN
+#define ID_FILE_OPEN 0xE101
+#endif
+#ifndef ID_FILE_PRINT_SETUP
+#define ID_FILE_PRINT_SETUP 0xE106
+#endif
+#ifndef ID_FILE_PRINT
+#define ID_FILE_PRINT 0xE107
+#endif
+#ifndef ID_FILE_PRINT_DIRECT
+#define ID_FILE_PRINT_DIRECT 0xE108
+#endif
+#ifndef ID_FILE_PRINT_PREVIEW
+#define ID_FILE_PRINT_PREVIEW 0xE109
+#endif
+#ifndef ID_APP_ABOUT
+#define ID_APP_ABOUT 0xE140
+#endif
+#ifndef ID_APP_EXIT
+#define ID_APP_EXIT 0xE141
+#endif
+
+// A message with the given fields and the rest zero (MSG has more fields
+// on Windows than the framework fills in).
+inline MSG AfxMakeMsg(HWND hWnd, UINT message, WPARAM wParam = 0,
+                      LPARAM lParam = 0) {
+  MSG msg = {};
+  msg.hwnd = hWnd;
+  msg.message = message;
+  msg.wParam = wParam;
+  msg.lParam = lParam;
+  return msg;
+}
 
 // Keyboard modifier state carried in a key message's lParam by the
 // framework's input adapters (bit 29 is Windows' context code for Alt).

@@ -48,12 +48,12 @@ CScriptedUi& CScriptedUi::Click(UINT nID) {
   Add([this, nID, hTarget](MSG* pMsg) {
     *hTarget = ControlOfActive(nID, "Click");
     if (!*hTarget) return FALSE;
-    *pMsg = MSG{*hTarget, WM_LBUTTONDOWN, 1, 0, 0};
+    *pMsg = AfxMakeMsg(*hTarget, WM_LBUTTONDOWN, 1, 0);
     return TRUE;
   });
   return Add([hTarget](MSG* pMsg) {
     if (!*hTarget) return FALSE;
-    *pMsg = MSG{*hTarget, WM_LBUTTONUP, 0, 0, 0};
+    *pMsg = AfxMakeMsg(*hTarget, WM_LBUTTONUP, 0, 0);
     return TRUE;
   });
 }
@@ -62,7 +62,7 @@ CScriptedUi& CScriptedUi::Select(UINT nID, int nIndex) {
   return Add([this, nID, nIndex](MSG* pMsg) {
     HWND hTarget = ControlOfActive(nID, "Select");
     if (!hTarget) return FALSE;
-    *pMsg = MSG{hTarget, CBM_USERSELECT, static_cast<WPARAM>(nIndex), 0, 0};
+    *pMsg = AfxMakeMsg(hTarget, CBM_USERSELECT, static_cast<WPARAM>(nIndex), 0);
     return TRUE;
   });
 }
@@ -84,13 +84,13 @@ CScriptedUi& CScriptedUi::Key(UINT nVirtualKey, LPARAM lModifiers) {
       m_failures.push_back("Key: no active window");
       return FALSE;
     }
-    *pMsg = MSG{*hTarget, nDown, nVirtualKey, lModifiers, 0};
+    *pMsg = AfxMakeMsg(*hTarget, nDown, nVirtualKey, lModifiers);
     return TRUE;
   });
   return Add([nVirtualKey, lModifiers, nDown, hTarget](MSG* pMsg) {
     if (!*hTarget) return FALSE;
     const UINT nUp = nDown == WM_SYSKEYDOWN ? WM_SYSKEYUP : WM_KEYUP;
-    *pMsg = MSG{*hTarget, nUp, nVirtualKey, lModifiers, 0};
+    *pMsg = AfxMakeMsg(*hTarget, nUp, nVirtualKey, lModifiers);
     return TRUE;
   });
 }
@@ -107,7 +107,7 @@ CScriptedUi& CScriptedUi::Close() {
   return Add([this](MSG* pMsg) {
     HWND hTarget = ControlOfActive(0, "Close");
     if (!hTarget) return FALSE;
-    *pMsg = MSG{hTarget, WM_NCLBUTTONDOWN, HTCLOSE, 0, 0};
+    *pMsg = AfxMakeMsg(hTarget, WM_NCLBUTTONDOWN, HTCLOSE, 0);
     return TRUE;
   });
 }
@@ -139,7 +139,7 @@ CScriptedUi& CScriptedUi::Do(std::function<void()> fn) {
 CScriptedUi& CScriptedUi::Send(std::function<HWND()> fnTarget, UINT message,
                                WPARAM wParam, LPARAM lParam) {
   return Add([fnTarget, message, wParam, lParam](MSG* pMsg) {
-    *pMsg = MSG{fnTarget(), message, wParam, lParam, 0};
+    *pMsg = AfxMakeMsg(fnTarget(), message, wParam, lParam);
     return TRUE;
   });
 }
