@@ -3,8 +3,17 @@
 # Wine.
 enable_language(RC)
 
+# Windows' MSG has a member (pt) more than the portable one; the logic's
+# MSG{...} initialisers leave it zero, as intended.
+target_compile_options(quorrel_core PRIVATE -Wno-missing-field-initializers)
+
 file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/Win32Main\\.cpp$")
+# The UI adapter renders the framework's windows (src/fw).
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/fw/UiAdapter.h)
+  file(GLOB WIN32_UI_SOURCES CONFIGURE_DEPENDS src/platform/win32/ui/*.cpp)
+  list(APPEND WIN32_SOURCES ${WIN32_UI_SOURCES})
+endif()
 add_library(quorrel_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(quorrel_win32 PUBLIC
   quorrel_core advapi32 user32 gdi32 shell32 ole32 comctl32)

@@ -12,8 +12,16 @@ foreach(target gtest gtest_main gmock gmock_main)
 endforeach()
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
+# The registry conformance suite, with the real registry as its subject.
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/RegistryConformanceTest.cpp)
   list(APPEND WIN32_TEST_SOURCES tests/RegistryConformanceTest.cpp)
+else()
+  list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX ".*/RegistryConformanceWin32\\.cpp$")
+endif()
+# The UI adapter's tests, with the framework it renders.
+if(NOT EXISTS ${CMAKE_SOURCE_DIR}/src/fw/UiAdapter.h)
+  list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX
+       ".*/(Win32UiTest|DialogScreenshotTest)\\.cpp$")
 endif()
 add_executable(quorrel_win32_tests ${WIN32_TEST_SOURCES} ${QUORREL_RC})
 target_include_directories(quorrel_win32_tests PRIVATE tests
@@ -30,3 +38,12 @@ add_test(NAME win32_unit COMMAND quorrel_win32_tests)
 add_test(NAME win32_silent_update
   COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/silent_update.sh
           $<TARGET_FILE:quorrel> ${QUORREL_CARDLIST})
+
+# The window driver of the interactive end-to-end test.
+file(GLOB UIDRIVER_SOURCES CONFIGURE_DEPENDS tests/win32/uidriver/*.cpp)
+add_executable(quorrel_uidriver ${UIDRIVER_SOURCES})
+target_link_libraries(quorrel_uidriver PRIVATE user32)
+target_link_options(quorrel_uidriver PRIVATE ${QUORREL_STATIC_RUNTIME})
+add_test(NAME win32_silent_delete
+  COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/silent_delete.sh
+          $<TARGET_FILE:quorrel>)

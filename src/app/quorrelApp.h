@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "fw/WinApp.h"
 #include "platform/WinTypes.h"
 
-class CquorrelApp {
+class CquorrelApp : public CWinApp {
  public:
-  virtual ~CquorrelApp() = default;
+  ~CquorrelApp() override = default;
 
   // The whole start-up; TRUE only when the interactive main window exists,
   // so that every other run ends without entering the message loop.
-  virtual BOOL InitInstance();
+  BOOL InitInstance() override;
 
   // TRUE begins, FALSE ends the busy state (wait cursor, main window
   // disabled). Calls nest; an end while not busy is ignored.

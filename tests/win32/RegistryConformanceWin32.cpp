@@ -1,52 +1,47 @@
-// The real registry under the conformance suite: each test works in a key of
-// its own below HKEY_CURRENT_USER, removed with everything in it afterwards.
+// The real Windows registry under the conformance suite, through the
+// Win32 adapter: every case runs in a fresh scratch key below
+// HKEY_CURRENT_USER, removed again with everything in it.
+#include <memory>
 #include <string>
 
 #include "RegistryConformance.h"
 #include "platform/win32/Win32Registry.h"
 
 namespace {
-const char kScratchPath[] = "Software\\quorrel conformance";
-
-void DeleteTree(IRegistry& registry, HKEY hRoot, const char* pszPath) {
-  HKEY hKey = nullptr;
-  if (registry.RegOpenKeyExA(hRoot, pszPath, &hKey) != ERROR_SUCCESS) return;
-  char szName[256];
-  DWORD cchName = sizeof szName;
-  while (registry.RegEnumKeyExA(hKey, 0, szName, &cchName) == ERROR_SUCCESS) {
-    DeleteTree(registry, hKey, szName);
-    cchName = sizeof szName;
-  }
-  registry.RegCloseKey(hKey);
-  registry.RegDeleteKeyA(hRoot, pszPath);
+std::string NewScratchPath() {
+  static unsigned s_nScratch = 0;
+  return "Software\\quorrel conformance\\" +
+         std::to_string(::GetCurrentProcessId()) + "-" +
+         std::to_string(++s_nScratch);
 }
 
-class CWindowsUnderTest : public CRegistryUnderTest {
+class CWin32UnderTest : public CRegistryUnderTest {
  public:
-  CWindowsUnderTest() {
-    DeleteTree(m_registry, HKEY_CURRENT_USER, kScratchPath);
-    m_registry.RegCreateKeyExA(HKEY_CURRENT_USER, kScratchPath, &m_hScratch,
-                               nullptr);
+  CWin32UnderTest() : m_strPath(NewScratchPath()) {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_strPath.c_str());
+    m_registry.RegCreateKeyExA(HKEY_CURRENT_USER, m_strPath.c_str(),
+                               &m_hScratch, nullptr);
   }
-  ~CWindowsUnderTest() override {
+  ~CWin32UnderTest() override {
     if (m_hScratch) m_registry.RegCloseKey(m_hScratch);
-    DeleteTree(m_registry, HKEY_CURRENT_USER, kScratchPath);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_strPath.c_str());
   }
   IRegistry& Registry() override { return m_registry; }
   HKEY Scratch() override { return m_hScratch; }
 
  private:
+  std::string m_strPath;
   CWin32Registry m_registry;
   HKEY m_hScratch = nullptr;
 };
 
-std::unique_ptr<CRegistryUnderTest> MakeWindows() {
-  return std::unique_ptr<CRegistryUnderTest>(new CWindowsUnderTest);
+std::unique_ptr<CRegistryUnderTest> MakeWin32() {
+  return std::unique_ptr<CRegistryUnderTest>(new CWin32UnderTest);
 }
 }  // namespace
 
 const std::vector<CRegistryFactory>& RegistryFactories() {
   static const std::vector<CRegistryFactory> s_factories = {
-      {"Windows", &MakeWindows}};
+      {"Win32", &MakeWin32}};
   return s_factories;
 }

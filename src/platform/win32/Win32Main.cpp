@@ -1,5 +1,5 @@
 // Entry point of the Windows build: the Win32 adapters behind every port,
-// then the application object.
+// the framework's windows shown as real ones, then the application object.
 #include <cstdlib>
 
 #include "Win32Clock.h"
@@ -14,6 +14,33 @@
 #include "Win32User.h"
 #include "app/quorrelApp.h"
 #include "platform/Platform.h"
+#if __has_include("fw/UiAdapter.h")
+#define QUORREL_WIN32_UI 1
+#include "fw/FrameworkUser.h"
+#include "ui/Win32Ui.h"
+#endif
+
+namespace {
+int RunApp() {
+  // The C runtime has split and unquoted the command line by the system's
+  // usual rules.
+  CquorrelApp& app = QuorrelApp();
+  app.m_args.assign(__argv + 1, __argv + __argc);
+#ifdef QUORREL_WIN32_UI
+  // The framework's windows are real windows; calls about them reach the
+  // framework first.
+  CWin32Ui ui;
+  IUiAdapter* pPreviousUi = SetUi(&ui);
+  CFrameworkUserScope frameworkUser;
+  const int nExitCode = app.InitInstance() ? app.Run() : 0;
+  SetUi(pPreviousUi);
+  return nExitCode;
+#else
+  app.InitInstance();
+  return 0;
+#endif
+}
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // The folder browser of the shell needs COM on this thread.
@@ -43,17 +70,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform.pClock = &clock;
   SetPlatform(platform);
 
-  // The C runtime has split and unquoted the command line by the system's
-  // usual rules.
-  CquorrelApp& app = QuorrelApp();
-  app.m_args.assign(__argv + 1, __argv + __argc);
-  if (app.InitInstance()) {
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-  }
+  const int nExitCode = RunApp();
   if (SUCCEEDED(hrCom)) ::CoUninitialize();
-  return 0;
+  return nExitCode;
 }

@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include "Win32RealWindow.h"
+
 namespace {
 // The shell's IMalloc behind the port's allocator interface; releasing the
 // last reference of the wrapper releases the shell's allocator with it.
@@ -23,7 +25,8 @@ class CWin32ShellMalloc : public IShellMalloc {
 
 HRESULT CWin32Shell::SHGetSpecialFolderLocation(HWND hwndOwner, int nFolder,
                                                 LPITEMIDLIST* ppidl) {
-  return ::SHGetSpecialFolderLocation(hwndOwner, nFolder, ppidl);
+  return ::SHGetSpecialFolderLocation(Win32RealWindow(hwndOwner), nFolder,
+                                      ppidl);
 }
 
 BOOL CWin32Shell::SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) {
@@ -35,7 +38,7 @@ LPITEMIDLIST CWin32Shell::SHBrowseForFolderA(HWND hwndOwner,
                                              UINT ulFlags,
                                              char* pszDisplayName) {
   BROWSEINFOA info = {};
-  info.hwndOwner = hwndOwner;
+  info.hwndOwner = Win32RealWindow(hwndOwner);
   info.pidlRoot = nullptr;  // the desktop
   info.pszDisplayName = pszDisplayName;
   info.lpszTitle = lpszTitle;

@@ -1,0 +1,25 @@
+// String resources of the Clear operation (src/res/ClearStrings.cpp).
+#pragma once
+
+#include "platform/WinTypes.h"
+
+constexpr UINT IDS_NO_PROGRAM_FOLDER = 104;
+constexpr UINT IDS_CLEAR_COMPLETED = 107;
+constexpr UINT IDS_CLEAR_WARNING = 109;
+constexpr UINT IDS_FILES_NOT_DELETED = 118;
+constexpr UINT IDS_BROWSE_PROGRAM_FOLDER = 119;
+constexpr UINT IDS_CONFIRM_PROGRAM_FOLDER = 120;
+constexpr UINT IDS_GET_SYSTEM_DIRECTORY_FAILED = 121;
+constexpr UINT IDS_GET_WINDOWS_DIRECTORY_FAILED = 122;
+constexpr UINT IDS_GET_TEMP_PATH_FAILED = 123;
+constexpr UINT IDS_SH_GET_MALLOC_FAILED = 124;
+constexpr UINT IDS_SH_GET_PATH_FAILED = 125;
+constexpr UINT IDS_COPY_PCMCIA_FAILED = 126;
+constexpr UINT IDS_SH_GET_SPECIAL_FOLDER_FAILED = 128;
+constexpr UINT IDS_DELETE_FILE_FAILED = 136;
+constexpr UINT IDS_REMOVE_DIRECTORY_FAILED = 137;
+constexpr UINT IDS_RESTART_BEFORE_CLEAR = 144;
+constexpr UINT IDS_CLOSE_APPLICATIONS = 145;
+constexpr UINT IDS_MANUAL_REMOVAL = 153;
+// Shared with the Update operation.
+constexpr UINT IDS_RESTART_TO_TAKE_EFFECT = 103;

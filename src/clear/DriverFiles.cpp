@@ -1,0 +1,41 @@
+#include "ClearStringIds.h"
+#include "DeletionReport.h"
+#include "FileRemoval.h"
+#include "ServiceStop.h"
+#include "SystemFolders.h"
+#include "fw/MessageBox.h"
+#include "platform/Platform.h"
+
+namespace {
+const char* const kDriverFiles[] = {
+    "\\Pellin.sys", "\\Pellix.sys",  "\\Gorvan.sys", "\\Kestan.sys",
+    "\\Velcor.sys", "\\Quesk.sys",   "\\Yurrin.sys", "\\Wembic.sys",
+    "\\Zandre.sys", "\\Fennet.sys",  "\\Dovrel.sys", "\\Mirrow.sys",
+    "\\Sidrel.sys", "\\Brannic.sys", "\\Tallum.sys", "\\Orvik.sys",
+    "\\Harnow.sys", "\\Lorrin.dll"};
+const char kDriverManagerService[] = "Trevant";
+const char kDriverManagerFile[] = "\\Trevant.exe";
+}  // namespace
+
+BOOL DeleteDriverFiles() {
+  std::string strSystem;
+  if (!FetchSystemDirectory(&strSystem)) {
+    AfxFormatMessageBox(IDS_GET_SYSTEM_DIRECTORY_FAILED,
+                        MB_OK | MB_ICONEXCLAMATION,
+                        static_cast<int>(GetLastError()));
+    return FALSE;
+  }
+  const std::string strDrivers = strSystem + "\\Drivers";
+  // Their outcome is not looked at: only the driver manager's file, which
+  // is in use while its service runs, decides the step.
+  for (const char* pszFile : kDriverFiles)
+    Files().DeleteFileA((strDrivers + pszFile).c_str());
+
+  StopServiceAndWait(kDriverManagerService);
+  const std::string strManager = strDrivers + kDriverManagerFile;
+  if (Files().DeleteFileA(strManager.c_str())) return TRUE;
+  const DWORD dwError = GetLastError();
+  if (IsNotThere(dwError)) return TRUE;
+  ReportDeletionError(IDS_DELETE_FILE_FAILED, strManager, dwError);
+  return FALSE;
+}

@@ -1,0 +1,27 @@
+#include "ClearStringIds.h"
+#include "FileRemoval.h"
+#include "FolderEntries.h"
+#include "SystemFolders.h"
+#include "fw/MessageBox.h"
+#include "platform/Platform.h"
+
+BOOL DeleteDetmpFiles() {
+  std::string strWindows;
+  if (!FetchWindowsDirectory(&strWindows)) {
+    AfxFormatMessageBox(IDS_GET_WINDOWS_DIRECTORY_FAILED,
+                        MB_OK | MB_ICONEXCLAMATION,
+                        static_cast<int>(GetLastError()));
+    return FALSE;
+  }
+  return DeleteFolderEntries(strWindows, "_detmp.*", FALSE);
+}
+
+BOOL DeleteIstmpFolders() {
+  std::string strTemp;
+  if (!FetchTempPath(&strTemp)) {
+    AfxFormatMessageBox(IDS_GET_TEMP_PATH_FAILED, MB_OK | MB_ICONEXCLAMATION,
+                        static_cast<int>(GetLastError()));
+    return FALSE;
+  }
+  return DeleteFolderEntries(strTemp, "_istmp*.dir", TRUE);
+}

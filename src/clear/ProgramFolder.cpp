@@ -1,0 +1,47 @@
+#include "ClearStringIds.h"
+#include "DeletionReport.h"
+#include "FileRemoval.h"
+#include "FolderEntries.h"
+#include "SystemFolders.h"
+#include "fw/MessageBox.h"
+#include "platform/Platform.h"
+
+namespace {
+// The program folder keeps a copy of Windows' own PC Card driver, which the
+// suite's installer replaced.
+const char kSavedDriver[] = "\\Pcmcia.sys";
+const char kWindowsDriver[] = "\\Drivers\\Pcmcia.sys";
+
+// FALSE, after string 126, when the copy failed for another reason than
+// the copy or the folder not being there.
+BOOL RestoreWindowsDriver(const std::string& strFolder,
+                          const std::string& strSystem) {
+  if (Files().CopyFileA((strFolder + kSavedDriver).c_str(),
+                        (strSystem + kWindowsDriver).c_str(), FALSE))
+    return TRUE;
+  const DWORD dwError = GetLastError();
+  if (IsNotThere(dwError)) return TRUE;
+  AfxFormatMessageBox(IDS_COPY_PCMCIA_FAILED, MB_OK | MB_ICONEXCLAMATION,
+                      static_cast<int>(dwError));
+  return FALSE;
+}
+}  // namespace
+
+BOOL DeleteProgramFolder(const std::string& strFolder) {
+  if (strFolder.empty()) {
+    AfxMessageBox(IDS_NO_PROGRAM_FOLDER, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+  }
+  std::string strSystem;
+  if (!FetchSystemDirectory(&strSystem)) {
+    AfxFormatMessageBox(IDS_GET_SYSTEM_DIRECTORY_FAILED,
+                        MB_OK | MB_ICONEXCLAMATION,
+                        static_cast<int>(GetLastError()));
+    return FALSE;
+  }
+  if (!RestoreWindowsDriver(strFolder, strSystem)) return FALSE;
+  if (!DeleteFolderEntries(strFolder, "*.*", FALSE)) return FALSE;
+  // Whether the folder itself could go is not looked at.
+  Files().RemoveDirectoryA(strFolder.c_str());
+  return TRUE;
+}

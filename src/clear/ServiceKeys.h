@@ -1,0 +1,12 @@
+// Removal of the suite's service keys from the running control set: their
+// group order tags, the keys themselves and their copies under the hardware
+// profiles; Windows' own Pcmcia and Cdrom services get their own driver
+// files back. Reports nothing: an absent key or value is passed over.
+#pragma once
+
+#include <string>
+
+void RemoveServiceKeys();
+// Deletes the service's key below every hardware profile except the one
+// named exactly "Current".
+void RemoveHardwareProfileServiceKeys(const std::string& strService);

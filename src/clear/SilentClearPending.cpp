@@ -1,2 +1,0 @@
-// Placeholder until the Clear operation lands; that work deletes this file.
-int SilentClearRegistry() { return 0; }

@@ -1,0 +1,32 @@
+#include "ClearStringIds.h"
+#include "FileRemoval.h"
+#include "FolderEntries.h"
+#include "fw/MessageBox.h"
+#include "platform/Platform.h"
+
+namespace {
+// The shell's item is the caller's to free, with the shell's allocator.
+void FreeItem(LPITEMIDLIST pidl) {
+  IShellMalloc* pMalloc = Shell().SHGetMalloc();
+  if (pMalloc == nullptr) return;
+  pMalloc->Free(pidl);
+  pMalloc->Release();
+}
+}  // namespace
+
+BOOL DeleteStartMenuFolder(int nFolder) {
+  LPITEMIDLIST pidl = nullptr;
+  if (FAILED(Shell().SHGetSpecialFolderLocation(nullptr, nFolder, &pidl)) ||
+      pidl == nullptr) {
+    AfxMessageBox(IDS_SH_GET_SPECIAL_FOLDER_FAILED, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+  }
+  char szPath[MAX_PATH] = "";
+  const BOOL bConverted = Shell().SHGetPathFromIDListA(pidl, szPath);
+  FreeItem(pidl);
+  if (!bConverted) {
+    AfxMessageBox(IDS_SH_GET_PATH_FAILED, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+  }
+  return DeleteFolderEntries(szPath, "Tessarine*.*", TRUE);
+}

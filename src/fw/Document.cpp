@@ -1,0 +1,8 @@
+#include "Document.h"
+
+BOOL CDocument::OnNewDocument() {
+  m_strTitle = "Untitled";
+  return TRUE;
+}
+
+void CDocument::Serialize(BOOL) {}

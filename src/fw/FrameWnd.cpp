@@ -1,0 +1,115 @@
+#include "FrameWnd.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "Document.h"
+#include "MessageQueue.h"
+#include "UiAdapter.h"
+#include "View.h"
+#include "WinApp.h"
+#include "res/Menu.h"
+#include "res/StringTable.h"
+
+CFrameWnd::~CFrameWnd() {
+  if (m_hWnd) DestroyWindow();
+}
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT&) { return TRUE; }
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, std::unique_ptr<CView> pView,
+                          CDocument* pDocument) {
+  CREATESTRUCT cs = {};
+  cs.style = static_cast<LONG>(WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE);
+  cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
+  const std::string strTitle = LoadResString(IDS_APP_TITLE);
+  cs.lpszName = strTitle.c_str();
+  if (!PreCreateWindow(cs)) return FALSE;
+  m_pMenu = FindMenuTemplate(nIDResource);
+  m_pDocument = pDocument;
+  const RECT rect = {0, 0, 400, 300};
+  if (!CreateEx(static_cast<DWORD>(cs.style) & ~static_cast<DWORD>(WS_VISIBLE),
+                cs.lpszName, rect, nullptr, 0))
+    return FALSE;
+  m_pView = std::move(pView);
+  if (!m_pView) return TRUE;
+  m_pView->SetDocument(pDocument);
+  return m_pView->Create(this, AFX_IDW_PANE_FIRST);
+}
+
+void CFrameWnd::InitialUpdateFrame(int nCmdShow) {
+  if (m_pView) m_pView->OnInitialUpdate();
+  OnUpdateFrameTitle();
+  ShowWindow(nCmdShow);
+  if (m_pView) m_pView->OnActivateView();
+  UpdateWindow();
+}
+
+void CFrameWnd::OnUpdateFrameTitle() {
+  if (!(GetStyle() & FWS_ADDTOTITLE) || !m_pDocument) return;
+  SetWindowText(m_pDocument->GetTitle() + " - " + LoadResString(IDS_APP_TITLE));
+}
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID, UINT nCode) {
+  if (m_pView && m_pView->OnCmdMsg(nID, nCode)) return TRUE;
+  if (CWnd::OnCmdMsg(nID, nCode)) return TRUE;
+  CWinApp* pApp = AfxGetApp();
+  return pApp && pApp->OnCmdMsg(nID, nCode);
+}
+
+int CFrameWnd::PopupOfMnemonic(WPARAM wKey) const {
+  if (!m_pMenu) return -1;
+  for (size_t i = 0; i < m_pMenu->nPopups; ++i) {
+    const char* pszAmp = std::strchr(m_pMenu->pPopups[i].pszText, '&');
+    if (pszAmp && std::toupper(static_cast<unsigned char>(pszAmp[1])) ==
+                      static_cast<int>(wKey))
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void CFrameWnd::TrackMenuFrom(int nPopup) {
+  const UINT nCmd = Ui().TrackMenu(*this, nPopup);
+  if (nCmd) SendMessage(WM_COMMAND, MAKEWPARAM(nCmd, 0), 0);
+}
+
+LRESULT CFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SYSKEYDOWN:
+      if (!m_pMenu) break;
+      if (wParam == VK_F10 || wParam == VK_MENU) {
+        TrackMenuFrom(-1);
+        return 0;
+      }
+      if (wParam == VK_F4) {
+        SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+        return 0;
+      }
+      if (PopupOfMnemonic(wParam) >= 0) {
+        TrackMenuFrom(PopupOfMnemonic(wParam));
+        return 0;
+      }
+      break;
+    case WM_NCLBUTTONDOWN:
+      if (wParam == HTMENU && m_pMenu) {
+        // The adapter puts the popup it hit into lParam's low word.
+        TrackMenuFrom(static_cast<int>(static_cast<short>(LOWORD(lParam))));
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) {
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this) {
+      pApp->m_pMainWnd = nullptr;
+      AfxPostQuitMessage(0);
+    }
+  }
+  return CWnd::WindowProc(message, wParam, lParam);
+}

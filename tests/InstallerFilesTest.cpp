@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "clear/FileRemoval.h"
+#include "support/FileTestPlatform.h"
+
+namespace {
+class InstallerFilesTest : public ::testing::Test {
+ protected:
+  CFileTestPlatform m_test;
+  const std::vector<CScriptedUser::CBox>& Boxes() {
+    return m_test.m_platform.m_user.m_boxes;
+  }
+};
+
+TEST_F(InstallerFilesTest, DetmpFilesInTheWindowsDirectoryGo) {
+  EXPECT_TRUE(DeleteDetmpFiles());  // none there
+  WriteHostFile(m_test.Host("WINNT/_detmp.1"), "");
+  WriteHostFile(m_test.Host("WINNT/_DETMP.LOG"), "");
+  WriteHostFile(m_test.Host("WINNT/system32/_detmp.2"), "keep");
+  WriteHostFile(m_test.Host("TEMP/_detmp.3"), "keep");
+  EXPECT_TRUE(DeleteDetmpFiles());
+  EXPECT_FALSE(HostExists(m_test.Host("WINNT/_detmp.1")));
+  EXPECT_FALSE(HostExists(m_test.Host("WINNT/_DETMP.LOG")));
+  EXPECT_TRUE(HostExists(m_test.Host("WINNT/system32/_detmp.2")));
+  EXPECT_TRUE(HostExists(m_test.Host("TEMP/_detmp.3")));
+}
+
+TEST_F(InstallerFilesTest, ADetmpFolderFailsTheStep) {
+  MakeHostDirectory(m_test.Host("WINNT/_detmp.dir"));
+  EXPECT_FALSE(DeleteDetmpFiles());
+  EXPECT_TRUE(HostExists(m_test.Host("WINNT/_detmp.dir")));
+  EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(InstallerFilesTest, IstmpFoldersInTheTemporaryDirectoryGoWithContent) {
+  WriteHostFile(m_test.Host("TEMP/_istmp12.dir/setup.ins"), "");
+  WriteHostFile(m_test.Host("TEMP/_ISTMP0.DIR/sub/_setup.dll"), "");
+  WriteHostFile(m_test.Host("TEMP/_istmp12.txt"), "keep");
+  WriteHostFile(m_test.Host("TEMP/other/_istmp1.dir/x"), "keep");
+  EXPECT_TRUE(DeleteIstmpFolders());
+  EXPECT_EQ((std::vector<std::string>{"_istmp12.txt=keep", "other/",
+                                      "other/_istmp1.dir/",
+                                      "other/_istmp1.dir/x=keep"}),
+            HostTreeListing(m_test.Host("TEMP")));
+}
+
+TEST_F(InstallerFilesTest, FailingFolderQueriesAreAlwaysReported) {
+  m_test.m_files.m_dwWindowsDirectoryError = ERROR_ACCESS_DENIED;
+  m_test.m_files.m_dwTempPathError = ERROR_INVALID_PARAMETER;
+  EXPECT_FALSE(DeleteDetmpFiles());
+  EXPECT_FALSE(DeleteIstmpFolders());
+  ASSERT_EQ(2u, Boxes().size());
+  EXPECT_EQ("The GetWindowsDirectory system call failed with error 5.",
+            Boxes()[0].strText);
+  EXPECT_EQ("The GetTempPath system call failed with error 87.",
+            Boxes()[1].strText);
+  for (const auto& box : Boxes())
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.uType);
+  EXPECT_TRUE(m_test.m_files.m_searches.empty());
+}
+}  // namespace

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "clear/FileRemoval.h"
+#include "support/FileTestPlatform.h"
+
+namespace {
+const char kProgram[] = "C:\\Program Files\\Corvane\\Tessarine";
+const char kProgramHost[] = "Program Files/Corvane/Tessarine";
+const char kWindowsPcmcia[] = "WINNT/system32/drivers/Pcmcia.sys";
+
+class ProgramFolderTest : public ::testing::Test {
+ protected:
+  CFileTestPlatform m_test;
+  std::string Program(const std::string& strName = "") {
+    return m_test.Host(kProgramHost) + (strName.empty() ? "" : "/" + strName);
+  }
+  const std::vector<CScriptedUser::CBox>& Boxes() {
+    return m_test.m_platform.m_user.m_boxes;
+  }
+  void SeedProgramFolder() {
+    WriteHostFile(Program("Pcmcia.sys"), "windows pcmcia");
+    WriteHostFile(Program("Glimmet.exe"), "");
+    WriteHostFile(Program("Mardel.exe"), "");
+    WriteHostFile(Program("readme.txt"), "");
+    WriteHostFile(m_test.Host(kWindowsPcmcia), "suite's replacement");
+  }
+};
+
+TEST_F(ProgramFolderTest, RestoresWindowsDriverThenRemovesTheFolder) {
+  SeedProgramFolder();
+  EXPECT_TRUE(DeleteProgramFolder(kProgram));
+  EXPECT_FALSE(HostExists(Program()));
+  EXPECT_TRUE(HostExists(m_test.Host("Program Files/Corvane")));
+  EXPECT_EQ("windows pcmcia", ReadHostFile(m_test.Host(kWindowsPcmcia)));
+  EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(ProgramFolderTest, WithoutASavedDriverTheFolderGoesAllTheSame) {
+  WriteHostFile(Program("Glimmet.exe"), "");
+  WriteHostFile(m_test.Host(kWindowsPcmcia), "current");
+  EXPECT_TRUE(DeleteProgramFolder(std::string(kProgram) + "\\"));
+  EXPECT_FALSE(HostExists(Program()));
+  EXPECT_EQ("current", ReadHostFile(m_test.Host(kWindowsPcmcia)));
+}
+
+TEST_F(ProgramFolderTest, AFolderThatDoesNotExistIsNoFailure) {
+  EXPECT_TRUE(DeleteProgramFolder("C:\\Program Files\\Nowhere"));
+  EXPECT_TRUE(DeleteProgramFolder("Q:\\Tessarine"));
+  EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(ProgramFolderTest, NoFolderGivenIsReportedAndTouchesNothing) {
+  SeedProgramFolder();
+  EXPECT_FALSE(DeleteProgramFolder(""));
+  ASSERT_EQ(1u, Boxes().size());
+  EXPECT_EQ(104u, Boxes()[0].nIDPrompt);
+  EXPECT_EQ(
+      "A Tessarine Program Files directory pathname has not been provided.\n"
+      "The Tessarine Program Files directory has not been deleted.  ",
+      Boxes()[0].strText);
+  EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), Boxes()[0].uType);
+  EXPECT_EQ("suite's replacement", ReadHostFile(m_test.Host(kWindowsPcmcia)));
+  EXPECT_EQ(4u, HostTreeListing(Program()).size());
+}
+
+TEST_F(ProgramFolderTest, ASubfolderStopsTheDeletionWhereTheSearchReachedIt) {
+  SeedProgramFolder();
+  WriteHostFile(Program("Help/index.htm"), "");  // listed after Glimmet.exe
+  EXPECT_FALSE(DeleteProgramFolder(kProgram));
+  EXPECT_EQ(
+      (std::vector<std::string>{"Help/", "Help/index.htm=", "Mardel.exe=",
+                                "Pcmcia.sys=windows pcmcia", "readme.txt="}),
+      HostTreeListing(Program()));
+  EXPECT_EQ("windows pcmcia", ReadHostFile(m_test.Host(kWindowsPcmcia)));
+}
+
+TEST_F(ProgramFolderTest, AFailedCopyKeepsTheFolder) {
+  SeedProgramFolder();
+  SetHostReadOnly(m_test.Host(kWindowsPcmcia), true);
+  EXPECT_FALSE(DeleteProgramFolder(kProgram));
+  ASSERT_EQ(1u, Boxes().size());
+  EXPECT_EQ(126u, Boxes()[0].nIDPrompt);
+  EXPECT_EQ("A CopyFile system call for PCMCIA.SYS failed with error 5.",
+            Boxes()[0].strText);
+  EXPECT_EQ(4u, HostTreeListing(Program()).size());
+}
+
+TEST_F(ProgramFolderTest, AFailingSystemDirectoryQueryKeepsTheFolder) {
+  SeedProgramFolder();
+  m_test.m_files.m_dwSystemDirectoryError = ERROR_INVALID_PARAMETER;
+  EXPECT_FALSE(DeleteProgramFolder(kProgram));
+  ASSERT_EQ(1u, Boxes().size());
+  EXPECT_EQ("The GetSystemDirectory system call  failed with error 87.",
+            Boxes()[0].strText);
+  EXPECT_EQ(4u, HostTreeListing(Program()).size());
+}
+}  // namespace

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "clear/FileRemoval.h"
+#include "support/FileTestPlatform.h"
+
+namespace {
+class StartMenuFolderTest : public ::testing::Test {
+ protected:
+  CFileTestPlatform m_test;
+  const std::vector<CScriptedUser::CBox>& Boxes() {
+    return m_test.m_platform.m_user.m_boxes;
+  }
+};
+
+TEST_F(StartMenuFolderTest, TessarineEntriesGoFromBothProgramsFolders) {
+  for (const char* pszPrograms : {kCommonProgramsHost, kUserProgramsHost}) {
+    const std::string strPrograms = m_test.Host(pszPrograms) + "/";
+    WriteHostFile(strPrograms + "Tessarine/Tessarine Help.lnk", "");
+    WriteHostFile(strPrograms + "Tessarine/Tools/Glimmet.lnk", "");
+    WriteHostFile(strPrograms + "Tessarine Uninstall.lnk", "");
+    WriteHostFile(strPrograms + "Accessories/Tessarine.lnk", "keep");
+    WriteHostFile(strPrograms + "My Tessarine.lnk", "keep");
+  }
+  for (int nFolder : {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS}) {
+    SCOPED_TRACE(nFolder);
+    EXPECT_TRUE(DeleteStartMenuFolder(nFolder));
+  }
+  for (const char* pszPrograms : {kCommonProgramsHost, kUserProgramsHost})
+    EXPECT_EQ((std::vector<std::string>{"Accessories/",
+                                        "Accessories/Tessarine.lnk=keep",
+                                        "My Tessarine.lnk=keep"}),
+              HostTreeListing(m_test.Host(pszPrograms)));
+  EXPECT_EQ(0u, m_test.m_shell.LiveItemCount());
+  EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(StartMenuFolderTest, ShellFailuresAreReported) {
+  m_test.m_shell.m_hrSpecialFolder = E_FAIL;
+  EXPECT_FALSE(DeleteStartMenuFolder(CSIDL_PROGRAMS));
+  m_test.m_shell.m_hrSpecialFolder = S_OK;
+  m_test.m_shell.m_bFailPathFromIDList = true;
+  EXPECT_FALSE(DeleteStartMenuFolder(CSIDL_COMMON_PROGRAMS));
+  ASSERT_EQ(2u, Boxes().size());
+  EXPECT_EQ("The SHGetSpecialFolderLocation call failed.", Boxes()[0].strText);
+  EXPECT_EQ("The SHGetPathFromIDList system call failed.", Boxes()[1].strText);
+  for (const auto& box : Boxes())
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.uType);
+  EXPECT_EQ(0u, m_test.m_shell.LiveItemCount());
+}
+}  // namespace

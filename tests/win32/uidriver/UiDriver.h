@@ -1,0 +1,17 @@
+// The commands of quorrel_uidriver (see UiDriverMain.cpp); each returns the
+// process exit code.
+#pragma once
+
+#include <windows.h>
+
+int CmdWait(const char* pszTitle, DWORD dwTimeout);
+int CmdWaitGone(const char* pszTitle, DWORD dwTimeout);
+int CmdPopup(int cx, int cy, DWORD dwTimeout);
+int CmdRect(const char* pszTitle, BOOL bClient);
+int CmdStyle(const char* pszTitle);
+int CmdCount(const char* pszTitle);
+int CmdClick(const char* pszTitle, UINT nID);
+int CmdMenu(const char* pszTitle, UINT nID);
+int CmdClose(const char* pszTitle);
+int CmdForeground();
+int CmdDecoy(const char* pszTitle, DWORD dwMilliseconds);
