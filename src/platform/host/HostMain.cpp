@@ -15,8 +15,10 @@
 #include "HostSecurity.h"
 #include "HostServiceManager.h"
 #include "HostShell.h"
+#include "HostSystemInfo.h"
 #include "HostUser.h"
 #include "app/quorrelApp.h"
+#include "fw/FrameworkUser.h"
 #include "platform/Platform.h"
 #include "platform/memory/MemoryRegistry.h"
 
@@ -42,13 +44,18 @@ int main(int argc, char** argv) {
   CHostShell shell(files);
   CHostServiceManager services(registry, strMachine);
   CHostDevice devices(registry, strMachine);
+  CHostSystemInfo systemInfo;
+  // The program's own windows are the framework's; the port reaches them
+  // through this layer, and every other window through the host's list.
+  CFrameworkUser frameworkUser(user);
 
   CPlatform platform;
   platform.pRegistry = &registry;
   platform.pSecurity = &security;
   platform.pDebug = &debug;
   platform.pClock = &clock;
-  platform.pUser = &user;
+  platform.pUser = &frameworkUser;
+  platform.pSystemInfo = &systemInfo;
   platform.pFiles = &files;
   platform.pShell = &shell;
   platform.pServices = &services;
@@ -57,6 +64,7 @@ int main(int argc, char** argv) {
 
   CquorrelApp& app = QuorrelApp();
   app.m_args.assign(argv + 1, argv + argc);
-  app.InitInstance();
+  // The process's exit status carries no result.
+  if (app.InitInstance()) app.Run();
   return 0;
 }
