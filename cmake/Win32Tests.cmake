@@ -20,7 +20,8 @@ else()
 endif()
 # The UI adapter's tests, with the framework it renders.
 if(NOT EXISTS ${CMAKE_SOURCE_DIR}/src/fw/UiAdapter.h)
-  list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX ".*/Win32UiTest\\.cpp$")
+  list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX
+       ".*/(Win32UiTest|DialogScreenshotTest)\\.cpp$")
 endif()
 add_executable(quorrel_win32_tests ${WIN32_TEST_SOURCES} ${QUORREL_RC})
 target_include_directories(quorrel_win32_tests PRIVATE tests

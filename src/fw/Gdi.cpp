@@ -12,8 +12,10 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource) {
   const CBitmapResource* pResource = FindBitmapResource(nIDResource);
   if (!pResource) return FALSE;
   m_nID = nIDResource;
-  m_info = BITMAP{pResource->cx, pResource->cy,
-                  static_cast<WORD>(pResource->nBitsPerPixel)};
+  m_info = BITMAP{};
+  m_info.bmWidth = pResource->cx;
+  m_info.bmHeight = pResource->cy;
+  m_info.bmBitsPixel = static_cast<WORD>(pResource->nBitsPerPixel);
   return TRUE;
 }
 

@@ -10,11 +10,14 @@
 #define SRCCOPY 0x00CC0020
 #endif
 
+// Windows' BITMAP has these fields among others.
+#ifndef _WIN32
 struct BITMAP {
   LONG bmWidth;
   LONG bmHeight;
   WORD bmBitsPixel;
 };
+#endif
 
 class CBitmap {
  public:
@@ -26,7 +29,7 @@ class CBitmap {
 
  private:
   UINT m_nID = 0;
-  BITMAP m_info = {0, 0, 0};
+  BITMAP m_info = {};
 };
 
 class CDC {

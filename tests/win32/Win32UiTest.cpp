@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "ScreenCapture.h"
 #include "app/MainForm.h"
 #include "fw/Button.h"
 #include "fw/ComboBox.h"
@@ -82,6 +83,10 @@ TEST_F(Win32UiTest, MainFrameIsARealWindowWithTheProgramsTitle) {
   const DWORD dwStyle = static_cast<DWORD>(GetWindowLongA(hReal, GWL_STYLE));
   EXPECT_EQ(dwStyle & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
   EXPECT_EQ(dwStyle & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  Sleep(200);
+  EXPECT_TRUE(CaptureWindow(hReal, ArtifactDirectory() + "form100-frame.bmp"));
 }
 
 TEST_F(Win32UiTest, ClientAreaIsExactlyTheForm) {

@@ -39,8 +39,15 @@ wineboot -i >/dev/null 2>&1
 # itself, as Windows would.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+# Screenshots are written by Windows programs too.
+QUORREL_ARTIFACTS_WIN=$(winepath -w "$QUORREL_ARTIFACTS" 2>/dev/null)
+export QUORREL_ARTIFACTS_WIN
 # One server for every test of the stage.
 wineserver -p >/dev/null 2>&1 || true
 (cd "$BUILD_DIR" && ctest --output-on-failure)
+for shot in "$QUORREL_ARTIFACTS"/*.bmp; do
+  [ -e "$shot" ] || continue
+  convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
+done
 echo "screenshots in $QUORREL_ARTIFACTS:"
 ls "$QUORREL_ARTIFACTS"

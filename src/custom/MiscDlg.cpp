@@ -1,0 +1,42 @@
+#include "MiscDlg.h"
+
+#include "CustomStringIds.h"
+#include "MiscSettings.h"
+#include "MoreInformation.h"
+#include "app/quorrelApp.h"
+#include "fw/DataExchange.h"
+#include "res/Resource.h"
+
+BEGIN_MESSAGE_MAP(CMiscDlg, CDialog)
+ON_BN_CLICKED(IDC_MORE_POWER_OFF_SLOTS,
+              &CMiscDlg::OnMoreInformation<IDS_MORE_POWER_OFF_SLOTS>)
+ON_BN_CLICKED(IDC_MORE_DISABLE_NOTIFICATIONS,
+              &CMiscDlg::OnMoreInformation<IDS_MORE_DISABLE_NOTIFICATIONS>)
+END_MESSAGE_MAP()
+
+CMiscDlg::CMiscDlg(CWnd* pParent) : CDialog(IDD_MISC, pParent) {
+  const CMiscSettings settings = ReadMiscSettings();
+  m_bPowerOffSlots = settings.bPowerOffSlots;
+  m_bDisableNotifications = settings.bDisableNotifications;
+}
+
+void CMiscDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Check(pDX, IDC_POWER_OFF_SLOTS, m_bPowerOffSlots);
+  DDX_Check(pDX, IDC_DISABLE_NOTIFICATIONS, m_bDisableNotifications);
+}
+
+void CMiscDlg::OnOK() {
+  QuorrelApp().SetBusy(TRUE);
+  CDialog::OnOK();
+  CMiscSettings settings;
+  settings.bPowerOffSlots = m_bPowerOffSlots;
+  settings.bDisableNotifications = m_bDisableNotifications;
+  WriteMiscSettings(settings);
+  QuorrelApp().SetBusy(FALSE);
+}
+
+template <UINT nIDS>
+void CMiscDlg::OnMoreInformation() {
+  ShowMoreInformation(nIDS);
+}

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "repair/RepairsDlg.h"
+#include "res/Resource.h"
+#include "support/ScriptedServices.h"
+#include "support/ScriptedUi.h"
+#include "support/TestPlatform.h"
+
+namespace {
+class RepairsDlgTest : public ::testing::Test {
+ protected:
+  RepairsDlgTest() : m_services(&m_log), m_device(&m_log) {
+    CPlatform platform = Platform();
+    platform.pServices = &m_services;
+    platform.pDevices = &m_device;
+    SetPlatform(platform);
+  }
+  CTestPlatform m_platform;
+  CScriptedUi m_ui{m_platform};
+  CCallLog m_log;
+  CScriptedServiceManager m_services;
+  CScriptedDevice m_device;
+};
+
+TEST_F(RepairsDlgTest, ButtonsRunTheRepairsAndTheDialogStaysOpen) {
+  CRepairsDlg dlg;
+  m_ui.Click(IDC_REPAIR_GROUP_ORDER_LIST)
+      .ExpectDialog(IDD_REPAIRS)
+      .Click(IDC_REPAIR_GROUP_ORDER_LIST)
+      .Click(IDC_REPAIR_MAC_DATABASE)  // answered No: nothing happens
+      .ExpectDialog(IDD_REPAIRS)
+      .Click(IDOK);
+  EXPECT_EQ(IDOK, dlg.DoModal());
+  EXPECT_EQ((std::vector<UINT>{167, 167, 162}), m_platform.m_user.BoxIds());
+  EXPECT_TRUE(m_log.empty());
+  EXPECT_TRUE(m_ui.m_failures.empty());
+}
+
+TEST_F(RepairsDlgTest, NonAdministratorIsRefusedByEachRepair) {
+  m_platform.SetAdministrator(false);
+  CRepairsDlg dlg;
+  m_ui.Click(IDC_REPAIR_MAC_DATABASE)
+      .Click(IDC_REPAIR_GROUP_ORDER_LIST)
+      .Click(IDOK);
+  dlg.DoModal();
+  EXPECT_EQ((std::vector<UINT>{116, 116}), m_platform.m_user.BoxIds());
+  EXPECT_TRUE(m_log.empty());
+}
+}  // namespace
