@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <memory>
 #include <cstdio>
 #include <cstring>
 
@@ -19,6 +20,8 @@
 #include "HostUser.h"
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
+#include "fw/UiAdapter.h"
+#include "tui/TuiSession.h"
 #include "platform/Platform.h"
 #include "platform/memory/MemoryRegistry.h"
 
@@ -39,7 +42,12 @@ int main(int argc, char** argv) {
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
   CHostClock clock;
-  CHostUser user(strMachine + "/run/windows");
+  // In a terminal the program's windows are drawn full-screen.
+  IUiAdapter* pUi = nullptr;
+  std::unique_ptr<CHostUser> pUser =
+      CreateHostUser(strMachine + "/run/windows", &pUi);
+  CHostUser& user = *pUser;
+  if (pUi) SetUi(pUi);
   CHostFileSystem files(strMachine);
   CHostShell shell(files);
   CHostServiceManager services(registry, strMachine);
