@@ -89,6 +89,28 @@ TEST_F(MainWindowTest, CustomizationsClosedWithCancelOffersNoRestart) {
   EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
+TEST_F(MainWindowTest, ConfirmedSettingsDialogLeadsToTheRestartQuestion) {
+  AfterSplash()
+      .Click(IDC_REGISTRY_CUSTOMIZATIONS)
+      .ExpectDialog(IDD_CUSTOMIZATIONS)
+      .Click(IDC_MISCELLANEOUS)
+      .ExpectDialog(IDD_MISC)
+      .Click(IDOK)
+      .ExpectDialog(IDD_CUSTOMIZATIONS)
+      .Click(IDOK)
+      .Do([&] {
+        // Answered No (the default): still running, settings written.
+        EXPECT_EQ(Frame(), ActiveWindow());
+      });
+  RunMainWindow(m_ui);
+  EXPECT_EQ(std::vector<UINT>{103}, m_platform.m_user.BoxIds());
+  EXPECT_EQ(1u, ReadRegDword(HKEY_LOCAL_MACHINE,
+                             "System\\CurrentControlSet\\Services\\Brannic\\"
+                             "Parameters\\",
+                             "PowerOffSlotsOnSD"));
+  EXPECT_TRUE(m_ui.m_failures.empty());
+}
+
 TEST_F(MainWindowTest, RepairsOpensForAnyUser) {
   m_platform.SetAdministrator(false);
   AfterSplash()

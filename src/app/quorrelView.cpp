@@ -1,28 +1,21 @@
 #include "quorrelView.h"
 
+#include "custom/CustomizationsDlg.h"
 #include "fw/Dialog.h"
 #include "fw/MessageBox.h"
 #include "quorrelApp.h"
+#include "repair/RepairsDlg.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "sys/Administrator.h"
 #include "sys/Restart.h"
 #include "update/UpdateRegistry.h"
 
-// The dialogs and the Clear operation come from their own subsystems; until
-// one is part of the build, its button opens the bare template (or, for
-// Clear, does nothing), so the window can still be shown and driven.
+// The Clear operation comes from its own subsystem; until it is part of the
+// build the button does nothing.
 #if __has_include("clear/ClearRegistry.h")
 #include "clear/ClearRegistry.h"
 #define QUORREL_HAS_CLEAR 1
-#endif
-#if __has_include("custom/CustomizationsDlg.h")
-#include "custom/CustomizationsDlg.h"
-#define QUORREL_HAS_CUSTOMIZATIONS 1
-#endif
-#if __has_include("repair/RepairsDlg.h")
-#include "repair/RepairsDlg.h"
-#define QUORREL_HAS_REPAIRS 1
 #endif
 
 BEGIN_MESSAGE_MAP(CquorrelView, CFormView)
@@ -68,21 +61,13 @@ void CquorrelView::OnRegistryCustomizations() {
     AfxMessageBox(IDS_NOT_ADMINISTRATOR, MB_OK | MB_ICONSTOP);
     return;
   }
-#ifdef QUORREL_HAS_CUSTOMIZATIONS
   CCustomizationsDlg dlg;
-#else
-  CDialog dlg(IDD_CUSTOMIZATIONS);
-#endif
   if (dlg.DoModal() != IDOK) return;
   if (AfxMessageBox(IDS_RESTART_QUESTION, MB_YESNO | MB_ICONQUESTION) == IDYES)
     RestartComputer();
 }
 
 void CquorrelView::OnRegistryRepairs() {
-#ifdef QUORREL_HAS_REPAIRS
   CRepairsDlg dlg;
-#else
-  CDialog dlg(IDD_REPAIRS);
-#endif
   dlg.DoModal();
 }

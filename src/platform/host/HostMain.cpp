@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include <climits>
-#include <memory>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "HostClock.h"
 #include "HostDebug.h"
@@ -21,9 +21,9 @@
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
 #include "fw/UiAdapter.h"
-#include "tui/TuiSession.h"
 #include "platform/Platform.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "tui/TuiSession.h"
 
 namespace {
 // Another instance asks this one to come forward with SIGUSR1; the default

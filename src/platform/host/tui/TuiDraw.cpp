@@ -44,8 +44,8 @@ void DrawArt(UINT nBitmap, const CCellRect& cell, BOOL bBorder) {
   if (!pBitmap) return;
   int nArtCols = 0;
   for (size_t i = 0; i < pBitmap->nArtLines; ++i)
-    nArtCols = std::max(nArtCols, static_cast<int>(
-                                      std::string(pBitmap->ppszArt[i]).size()));
+    nArtCols = std::max(
+        nArtCols, static_cast<int>(std::string(pBitmap->ppszArt[i]).size()));
   const int nRows = static_cast<int>(pBitmap->nArtLines);
   const int nTop = cell.row + std::max(0, (cell.rows - nRows) / 2);
   const int nLeft = cell.col + std::max(0, (cell.cols - nArtCols) / 2);
@@ -74,23 +74,27 @@ void DrawButton(CButton& button, const CCellRect& cell) {
   }
   if (button.IsCheckable()) {
     const BOOL bChecked = button.GetCheck() == BST_CHECKED;
-    const std::string strMark =
-        button.IsRadio() ? (bChecked ? "(*) " : "( ) ")
-                         : (bChecked ? "[X] " : "[ ] ");
+    const std::string strMark = button.IsRadio() ? (bChecked ? "(*) " : "( ) ")
+                                                 : (bChecked ? "[X] " : "[ ] ");
     std::vector<std::string> lines =
         TuiWrap(strText, std::max(1, cell.cols - 4));
-    for (size_t i = 0; i < lines.size() && static_cast<int>(i) < std::max(cell.rows, 1); ++i) {
+    for (size_t i = 0;
+         i < lines.size() && static_cast<int>(i) < std::max(cell.rows, 1);
+         ++i) {
       attrset(bEnabled ? 0 : A_DIM);
-      Put(cell.row + static_cast<int>(i), cell.col, i == 0 ? strMark : "    ", 4);
+      Put(cell.row + static_cast<int>(i), cell.col, i == 0 ? strMark : "    ",
+          4);
       attrset(Attr(button));
-      Put(cell.row + static_cast<int>(i), cell.col + 4, lines[i], cell.cols - 4);
+      Put(cell.row + static_cast<int>(i), cell.col + 4, lines[i],
+          cell.cols - 4);
     }
     attrset(0);
     return;
   }
   // A push button: its label in brackets on its middle row; a greyed one
   // shows without brackets, dimmed.
-  std::string strShown = bEnabled ? "[ " + strText + " ]" : "  " + strText + "  ";
+  std::string strShown =
+      bEnabled ? "[ " + strText + " ]" : "  " + strText + "  ";
   if (button.IsDefault() && bEnabled) strShown = "< " + strText + " >";
   const int nWidth = TuiTextWidth(strShown);
   const int nRow = cell.row + std::max(cell.rows, 1) / 2;
@@ -150,8 +154,8 @@ void DrawMenuBar(CWnd& frame, const CCellMapping& map) {
   attrset(frame.IsInputEnabled() ? 0 : A_DIM);
   for (size_t i = 0; i < pMenu->nPopups; ++i) {
     const CCellRect title = TuiMenuTitleRect(frame, static_cast<int>(i));
-    Put(title.row, title.col,
-        " " + TuiLabel(pMenu->pPopups[i].pszText) + " ", title.cols);
+    Put(title.row, title.col, " " + TuiLabel(pMenu->pPopups[i].pszText) + " ",
+        title.cols);
   }
   (void)map;
   attrset(0);
@@ -168,25 +172,29 @@ void DrawTopLevel(CWnd& top) {
       strTitle += " - Busy, please wait";
     TuiDrawBox(cell.row, cell.col, cell.rows, cell.cols, strTitle,
                top.IsInputEnabled() ? A_BOLD : A_DIM);
-    if (dwStyle & WS_SYSMENU)
-      Put(cell.row, cell.col + cell.cols - 4, "[X]", 3);
+    if (dwStyle & WS_SYSMENU) Put(cell.row, cell.col + cell.cols - 4, "[X]", 3);
   }
   if (top.GetMenu()) DrawMenuBar(top, map);
   for (const CBlit& blit : top.GetBlits()) {
     const POINT origin = top.ClientOrigin();
     const RECT rc = {origin.x + blit.x, origin.y + blit.y,
                      origin.x + blit.x + blit.cx, origin.y + blit.y + blit.cy};
-    DrawArt(blit.nBitmap, map.Map(rc), TRUE);
+    // The drawing brings its own frame.
+    DrawArt(blit.nBitmap, map.Map(rc), FALSE);
   }
   DrawChildren(top, map);
 }
 }  // namespace
 
 CCellRect CCellMapping::Map(const RECT& rc) const {
-  const int col = col0 + static_cast<int>(std::floor((rc.left - window.left) * sx + 0.5));
-  const int row = row0 + static_cast<int>(std::floor((rc.top - window.top) * sy + 0.5));
-  const int col2 = col0 + static_cast<int>(std::floor((rc.right - window.left) * sx + 0.5));
-  const int row2 = row0 + static_cast<int>(std::floor((rc.bottom - window.top) * sy + 0.5));
+  const int col =
+      col0 + static_cast<int>(std::floor((rc.left - window.left) * sx + 0.5));
+  const int row =
+      row0 + static_cast<int>(std::floor((rc.top - window.top) * sy + 0.5));
+  const int col2 =
+      col0 + static_cast<int>(std::floor((rc.right - window.left) * sx + 0.5));
+  const int row2 =
+      row0 + static_cast<int>(std::floor((rc.bottom - window.top) * sy + 0.5));
   return CCellRect{col, row, std::max(col2 - col, 1), std::max(row2 - row, 1)};
 }
 
@@ -202,12 +210,16 @@ CCellMapping TuiMappingOf(CWnd& top) {
   const double h = std::max<LONG>(1, map.window.bottom - map.window.top);
   map.sx = std::min(1.0 / kCellWidth, COLS / w);
   map.sy = std::min(1.0 / kCellHeight, LINES / h);
-  map.col0 = static_cast<int>(std::floor(map.window.left / double(kCellWidth) + 0.5));
-  map.row0 = static_cast<int>(std::floor(map.window.top / double(kCellHeight) + 0.5));
+  map.col0 =
+      static_cast<int>(std::floor(map.window.left / double(kCellWidth) + 0.5));
+  map.row0 =
+      static_cast<int>(std::floor(map.window.top / double(kCellHeight) + 0.5));
   if (map.sx < 1.0 / kCellWidth) map.col0 = 0;
   if (map.sy < 1.0 / kCellHeight) map.row0 = 0;
-  map.col0 = std::max(0, std::min(map.col0, COLS - static_cast<int>(w * map.sx)));
-  map.row0 = std::max(0, std::min(map.row0, LINES - static_cast<int>(h * map.sy)));
+  map.col0 =
+      std::max(0, std::min(map.col0, COLS - static_cast<int>(w * map.sx)));
+  map.row0 =
+      std::max(0, std::min(map.row0, LINES - static_cast<int>(h * map.sy)));
   return map;
 }
 
@@ -298,8 +310,8 @@ std::vector<std::string> TuiWrap(const std::string& strText, int nWidth) {
   return lines;
 }
 
-void TuiDrawBox(int row, int col, int rows, int cols, const std::string& strTitle,
-                int nAttr) {
+void TuiDrawBox(int row, int col, int rows, int cols,
+                const std::string& strTitle, int nAttr) {
   if (rows < 2 || cols < 2) return;
   mvaddch(row, col, ACS_ULCORNER);
   mvhline(row, col + 1, ACS_HLINE, cols - 2);

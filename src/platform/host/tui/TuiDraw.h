@@ -19,8 +19,8 @@ std::string TuiLabel(const std::string& strText);
 // Words of strText wrapped into lines of at most nWidth characters.
 std::vector<std::string> TuiWrap(const std::string& strText, int nWidth);
 // Draws a box with a title in its top edge.
-void TuiDrawBox(int row, int col, int rows, int cols, const std::string& strTitle,
-                int nAttr);
+void TuiDrawBox(int row, int col, int rows, int cols,
+                const std::string& strTitle, int nAttr);
 // The cell rectangle of the menu title nPopup of a frame (row, col, width).
 CCellRect TuiMenuTitleRect(CWnd& frame, int nPopup);
 // UTF-8 aware length.

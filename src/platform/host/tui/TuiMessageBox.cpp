@@ -56,9 +56,8 @@ int CTuiUser::MessageBoxA(HWND hWnd, const char* lpText, const char* lpCaption,
   // Up on the screen it is a top-level window with the program's title, as
   // on Windows, which a second instance's check finds.
   const HWND hBox = Windows().AddOwnWindow(strCaption);
-  const int nAnswer =
-      RunMessageBox(TuiFromCodePage(lpText ? lpText : ""),
-                    TuiFromCodePage(strCaption), uType);
+  const int nAnswer = RunMessageBox(TuiFromCodePage(lpText ? lpText : ""),
+                                    TuiFromCodePage(strCaption), uType);
   Windows().RemoveOwnWindow(hBox);
   DrawAll();
   return nAnswer;
@@ -91,14 +90,16 @@ int CTuiUser::RunMessageBox(const std::string& strText,
   int nFocus = 0;
   for (;;) {
     for (int r = 0; r < nRows; ++r)
-      mvaddstr(nTop + r, nLeft, std::string(static_cast<size_t>(nCols), ' ').c_str());
+      mvaddstr(nTop + r, nLeft,
+               std::string(static_cast<size_t>(nCols), ' ').c_str());
     TuiDrawBox(nTop, nLeft, nRows, nCols, strCaption, A_BOLD);
     if (!strMark.empty()) {
       attrset(A_BOLD);
       mvaddstr(nTop + 2, nLeft + 2, strMark.c_str());
       attrset(0);
     }
-    for (size_t i = 0; i < lines.size() && static_cast<int>(i) < nRows - 6 + 1; ++i)
+    for (size_t i = 0; i < lines.size() && static_cast<int>(i) < nRows - 6 + 1;
+         ++i)
       mvaddstr(nTop + 2 + static_cast<int>(i), nLeft + 2 + nMarkWidth,
                lines[i].c_str());
     for (size_t i = 0; i < buttons.size(); ++i) {
@@ -112,7 +113,8 @@ int CTuiUser::RunMessageBox(const std::string& strText,
     const int nKey = getch();
     const int nCount = static_cast<int>(buttons.size());
     if (nKey == '\t' || nKey == KEY_RIGHT) nFocus = (nFocus + 1) % nCount;
-    if (nKey == KEY_BTAB || nKey == KEY_LEFT) nFocus = (nFocus + nCount - 1) % nCount;
+    if (nKey == KEY_BTAB || nKey == KEY_LEFT)
+      nFocus = (nFocus + nCount - 1) % nCount;
     if (nKey == '\r' || nKey == '\n' || nKey == KEY_ENTER || nKey == ' ')
       return buttons[static_cast<size_t>(nFocus)];
     if (nKey == 27) {
@@ -129,7 +131,8 @@ int CTuiUser::RunMessageBox(const std::string& strText,
       if (getmouse(&event) != OK || event.y != nTop + nRows - 2) continue;
       for (size_t i = 0; i < buttons.size(); ++i) {
         const int nStart = nButtonsLeft + buttonCols[i];
-        const int nEnd = nStart + TuiTextWidth("[ " + ButtonText(buttons[i]) + " ]");
+        const int nEnd =
+            nStart + TuiTextWidth("[ " + ButtonText(buttons[i]) + " ]");
         if (event.x >= nStart && event.x < nEnd) return buttons[i];
       }
     }

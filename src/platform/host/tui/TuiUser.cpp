@@ -49,9 +49,10 @@ int CTuiUser::GetSystemMetrics(int nIndex) {
   // cell wide; a thin border is drawn by no one.
   switch (nIndex) {
     case SM_CXSCREEN:
-      return (m_bStarted ? COLS : 80) * 6;
+      // Only the program's windows ask: the screen comes up for them.
+      return (Start() ? COLS : 80) * 6;
     case SM_CYSCREEN:
-      return (m_bStarted ? LINES : 24) * 13;
+      return (Start() ? LINES : 24) * 13;
     case SM_CYCAPTION:
       return 0;
     case SM_CYMENU:
@@ -118,8 +119,9 @@ BOOL CTuiUser::WaitInput(MSG* pMsg, DWORD dwTimeout) {
     m_pending.pop_front();
     return TRUE;
   }
-  if (AfxGetTopLevelWindows().empty() || !Start()) return AfxMakeSafeInput(pMsg);
-  const int nTimeout = dwTimeout == INFINITE ? -1
+  if (AfxGetTopLevelWindows().empty() || !Start())
+    return AfxMakeSafeInput(pMsg);
+  const int nTimeout = dwTimeout == INFINITE    ? -1
                        : dwTimeout > 0x7FFFFFFF ? 0x7FFFFFFF
                                                 : static_cast<int>(dwTimeout);
   return ReadInput(pMsg, nTimeout);
@@ -139,10 +141,10 @@ BOOL CTuiUser::ReadInput(MSG* pMsg, int nTimeout) {
 
 void CTuiUser::QueueKey(HWND hWnd, UINT nVirtualKey, LPARAM lFlags, BOOL bSys,
                         MSG* pMsg) {
-  *pMsg = AfxMakeMsg(hWnd, bSys ? WM_SYSKEYDOWN : WM_KEYDOWN, nVirtualKey,
-                     lFlags);
-  m_pending.push_back(AfxMakeMsg(hWnd, bSys ? WM_SYSKEYUP : WM_KEYUP,
-                                 nVirtualKey, lFlags));
+  *pMsg =
+      AfxMakeMsg(hWnd, bSys ? WM_SYSKEYDOWN : WM_KEYDOWN, nVirtualKey, lFlags);
+  m_pending.push_back(
+      AfxMakeMsg(hWnd, bSys ? WM_SYSKEYUP : WM_KEYUP, nVirtualKey, lFlags));
 }
 
 namespace {
@@ -189,7 +191,8 @@ UINT VirtualKeyOf(int nKey, LPARAM* plFlags) {
     case 127:
       return VK_BACK;
     default:
-      if (nKey >= 'a' && nKey <= 'z') return static_cast<UINT>(nKey - 'a' + 'A');
+      if (nKey >= 'a' && nKey <= 'z')
+        return static_cast<UINT>(nKey - 'a' + 'A');
       if ((nKey >= 'A' && nKey <= 'Z') || (nKey >= '0' && nKey <= '9'))
         return static_cast<UINT>(nKey);
       return 0;
@@ -237,7 +240,8 @@ CWnd* ChildAt(CWnd& parent, POINT pt) {
     if (!(pChild->GetStyle() & WS_VISIBLE)) continue;
     RECT rc;
     pChild->GetWindowRect(&rc);
-    if (pt.x < rc.left || pt.x >= rc.right || pt.y < rc.top || pt.y >= rc.bottom)
+    if (pt.x < rc.left || pt.x >= rc.right || pt.y < rc.top ||
+        pt.y >= rc.bottom)
       continue;
     if (!pChild->GetChildren().empty())
       if (CWnd* pDeeper = ChildAt(*pChild, pt)) return pDeeper;
@@ -330,8 +334,7 @@ BOOL CTuiUser::OpenComboList(CWnd& wnd, MSG* pMsg) {
       DrawAll();
       return FALSE;
     }
-    if (nKey == '\r' || nKey == '\n' || nKey == KEY_ENTER || nKey == ' ')
-      break;
+    if (nKey == '\r' || nKey == '\n' || nKey == KEY_ENTER || nKey == ' ') break;
     if (nKey == KEY_MOUSE) {
       MEVENT event;
       if (getmouse(&event) == OK && event.x > cell.col &&
@@ -358,11 +361,13 @@ UINT CTuiUser::TrackMenu(CWnd& wnd, int nPopup) {
     const CCellRect title = TuiMenuTitleRect(wnd, nCurrent);
     const CPopupTemplate& popup = pMenu->pPopups[nCurrent];
     attrset(A_REVERSE);
-    mvaddstr(title.row, title.col, (" " + TuiLabel(popup.pszText) + " ").c_str());
+    mvaddstr(title.row, title.col,
+             (" " + TuiLabel(popup.pszText) + " ").c_str());
     attrset(0);
     int nWidth = 0;
     for (size_t i = 0; i < popup.nItems; ++i)
-      nWidth = std::max(nWidth, TuiTextWidth(TuiLabel(popup.pItems[i].pszText)));
+      nWidth =
+          std::max(nWidth, TuiTextWidth(TuiLabel(popup.pItems[i].pszText)));
     nWidth += 4;
     if (bOpen) {
       TuiDrawBox(title.row + 1, title.col, static_cast<int>(popup.nItems) + 2,
@@ -371,7 +376,8 @@ UINT CTuiUser::TrackMenu(CWnd& wnd, int nPopup) {
         std::string strItem = " " + TuiLabel(popup.pItems[i].pszText);
         strItem.resize(static_cast<size_t>(nWidth - 2), ' ');
         attrset(static_cast<int>(i) == nItem ? A_REVERSE : 0);
-        mvaddstr(title.row + 2 + static_cast<int>(i), title.col + 1, strItem.c_str());
+        mvaddstr(title.row + 2 + static_cast<int>(i), title.col + 1,
+                 strItem.c_str());
         attrset(0);
       }
     }
@@ -396,8 +402,9 @@ UINT CTuiUser::TrackMenu(CWnd& wnd, int nPopup) {
     } else if (nKey == KEY_MOUSE) {
       MEVENT event;
       if (getmouse(&event) != OK) continue;
-      if (bOpen && event.y >= title.row + 2 && event.y < title.row + 2 + nItems &&
-          event.x > title.col && event.x < title.col + nWidth)
+      if (bOpen && event.y >= title.row + 2 &&
+          event.y < title.row + 2 + nItems && event.x > title.col &&
+          event.x < title.col + nWidth)
         return popup.pItems[event.y - title.row - 2].nID;
       BOOL bHit = FALSE;
       for (size_t i = 0; i < pMenu->nPopups; ++i) {
@@ -416,13 +423,15 @@ UINT CTuiUser::TrackMenu(CWnd& wnd, int nPopup) {
       if (bOpen) {
         for (size_t i = 0; i < popup.nItems; ++i) {
           const char* pszAmp = std::strchr(popup.pItems[i].pszText, '&');
-          if (pszAmp && std::toupper(static_cast<unsigned char>(pszAmp[1])) == nUpper)
+          if (pszAmp &&
+              std::toupper(static_cast<unsigned char>(pszAmp[1])) == nUpper)
             return popup.pItems[i].nID;
         }
       }
       for (size_t i = 0; i < pMenu->nPopups; ++i) {
         const char* pszAmp = std::strchr(pMenu->pPopups[i].pszText, '&');
-        if (pszAmp && std::toupper(static_cast<unsigned char>(pszAmp[1])) == nUpper) {
+        if (pszAmp &&
+            std::toupper(static_cast<unsigned char>(pszAmp[1])) == nUpper) {
           nCurrent = static_cast<int>(i);
           nItem = 0;
           bOpen = TRUE;
