@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "HostClock.h"
 #include "HostDebug.h"
@@ -15,10 +16,14 @@
 #include "HostSecurity.h"
 #include "HostServiceManager.h"
 #include "HostShell.h"
+#include "HostSystemInfo.h"
 #include "HostUser.h"
 #include "app/quorrelApp.h"
+#include "fw/FrameworkUser.h"
+#include "fw/UiAdapter.h"
 #include "platform/Platform.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "tui/TuiSession.h"
 
 namespace {
 // Another instance asks this one to come forward with SIGUSR1; the default
@@ -37,18 +42,28 @@ int main(int argc, char** argv) {
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
   CHostClock clock;
-  CHostUser user(strMachine + "/run/windows");
+  // In a terminal the program's windows are drawn full-screen.
+  IUiAdapter* pUi = nullptr;
+  std::unique_ptr<CHostUser> pUser =
+      CreateHostUser(strMachine + "/run/windows", &pUi);
+  CHostUser& user = *pUser;
+  if (pUi) SetUi(pUi);
   CHostFileSystem files(strMachine);
   CHostShell shell(files);
   CHostServiceManager services(registry, strMachine);
   CHostDevice devices(registry, strMachine);
+  CHostSystemInfo systemInfo;
+  // The program's own windows are the framework's; the port reaches them
+  // through this layer, and every other window through the host's list.
+  CFrameworkUser frameworkUser(user);
 
   CPlatform platform;
   platform.pRegistry = &registry;
   platform.pSecurity = &security;
   platform.pDebug = &debug;
   platform.pClock = &clock;
-  platform.pUser = &user;
+  platform.pUser = &frameworkUser;
+  platform.pSystemInfo = &systemInfo;
   platform.pFiles = &files;
   platform.pShell = &shell;
   platform.pServices = &services;
@@ -57,6 +72,7 @@ int main(int argc, char** argv) {
 
   CquorrelApp& app = QuorrelApp();
   app.m_args.assign(argv + 1, argv + argc);
-  app.InitInstance();
+  // The process's exit status carries no result.
+  if (app.InitInstance()) app.Run();
   return 0;
 }
