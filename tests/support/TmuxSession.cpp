@@ -34,7 +34,7 @@ CTmuxSession::CTmuxSession(const std::string& strCommand, int nCols, int nRows)
     : m_strName("quorrel-e2e-" + std::to_string(getpid())) {
   const std::string strStart =
       "tmux new-session -d -s " + m_strName + " -x " + std::to_string(nCols) +
-      " -y " + std::to_string(nRows) + " " + Quote("TERM=xterm " + strCommand);
+      " -y " + std::to_string(nRows) + " " + Quote(strCommand);
   m_bStarted = std::system(strStart.c_str()) == 0;
 }
 
