@@ -256,6 +256,44 @@ TEST_F(FileRegistryRoundTrip, LastLineWithoutLineEnd) {
       ReadWholeFile(Path()));
 }
 
+TEST_F(FileRegistryRoundTrip, FileCutAfterACarriageReturn) {
+  // Found by fuzzing: a line end added after the stray CR made "\r\r\n",
+  // which the store then refused to read. The CR is a blank line now.
+  const std::string strFile =
+      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Test]\r\n\"a\"="
+      "\"1\"\r\n\r";
+  Seed(strFile);
+  Open();
+  ASSERT_TRUE(PutString(m_store, HKEY_LOCAL_MACHINE, kKey, "b", "2"));
+  Close();
+  EXPECT_EQ(
+      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Test]\r\n\"a\"=\"1\"\r\n"
+      "\"b\"=\"2\"\r\n\r",
+      ReadWholeFile(Path()));
+  CFileRegistry reread;
+  std::string strError;
+  EXPECT_EQ(ERROR_SUCCESS, reread.Open(m_dir.Path(), &strError)) << strError;
+}
+
+TEST(FileRegistryVersion5Odd, OddByteEndingAUtf16FileIsDroppedBeforeNewText) {
+  // Found by fuzzing: text written after the odd byte was one byte off.
+  CTempDir dir;
+  const std::string strPath = InDir(dir, "HKEY_LOCAL_MACHINE.reg");
+  WriteWholeFile(strPath, Utf16File("Windows Registry Editor Version 5.00\r\n"
+                                    "\r\n[HKEY_LOCAL_MACHINE\\S]") +
+                              "\r");
+  {
+    CFileRegistry store;
+    std::string strError;
+    ASSERT_EQ(ERROR_SUCCESS, store.Open(dir.Path(), &strError)) << strError;
+    ASSERT_TRUE(PutString(store, HKEY_LOCAL_MACHINE, "S", "v", "1"));
+    ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError));
+  }
+  EXPECT_EQ(Utf16File("Windows Registry Editor Version 5.00\r\n\r\n"
+                      "[HKEY_LOCAL_MACHINE\\S]\r\n\"v\"=\"1\"\r\n"),
+            ReadWholeFile(strPath));
+}
+
 TEST_F(FileRegistryRoundTrip, DeletedKeyTakesItsSectionsAlong) {
   Seed(
       "REGEDIT4\r\n\r\n"

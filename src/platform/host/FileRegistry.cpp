@@ -26,12 +26,6 @@ const struct {
                     {HKEY_USERS, "HKEY_USERS"},
                     {HKEY_CURRENT_USER, "HKEY_CURRENT_USER"}};
 
-std::string ParseErrorText(const std::string& strPath,
-                           const CRegParseError& error) {
-  if (error.nLine == 0) return strPath + ": " + error.strReason;
-  return strPath + ": line " + std::to_string(error.nLine) + ": " +
-         error.strReason;
-}
 }  // namespace
 
 CFileRegistry::CFileRegistry() = default;
@@ -104,32 +98,11 @@ LONG CFileRegistry::LoadFiles(std::string* pstrError) {
 }
 
 LONG CFileRegistry::LoadFile(CRegStoreFile* pFile, std::string* pstrError) {
-  LONG lResult = ReadWholeFile(pFile->strPath, kMaxRegFileBytes, &pFile->strRaw,
-                               &pFile->bExists, pstrError);
+  const LONG lResult =
+      ReadWholeFile(pFile->strPath, kMaxRegFileBytes, &pFile->strRaw,
+                    &pFile->bExists, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
-  const auto root = RootNode(pFile->hRoot);
-  CRegStoreLoader loader(pFile, root, CRegStoreLoader::EMode::kLoad);
-  CRegParseError error;
-  if (pFile->bExists) {
-    if (!ParseRegFile(pFile->strRaw, &loader, &pFile->info, &error)) {
-      *pstrError = ParseErrorText(pFile->strPath, error);
-      return ERROR_BADDB;
-    }
-    loader.Finish();
-  }
-  if (pFile->hRoot == HKEY_LOCAL_MACHINE) LinkCurrentControlSet(root);
-  // Sections below CurrentControlSet, bound now that the link exists.
-  for (size_t nSection : loader.Deferred()) {
-    const CRegFileSection& section = pFile->sections[nSection];
-    CRegStoreLoader deferred(pFile, root, CRegStoreLoader::EMode::kDeferred,
-                             nSection);
-    if (!ParseRegBody(pFile->strRaw, pFile->info, section.nBegin, section.nEnd,
-                      section.nLine, &deferred, &error)) {
-      *pstrError = ParseErrorText(pFile->strPath, error);
-      return ERROR_BADDB;
-    }
-  }
-  return ERROR_SUCCESS;
+  return LoadStoreFile(pFile, RootNode(pFile->hRoot), pstrError);
 }
 
 LONG CFileRegistry::WriteChangedFiles(std::string* pstrError) {

@@ -133,3 +133,39 @@ void LinkCurrentControlSet(const std::shared_ptr<CRegKeyNode>& machine) {
   link->bVolatile = true;
   link->linkTarget = target;
 }
+
+namespace {
+std::string ParseErrorText(const std::string& strPath,
+                           const CRegParseError& error) {
+  if (error.nLine == 0) return strPath + ": " + error.strReason;
+  return strPath + ": line " + std::to_string(error.nLine) + ": " +
+         error.strReason;
+}
+}  // namespace
+
+LONG LoadStoreFile(CRegStoreFile* pFile,
+                   const std::shared_ptr<CRegKeyNode>& root,
+                   std::string* pstrError) {
+  CRegStoreLoader loader(pFile, root, CRegStoreLoader::EMode::kLoad);
+  CRegParseError error;
+  if (pFile->bExists) {
+    if (!ParseRegFile(pFile->strRaw, &loader, &pFile->info, &error)) {
+      *pstrError = ParseErrorText(pFile->strPath, error);
+      return ERROR_BADDB;
+    }
+    loader.Finish();
+  }
+  if (pFile->hRoot == HKEY_LOCAL_MACHINE) LinkCurrentControlSet(root);
+  // Sections below CurrentControlSet, bound now that the link exists.
+  for (size_t nSection : loader.Deferred()) {
+    const CRegFileSection& section = pFile->sections[nSection];
+    CRegStoreLoader deferred(pFile, root, CRegStoreLoader::EMode::kDeferred,
+                             nSection);
+    if (!ParseRegBody(pFile->strRaw, pFile->info, section.nBegin, section.nEnd,
+                      section.nLine, &deferred, &error)) {
+      *pstrError = ParseErrorText(pFile->strPath, error);
+      return ERROR_BADDB;
+    }
+  }
+  return ERROR_SUCCESS;
+}

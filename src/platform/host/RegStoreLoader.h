@@ -49,3 +49,10 @@ class CRegStoreLoader : public IRegFileSink {
 // SYSTEM\Select "Current" names (ControlSet001 when there is none), as
 // Windows does at boot: a volatile link key, never stored.
 void LinkCurrentControlSet(const std::shared_ptr<CRegKeyNode>& machine);
+
+// Builds the root's tree from pFile->strRaw (bExists false: an empty file),
+// then links CurrentControlSet for HKEY_LOCAL_MACHINE. ERROR_BADDB with
+// "<path>: line N: <reason>" when the file is refused.
+LONG LoadStoreFile(CRegStoreFile* pFile,
+                   const std::shared_ptr<CRegKeyNode>& root,
+                   std::string* pstrError);

@@ -94,6 +94,10 @@ bool CRenderer::EndsWithNewline(size_t nLines) const {
 }
 
 void CRenderer::Text(const std::string& strText) {
+  // An odd byte ending a UTF-16 file belongs to no character (reading
+  // ignores it); text written after it must start on a character boundary.
+  if (m_file.info.encoding == ERegEncoding::kUtf16Le && m_strOut.size() % 2)
+    m_strOut.pop_back();
   if (!m_strOut.empty() && !EndsWithNewline(1))
     m_strOut += EncodeRegText(m_file.info.strNewline, m_file.info.encoding);
   m_strOut += EncodeRegText(strText, m_file.info.encoding);

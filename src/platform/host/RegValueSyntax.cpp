@@ -9,7 +9,8 @@ int HexDigit(char c) {
 }
 }  // namespace
 
-bool IsRegBlank(char c) { return c == ' ' || c == '\t'; }
+// A stray carriage return (a file cut after one) counts as a blank too.
+bool IsRegBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::string TrimRegBlanks(const std::string& strText) {
   size_t nBegin = 0;

@@ -22,6 +22,6 @@ bool ParseHexNumber(const std::string& strText, DWORD* pdwValue);
 bool ParseHexBytes(const std::string& strText, size_t nMaxBytes,
                    std::vector<BYTE>* pData);
 
-// Space and tab, the blanks the format allows between tokens.
+// Space, tab and a stray CR: the blanks allowed between tokens.
 bool IsRegBlank(char c);
 std::string TrimRegBlanks(const std::string& strText);

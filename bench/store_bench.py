@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""Registry store bench: runs `quorrel -s update` and `quorrel -s delete` as
+processes on machine directories whose HKEY_LOCAL_MACHINE holds 1,000, 10,000
+and 100,000 keys, and prints for each run its wall time, the store's flush
+count and bytes written (from QUORREL_STATS) and the peak memory of the
+process. Not a timed test: it reports figures.
+
+usage: store_bench.py <quorrel> [sizes...]
+"""
+import os
+import re
+import resource
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+VALUES_PER_KEY = 2
+
+
+def write_store(directory, keys):
+    """A REGEDIT4 HKEY_LOCAL_MACHINE of `keys` keys in tree order, the way a
+    system's Software and Services keys look, plus the control set select."""
+    os.makedirs(directory)
+    lines = ["REGEDIT4", ""]
+    groups = max(1, keys // 100)
+    for n in range(keys):
+        group = n * groups // keys
+        lines.append("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Bench\\Group%04d\\Key%06d]"
+                     % (group, n))
+        lines.append('"Name"="bench key number %d"' % n)
+        lines.append('"Value"=dword:%08x' % n)
+        lines.append("")
+    lines += ["[HKEY_LOCAL_MACHINE\\SYSTEM\\Select]",
+              '"Current"=dword:00000001', ""]
+    with open(os.path.join(directory, "HKEY_LOCAL_MACHINE.reg"), "wb") as f:
+        f.write("\r\n".join(lines).encode("cp1252") + b"\r\n")
+
+
+def run(quorrel, machine, mode):
+    env = dict(os.environ, QUORREL_MACHINE=machine, QUORREL_STATS="1")
+    work = tempfile.mkdtemp(prefix="quorrel-bench-run-")
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+    start = time.monotonic()
+    proc = subprocess.run([quorrel, "-s", mode], cwd=work, env=env,
+                          stdin=subprocess.DEVNULL, capture_output=True)
+    wall = time.monotonic() - start
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    log = open(os.path.join(work, "quorrel.log"), "rb").read() \
+        if os.path.exists(os.path.join(work, "quorrel.log")) else b""
+    shutil.rmtree(work)
+    stats = dict(re.findall(r"(\w+)=(\d+)", proc.stderr.decode(errors="replace")))
+    # ru_maxrss of children is the largest child so far; each size runs in
+    # increasing order, so it is this run's peak when it grew.
+    return {
+        "wall": wall,
+        "exit": proc.returncode,
+        "log": log.decode(errors="replace").strip(),
+        "flushes": int(stats.get("journal_records", 0)),
+        "flush_calls": int(stats.get("flush_calls", 0)),
+        "bytes": int(stats.get("journal_bytes", 0)) + int(stats.get("file_bytes", 0)),
+        "maxrss_kb": max(after.ru_maxrss, before.ru_maxrss),
+    }
+
+
+def main():
+    if len(sys.argv) < 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    quorrel = os.path.abspath(sys.argv[1])
+    sizes = [int(s) for s in sys.argv[2:]] or [1000, 10000, 100000]
+    root = tempfile.mkdtemp(prefix="quorrel-bench-")
+    try:
+        print("%-7s %-6s %-10s %9s %8s %12s %10s %s" % (
+            "keys", "mode", "result", "wall_ms", "flushes", "bytes_written",
+            "maxrss_kb", "store_bytes"))
+        for keys in sizes:
+            seed = os.path.join(root, "seed-%d" % keys)
+            write_store(seed, keys)
+            size = os.path.getsize(os.path.join(seed, "HKEY_LOCAL_MACHINE.reg"))
+            for mode in ("update", "delete"):
+                machine = os.path.join(root, "m-%d-%s" % (keys, mode))
+                shutil.copytree(seed, os.path.join(machine, "registry"))
+                r = run(quorrel, machine, mode)
+                print("%-7d %-6s %-10s %9.1f %8d %12d %10d %d" % (
+                    keys, mode, r["log"] or "exit %d" % r["exit"],
+                    r["wall"] * 1000, r["flushes"], r["bytes"],
+                    r["maxrss_kb"], size))
+                sys.stdout.flush()
+    finally:
+        shutil.rmtree(root)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

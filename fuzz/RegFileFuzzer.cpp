@@ -1,0 +1,67 @@
+// libFuzzer target of the store's reader: any bytes as HKEY_LOCAL_MACHINE.reg.
+// A file that reads must (1) be written back byte for byte when nothing
+// changed, and (2) read back to the same keys and values when every key is
+// written anew.
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "platform/host/RegStoreLoader.h"
+#include "platform/host/RegStoreRenderer.h"
+
+namespace {
+struct CLoaded {
+  CRegStoreFile file;
+  std::shared_ptr<CRegKeyNode> root = std::make_shared<CRegKeyNode>();
+};
+
+bool Load(const std::string& strBytes, CLoaded* pLoaded) {
+  pLoaded->file.hRoot = HKEY_LOCAL_MACHINE;
+  pLoaded->file.strRootName = "HKEY_LOCAL_MACHINE";
+  pLoaded->file.strPath = "fuzz.reg";
+  pLoaded->file.bExists = true;
+  pLoaded->file.strRaw = strBytes;
+  pLoaded->root->strName = "HKEY_LOCAL_MACHINE";
+  std::string strError;
+  return LoadStoreFile(&pLoaded->file, pLoaded->root, &strError) ==
+         ERROR_SUCCESS;
+}
+
+void MarkAll(const std::shared_ptr<CRegKeyNode>& node, CRegDirtyMap* pDirty) {
+  if (node->bVolatile) return;
+  CRegDirtyKey& dirty = (*pDirty)[node.get()];
+  dirty.node = node;
+  for (const auto& value : node->values)
+    dirty.values.insert(FoldRegName(value.strName));
+  for (const auto& sub : node->subkeys) MarkAll(sub, pDirty);
+}
+
+bool SameTree(const CRegKeyNode& a, const CRegKeyNode& b) {
+  if (a.strName != b.strName || a.values.size() != b.values.size() ||
+      a.subkeys.size() != b.subkeys.size())
+    return false;
+  for (const auto& value : a.values) {
+    const CRegValue* pOther = b.FindValue(value.strName);
+    if (!pOther || pOther->dwType != value.dwType || pOther->data != value.data)
+      return false;
+  }
+  for (size_t i = 0; i < a.subkeys.size(); ++i)
+    if (!SameTree(*a.subkeys[i], *b.subkeys[i])) return false;
+  return true;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t cbData) {
+  const std::string strBytes(reinterpret_cast<const char*>(pData), cbData);
+  CLoaded loaded;
+  if (!Load(strBytes, &loaded)) return 0;
+  if (RenderStoreFile(loaded.file, loaded.root, CRegDirtyMap()) != strBytes)
+    std::abort();  // an unchanged store must be written back as it was
+  CRegDirtyMap dirty;
+  MarkAll(loaded.root, &dirty);
+  CLoaded again;
+  if (!Load(RenderStoreFile(loaded.file, loaded.root, dirty), &again) ||
+      !SameTree(*loaded.root, *again.root))
+    std::abort();  // written anew, it must read back the same
+  return 0;
+}
