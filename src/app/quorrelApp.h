@@ -16,6 +16,11 @@ class CquorrelApp : public CWinApp {
   // so that every other run ends without entering the message loop.
   BOOL InitInstance() override;
 
+  // Offers every message to the splash screen first; TRUE drops it.
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+  // Help > About: the About box.
+  void OnAppAbout();
+
   // TRUE begins, FALSE ends the busy state (wait cursor, main window
   // disabled). Calls nest; an end while not busy is ignored.
   void SetBusy(BOOL bBusy);
@@ -27,6 +32,8 @@ class CquorrelApp : public CWinApp {
   // The main window, disabled while busy; null until it exists.
   HWND m_hMainWnd = nullptr;
   UINT m_nBusyCount = 0;
+
+  DECLARE_MESSAGE_MAP()
 
  protected:
   // Creates the main window of an interactive run; its result is

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
+#include "View.h"
 #include "Wnd.h"
 
 class CDocument;
-class CView;
 
 // The framework's title-updating style: the frame adds the document's
 // name to its title.

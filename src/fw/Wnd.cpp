@@ -93,7 +93,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(message, wParam, lParam);
 }
 
-LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM) {
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
       ValidateRect();
@@ -107,6 +107,11 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM) {
     case WM_NCLBUTTONDOWN:
       if (wParam == HTCLOSE && (m_dwStyle & WS_SYSMENU))
         SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+      return 0;
+    case WM_SYSKEYDOWN:
+      // Menu keys reach the top-level window whatever has the focus.
+      if (m_pParent)
+        return GetTopLevelParent()->SendMessage(message, wParam, lParam);
       return 0;
     case WM_SETCURSOR:
       // Windows asks the parent first; FALSE lets the class cursor show.

@@ -3,6 +3,10 @@
 
 namespace {
 const CStringResource kStrings[] = {
+    // The main frame's document string.
+    {101,
+     "NT\nCorvane Tessarine Registry Update Utility For Windows NT\nquorrel"
+     "\n\n\nquorrel.Document\nquorrel Document"},
     {105, "%lu"},
     {106, "(KB)"},
     {110, "386"},

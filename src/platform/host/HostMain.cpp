@@ -6,7 +6,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
+#include "FileRegistry.h"
 #include "HostClock.h"
 #include "HostDebug.h"
 #include "HostDevice.h"
@@ -15,10 +17,13 @@
 #include "HostSecurity.h"
 #include "HostServiceManager.h"
 #include "HostShell.h"
+#include "HostSystemInfo.h"
 #include "HostUser.h"
 #include "app/quorrelApp.h"
+#include "fw/FrameworkUser.h"
+#include "fw/UiAdapter.h"
 #include "platform/Platform.h"
-#include "platform/memory/MemoryRegistry.h"
+#include "tui/TuiSession.h"
 
 namespace {
 // Another instance asks this one to come forward with SIGUSR1; the default
@@ -33,22 +38,38 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorrel: can't create the machine directory\n");
     return 1;
   }
-  CMemoryRegistry registry;
+  // The machine's registry files; every change is stored when the run ends.
+  CFileRegistry registry;
+  std::string strError;
+  if (registry.Open(HostRegistryDirectory(), &strError) != ERROR_SUCCESS) {
+    std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
+    return 1;
+  }
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
   CHostClock clock;
-  CHostUser user(strMachine + "/run/windows");
+  // In a terminal the program's windows are drawn full-screen.
+  IUiAdapter* pUi = nullptr;
+  std::unique_ptr<CHostUser> pUser =
+      CreateHostUser(strMachine + "/run/windows", &pUi);
+  CHostUser& user = *pUser;
+  if (pUi) SetUi(pUi);
   CHostFileSystem files(strMachine);
   CHostShell shell(files);
   CHostServiceManager services(registry, strMachine);
   CHostDevice devices(registry, strMachine);
+  CHostSystemInfo systemInfo;
+  // The program's own windows are the framework's; the port reaches them
+  // through this layer, and every other window through the host's list.
+  CFrameworkUser frameworkUser(user);
 
   CPlatform platform;
   platform.pRegistry = &registry;
   platform.pSecurity = &security;
   platform.pDebug = &debug;
   platform.pClock = &clock;
-  platform.pUser = &user;
+  platform.pUser = &frameworkUser;
+  platform.pSystemInfo = &systemInfo;
   platform.pFiles = &files;
   platform.pShell = &shell;
   platform.pServices = &services;
@@ -57,6 +78,9 @@ int main(int argc, char** argv) {
 
   CquorrelApp& app = QuorrelApp();
   app.m_args.assign(argv + 1, argv + argc);
-  app.InitInstance();
+  // The process's exit status carries no result.
+  if (app.InitInstance()) app.Run();
+  if (registry.Close(&strError) != ERROR_SUCCESS)
+    std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
   return 0;
 }

@@ -78,13 +78,7 @@ std::shared_ptr<CRegKeyNode> CMemoryRegistry::RootNode(HKEY hRoot) const {
 
 std::shared_ptr<CRegKeyNode> CMemoryRegistry::Resolve(
     std::shared_ptr<CRegKeyNode> node) {
-  // A bounded number of hops: a link to a link is legal, a cycle is not.
-  for (int nHops = 0; node && nHops < 8; ++nHops) {
-    auto target = node->linkTarget.lock();
-    if (!target) return node;
-    node = target;
-  }
-  return node;
+  return ResolveRegLink(std::move(node));
 }
 
 LONG CMemoryRegistry::NodeOf(HKEY hKey,

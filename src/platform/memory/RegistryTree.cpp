@@ -19,6 +19,23 @@ int CompareRegNames(const std::string& a, const std::string& b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+std::string FoldRegName(const std::string& strName) {
+  std::string strFolded(strName);
+  for (auto& c : strFolded)
+    c = static_cast<char>(UpperAscii(static_cast<unsigned char>(c)));
+  return strFolded;
+}
+
+std::shared_ptr<CRegKeyNode> ResolveRegLink(std::shared_ptr<CRegKeyNode> node) {
+  // A bounded number of hops: a link to a link is legal, a cycle is not.
+  for (int nHops = 0; node && nHops < 8; ++nHops) {
+    auto target = node->linkTarget.lock();
+    if (!target) return node;
+    node = target;
+  }
+  return node;
+}
+
 bool EqualRegNames(const std::string& a, const std::string& b) {
   return a.size() == b.size() && CompareRegNames(a, b) == 0;
 }
@@ -63,6 +80,12 @@ bool CRegKeyNode::RemoveSubkey(const CRegKeyNode* pNode) {
 
 CRegValue* CRegKeyNode::FindValue(const std::string& strValueName) {
   for (auto& value : values)
+    if (EqualRegNames(value.strName, strValueName)) return &value;
+  return nullptr;
+}
+
+const CRegValue* CRegKeyNode::FindValue(const std::string& strValueName) const {
+  for (const auto& value : values)
     if (EqualRegNames(value.strName, strValueName)) return &value;
   return nullptr;
 }

@@ -17,7 +17,7 @@ struct CRegValue {
   std::vector<BYTE> data;
 };
 
-struct CRegKeyNode {
+struct CRegKeyNode : std::enable_shared_from_this<CRegKeyNode> {
   std::string strName;
   std::string strClass;
   std::vector<std::shared_ptr<CRegKeyNode>> subkeys;  // sorted, see above
@@ -36,6 +36,7 @@ struct CRegKeyNode {
   std::shared_ptr<CRegKeyNode> AddSubkey(const std::string& strKeyName);
   bool RemoveSubkey(const CRegKeyNode* pNode);
   CRegValue* FindValue(const std::string& strValueName);
+  const CRegValue* FindValue(const std::string& strValueName) const;
   bool RemoveValue(const std::string& strValueName);
   // Full path from the root, names joined with backslashes.
   std::string Path() const;
@@ -44,3 +45,7 @@ struct CRegKeyNode {
 // Case-insensitive comparison of registry names.
 int CompareRegNames(const std::string& a, const std::string& b);
 bool EqualRegNames(const std::string& a, const std::string& b);
+// The name as the comparison sees it (upper case), for use as a map key.
+std::string FoldRegName(const std::string& strName);
+// Follows link keys to the key they stand for.
+std::shared_ptr<CRegKeyNode> ResolveRegLink(std::shared_ptr<CRegKeyNode> node);

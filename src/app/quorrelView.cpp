@@ -1,0 +1,73 @@
+#include "quorrelView.h"
+
+#include "custom/CustomizationsDlg.h"
+#include "fw/Dialog.h"
+#include "fw/MessageBox.h"
+#include "quorrelApp.h"
+#include "repair/RepairsDlg.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+#include "sys/Administrator.h"
+#include "sys/Restart.h"
+#include "update/UpdateRegistry.h"
+
+// The Clear operation comes from its own subsystem; until it is part of the
+// build the button does nothing.
+#if __has_include("clear/ClearRegistry.h")
+#include "clear/ClearRegistry.h"
+#define QUORREL_HAS_CLEAR 1
+#endif
+
+BEGIN_MESSAGE_MAP(CquorrelView, CFormView)
+ON_BN_CLICKED(IDC_UPDATE_REGISTRY, &CquorrelView::OnUpdateRegistry)
+ON_BN_CLICKED(IDC_CLEAR_REGISTRY, &CquorrelView::OnClearRegistry)
+ON_WM_SETCURSOR(&CquorrelView::OnSetCursor)
+ON_BN_CLICKED(IDC_REGISTRY_CUSTOMIZATIONS,
+              &CquorrelView::OnRegistryCustomizations)
+ON_BN_CLICKED(IDC_REGISTRY_REPAIRS, &CquorrelView::OnRegistryRepairs)
+END_MESSAGE_MAP()
+
+CquorrelView::CquorrelView() : CFormView(IDD_FORM) {}
+
+void CquorrelView::OnInitialUpdate() {
+  CFormView::OnInitialUpdate();
+  ResizeParentToFit(FALSE);
+}
+
+BOOL CquorrelView::IsButtonEnabled(UINT nID) const {
+  CWnd* pButton = GetDlgItem(nID);
+  return pButton && pButton->IsWindowEnabled();
+}
+
+void CquorrelView::EnableButton(UINT nID, BOOL bEnable) {
+  if (CWnd* pButton = GetDlgItem(nID)) pButton->EnableWindow(bEnable);
+}
+
+BOOL CquorrelView::OnSetCursor(CWnd*, UINT, UINT) {
+  if (QuorrelApp().RestoreBusyCursor()) return TRUE;
+  return FALSE;
+}
+
+void CquorrelView::OnUpdateRegistry() { ::OnUpdateRegistry(*this); }
+
+void CquorrelView::OnClearRegistry() {
+#ifdef QUORREL_HAS_CLEAR
+  ::OnClearRegistry(*this);
+#endif
+}
+
+void CquorrelView::OnRegistryCustomizations() {
+  if (!IsUserAdministrator()) {
+    AfxMessageBox(IDS_NOT_ADMINISTRATOR, MB_OK | MB_ICONSTOP);
+    return;
+  }
+  CCustomizationsDlg dlg;
+  if (dlg.DoModal() != IDOK) return;
+  if (AfxMessageBox(IDS_RESTART_QUESTION, MB_YESNO | MB_ICONQUESTION) == IDYES)
+    RestartComputer();
+}
+
+void CquorrelView::OnRegistryRepairs() {
+  CRepairsDlg dlg;
+  dlg.DoModal();
+}

@@ -1,0 +1,24 @@
+// File operations of the registry store, each durable when it returns: data
+// is on stable storage (fsync) and so is the directory entry that names it.
+// Errors are Windows codes; pstrError receives the path and the reason.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/WinTypes.h"
+
+// Reads a whole file of at most nMaxBytes. *pbExists false (and success)
+// when there is none.
+LONG ReadWholeFile(const std::string& strPath, size_t nMaxBytes,
+                   std::string* pstrBytes, bool* pbExists,
+                   std::string* pstrError);
+// Writes <path>.tmp, syncs it, renames it over the path and syncs the
+// directory: a crash leaves the old file or the new one, never a mix.
+LONG ReplaceFileDurably(const std::string& strPath, const std::string& strBytes,
+                        std::string* pstrError);
+// Removes a file and syncs its directory; success when there is none.
+LONG RemoveFileDurably(const std::string& strPath, std::string* pstrError);
+LONG SyncDirectoryOf(const std::string& strPath, std::string* pstrError);
+// Writes all bytes at the current offset of an open descriptor.
+bool WriteAll(int fd, const char* pBytes, size_t cbBytes);

@@ -1,0 +1,179 @@
+#include "RegFileParserState.h"
+
+#include "RegCodePage.h"
+#include "RegValueSyntax.h"
+
+namespace {
+// Room for the hex text of the largest value: "xx," per byte, with blanks.
+constexpr size_t kMaxHexText = 4 * kMaxRegValueBytes;
+
+// In a version 5 file the string types hold UTF-16LE; the program sees them
+// as 8-bit text, as the ANSI registry functions convert them.
+bool IsUtf16StringType(DWORD dwType) {
+  return dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_MULTI_SZ;
+}
+
+size_t SkipBlanks(const std::string& strText, size_t i) {
+  while (i < strText.size() && IsRegBlank(strText[i])) ++i;
+  return i;
+}
+}  // namespace
+
+bool ReadRegHeader(const CRegFileLine& line, CRegFileInfo* pInfo) {
+  const std::string strHeader = TrimRegBlanks(line.strText);
+  pInfo->strNewline = line.strNewline.empty() ? "\r\n" : line.strNewline;
+  if (strHeader == kRegedit4Header) {
+    pInfo->format = ERegFormat::kRegedit4;
+    return true;
+  }
+  if (strHeader == kVersion5Header) {
+    pInfo->format = ERegFormat::kVersion5;
+    return true;
+  }
+  return false;
+}
+
+CRegFileParser::CRegFileParser(const CRegFileInfo& info, IRegFileSink* pSink)
+    : m_info(info), m_pSink(pSink) {}
+
+bool CRegFileParser::OnLine(const CRegFileLine& line) {
+  if (m_state == EState::kBody)
+    m_state = OnBodyLine(line);
+  else if (m_state == EState::kHexData)
+    m_state = OnHexLine(line);
+  return m_state != EState::kFailed;
+}
+
+bool CRegFileParser::OnEnd() {
+  if (m_state == EState::kHexData) m_state = FinishHexValue();
+  return m_state != EState::kFailed;
+}
+
+CRegFileParser::EState CRegFileParser::Fail(size_t nLine,
+                                            const std::string& strReason) {
+  m_error.nLine = nLine;
+  m_error.strReason = strReason;
+  return EState::kFailed;
+}
+
+CRegFileParser::EState CRegFileParser::OnBodyLine(const CRegFileLine& line) {
+  const std::string strText = TrimRegBlanks(line.strText);
+  if (strText.empty() || strText[0] == ';') return EState::kBody;
+  if (strText[0] == '[') return OnSectionLine(strText, line);
+  if (strText[0] == '"' || strText[0] == '@') {
+    if (!m_bInSection) return Fail(line.nLine, "value outside of any key");
+    return OnValueLine(strText, line);
+  }
+  return Fail(line.nLine, "unexpected text");
+}
+
+CRegFileParser::EState CRegFileParser::OnSectionLine(const std::string& strText,
+                                                     const CRegFileLine& line) {
+  // A key name may hold "]": the header ends at the last one on the line.
+  const size_t nClose = strText.rfind(']');
+  if (nClose == std::string::npos || nClose + 1 != strText.size())
+    return Fail(line.nLine, "key name not closed by \"]\"");
+  std::string strPath = strText.substr(1, nClose - 1);
+  const bool bDelete = !strPath.empty() && strPath[0] == '-';
+  if (bDelete) strPath.erase(0, 1);
+  if (strPath.empty()) return Fail(line.nLine, "empty key name");
+  const std::string strWhy = m_pSink->OnSection(strPath, bDelete, line);
+  if (!strWhy.empty()) return Fail(line.nLine, strWhy);
+  m_bInSection = true;
+  return EState::kBody;
+}
+
+CRegFileParser::EState CRegFileParser::OnValueLine(const std::string& strText,
+                                                   const CRegFileLine& line) {
+  m_value = CRegParsedValue();
+  m_value.nRawBegin = line.nRawBegin;
+  m_value.nRawEnd = line.nRawEnd;
+  m_value.nLine = line.nLine;
+  size_t i = 1;  // just past "@"
+  if (strText[0] == '"') {
+    i = 0;
+    if (!ParseQuotedText(strText, &i, &m_value.strName))
+      return Fail(line.nLine, "value name not closed by a quote");
+  }
+  if (m_value.strName.size() > kMaxRegValueNameLength)
+    return Fail(line.nLine, "value name too long");
+  i = SkipBlanks(strText, i);
+  if (i >= strText.size() || strText[i] != '=')
+    return Fail(line.nLine, "\"=\" expected after the value name");
+  return OnValueData(TrimRegBlanks(strText.substr(i + 1)), line);
+}
+
+CRegFileParser::EState CRegFileParser::OnValueData(const std::string& strData,
+                                                   const CRegFileLine& line) {
+  if (strData == "-") {
+    m_value.bDelete = true;
+    return FinishValue();
+  }
+  if (!strData.empty() && strData[0] == '"') {
+    size_t i = 0;
+    std::string strValue;
+    if (!ParseQuotedText(strData, &i, &strValue) || i != strData.size())
+      return Fail(line.nLine, "string not closed by a quote");
+    m_value.dwType = REG_SZ;
+    m_value.data.assign(strValue.begin(), strValue.end());
+    m_value.data.push_back(0);
+    return FinishValue();
+  }
+  if (strData.compare(0, 6, "dword:") == 0) {
+    DWORD dwValue = 0;
+    if (!ParseHexNumber(strData.substr(6), &dwValue))
+      return Fail(line.nLine, "dword needs 1 to 8 hex digits");
+    m_value.dwType = REG_DWORD;
+    for (int nShift = 0; nShift < 32; nShift += 8)
+      m_value.data.push_back(static_cast<BYTE>(dwValue >> nShift));
+    return FinishValue();
+  }
+  size_t nColon = std::string::npos;
+  if (strData.compare(0, 4, "hex:") == 0) {
+    m_value.dwType = REG_BINARY;
+    nColon = 3;
+  } else if (strData.compare(0, 4, "hex(") == 0) {
+    const size_t nParen = strData.find("):", 4);
+    if (nParen == std::string::npos ||
+        !ParseHexNumber(strData.substr(4, nParen - 4), &m_value.dwType))
+      return Fail(line.nLine, "hex(type) needs 1 to 8 hex digits");
+    nColon = nParen + 1;
+  } else {
+    return Fail(line.nLine, "unknown value data");
+  }
+  m_strHex.clear();
+  return TakeHexText(strData.substr(nColon + 1), line);
+}
+
+CRegFileParser::EState CRegFileParser::OnHexLine(const CRegFileLine& line) {
+  return TakeHexText(TrimRegBlanks(line.strText), line);
+}
+
+CRegFileParser::EState CRegFileParser::TakeHexText(const std::string& strText,
+                                                   const CRegFileLine& line) {
+  m_value.nRawEnd = line.nRawEnd;
+  const bool bContinued = !strText.empty() && strText.back() == '\\';
+  m_strHex.append(strText, 0, strText.size() - (bContinued ? 1 : 0));
+  if (m_strHex.size() > kMaxHexText)
+    return Fail(m_value.nLine, "value data too large");
+  return bContinued ? EState::kHexData : FinishHexValue();
+}
+
+CRegFileParser::EState CRegFileParser::FinishHexValue() {
+  if (!ParseHexBytes(m_strHex, kMaxRegValueBytes, &m_value.data))
+    return Fail(m_value.nLine, "bad hex data");
+  if (m_info.format == ERegFormat::kVersion5 &&
+      IsUtf16StringType(m_value.dwType)) {
+    const std::string strText =
+        Utf16LeToCodePage(reinterpret_cast<const char*>(m_value.data.data()),
+                          m_value.data.size());
+    m_value.data.assign(strText.begin(), strText.end());
+  }
+  return FinishValue();
+}
+
+CRegFileParser::EState CRegFileParser::FinishValue() {
+  const std::string strWhy = m_pSink->OnValue(m_value);
+  if (!strWhy.empty()) return Fail(m_value.nLine, strWhy);
+  return EState::kBody;
+}

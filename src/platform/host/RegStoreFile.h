@@ -1,0 +1,40 @@
+// One root key's file of the store as it was read: its bytes, kept so that
+// whatever the program leaves alone is written back exactly as it was, and
+// where each key's section lies in them.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "RegFileFormat.h"
+#include "platform/memory/RegistryTree.h"
+
+struct CRegFileSection {
+  size_t nBegin = 0;  // the header line, up to the next header
+  size_t nEnd = 0;
+  size_t nLine = 0;                // of the header
+  std::weak_ptr<CRegKeyNode> key;  // expired or deleted: the key is gone
+};
+
+struct CRegStoreFile {
+  HKEY hRoot = nullptr;
+  std::string strRootName;  // "HKEY_LOCAL_MACHINE"
+  std::string strPath;      // <dir>/HKEY_LOCAL_MACHINE.reg
+  bool bExists = false;
+  CRegFileInfo info;  // files the store creates: REGEDIT4, CRLF
+  std::string strRaw;
+  size_t nPrologueEnd = 0;  // header and what precedes the first section
+  std::vector<CRegFileSection> sections;
+  bool bDirty = false;  // changed since read: rewritten when closing
+};
+
+// What the program changed in one key since the files were read. Holds the
+// key, so that no other key can take its address while it is listed.
+struct CRegDirtyKey {
+  std::shared_ptr<CRegKeyNode> node;
+  std::set<std::string> values;  // folded names of values set or deleted
+};
+typedef std::map<const CRegKeyNode*, CRegDirtyKey> CRegDirtyMap;

@@ -1,0 +1,135 @@
+#include "RegStoreLoader.h"
+
+#include <cstdio>
+
+#include "platform/memory/MemoryRegistry.h"
+
+namespace {
+bool IsNamed(const std::string& strName, const char* pszName) {
+  return EqualRegNames(strName, pszName);
+}
+}  // namespace
+
+CRegStoreLoader::CRegStoreLoader(CRegStoreFile* pFile,
+                                 std::shared_ptr<CRegKeyNode> root, EMode mode,
+                                 size_t nSection)
+    : m_pFile(pFile),
+      m_root(std::move(root)),
+      m_mode(mode),
+      m_nSection(nSection) {}
+
+std::string CRegStoreLoader::SplitPath(const std::string& strPath,
+                                       std::vector<std::string>* pNames) const {
+  pNames->clear();
+  size_t nStart = 0;
+  while (true) {
+    const size_t nEnd = strPath.find('\\', nStart);
+    std::string strName = strPath.substr(nStart, nEnd - nStart);
+    if (strName.empty()) return "empty key name in \"" + strPath + "\"";
+    if (strName.size() > CMemoryRegistry::kMaxKeyNameLength)
+      return "key name longer than 255 characters";
+    pNames->push_back(std::move(strName));
+    if (pNames->size() > kMaxRegKeyDepth) return "key path too deep";
+    if (nEnd == std::string::npos) break;
+    nStart = nEnd + 1;
+  }
+  if (!EqualRegNames((*pNames)[0], m_pFile->strRootName))
+    return "key outside " + m_pFile->strRootName;
+  pNames->erase(pNames->begin());
+  return std::string();
+}
+
+bool CRegStoreLoader::IsBelowCurrentControlSet(
+    const std::vector<std::string>& names) const {
+  return m_pFile->hRoot == HKEY_LOCAL_MACHINE && names.size() >= 2 &&
+         IsNamed(names[0], "System") && IsNamed(names[1], "CurrentControlSet");
+}
+
+std::shared_ptr<CRegKeyNode> CRegStoreLoader::Walk(
+    const std::vector<std::string>& names) {
+  size_t nCommon = 0;
+  while (nCommon < names.size() && nCommon < m_names.size() &&
+         EqualRegNames(names[nCommon], m_names[nCommon]))
+    ++nCommon;
+  m_names.resize(nCommon);
+  m_chain.resize(nCommon + 1);
+  m_chain[0] = ResolveRegLink(m_root);
+  for (size_t i = nCommon; i < names.size(); ++i) {
+    auto child = m_chain.back()->AddSubkey(names[i]);
+    m_names.push_back(names[i]);
+    m_chain.push_back(ResolveRegLink(child));
+  }
+  return m_chain.back();
+}
+
+std::string CRegStoreLoader::OnSection(const std::string& strPath, bool bDelete,
+                                       const CRegFileLine& line) {
+  if (bDelete) return "key deletion (\"[-...]\") in a registry store file";
+  std::vector<std::string> names;
+  const std::string strWhy = SplitPath(strPath, &names);
+  if (!strWhy.empty()) return strWhy;
+  if (m_mode == EMode::kDeferred) {
+    m_current = Walk(names);
+    m_pFile->sections[m_nSection].key = m_current;
+    return std::string();
+  }
+  if (!m_pFile->sections.empty())
+    m_pFile->sections.back().nEnd = line.nRawBegin;
+  else
+    m_pFile->nPrologueEnd = line.nRawBegin;
+  CRegFileSection section;
+  section.nBegin = line.nRawBegin;
+  section.nLine = line.nLine;
+  m_current = nullptr;
+  if (IsBelowCurrentControlSet(names))
+    m_deferred.push_back(m_pFile->sections.size());
+  else
+    section.key = m_current = Walk(names);
+  m_pFile->sections.push_back(section);
+  return std::string();
+}
+
+std::string CRegStoreLoader::OnValue(const CRegParsedValue& value) {
+  if (value.bDelete) return "value deletion (=-) in a registry store file";
+  if (!m_current) return std::string();
+  CRegValue* pValue = m_current->FindValue(value.strName);
+  if (pValue == nullptr) {
+    m_current->values.push_back(CRegValue{value.strName, REG_NONE, {}});
+    pValue = &m_current->values.back();
+  }
+  pValue->dwType = value.dwType;
+  pValue->data = value.data;
+  return std::string();
+}
+
+void CRegStoreLoader::Finish() {
+  if (m_mode != EMode::kLoad) return;
+  if (m_pFile->sections.empty())
+    m_pFile->nPrologueEnd = m_pFile->strRaw.size();
+  else
+    m_pFile->sections.back().nEnd = m_pFile->strRaw.size();
+}
+
+void LinkCurrentControlSet(const std::shared_ptr<CRegKeyNode>& machine) {
+  auto system = machine->FindSubkey("System");
+  if (!system) system = machine->AddSubkey("SYSTEM");
+  DWORD dwCurrent = 1;
+  if (auto select = system->FindSubkey("Select")) {
+    const CRegValue* pCurrent = select->FindValue("Current");
+    if (pCurrent && pCurrent->dwType == REG_DWORD &&
+        pCurrent->data.size() == 4) {
+      const auto& d = pCurrent->data;
+      dwCurrent =
+          d[0] | (d[1] << 8) | (d[2] << 16) | (static_cast<DWORD>(d[3]) << 24);
+    }
+  }
+  // Control sets are numbered 001 to 999; anything else names none.
+  if (dwCurrent == 0 || dwCurrent > 999) dwCurrent = 1;
+  char szName[16];
+  std::snprintf(szName, sizeof szName, "ControlSet%03u",
+                static_cast<unsigned>(dwCurrent));
+  auto target = system->AddSubkey(szName);
+  auto link = system->AddSubkey("CurrentControlSet");
+  link->bVolatile = true;
+  link->linkTarget = target;
+}

@@ -1,0 +1,87 @@
+#include "RegValueSyntax.h"
+
+namespace {
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+}  // namespace
+
+bool IsRegBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string TrimRegBlanks(const std::string& strText) {
+  size_t nBegin = 0;
+  size_t nEnd = strText.size();
+  while (nBegin < nEnd && IsRegBlank(strText[nBegin])) ++nBegin;
+  while (nEnd > nBegin && IsRegBlank(strText[nEnd - 1])) --nEnd;
+  return strText.substr(nBegin, nEnd - nBegin);
+}
+
+bool ParseQuotedText(const std::string& strText, size_t* pnPos,
+                     std::string* pstrOut) {
+  size_t i = *pnPos;
+  if (i >= strText.size() || strText[i] != '"') return false;
+  pstrOut->clear();
+  for (++i; i < strText.size(); ++i) {
+    const char c = strText[i];
+    if (c == '"') {
+      *pnPos = i + 1;
+      return true;
+    }
+    if (c == '\\' && i + 1 < strText.size() &&
+        (strText[i + 1] == '\\' || strText[i + 1] == '"')) {
+      pstrOut->push_back(strText[++i]);
+      continue;
+    }
+    pstrOut->push_back(c);
+  }
+  return false;
+}
+
+std::string QuoteText(const std::string& strText) {
+  std::string strOut = "\"";
+  for (char c : strText) {
+    if (c == '\\' || c == '"') strOut.push_back('\\');
+    strOut.push_back(c);
+  }
+  strOut.push_back('"');
+  return strOut;
+}
+
+bool ParseHexNumber(const std::string& strText, DWORD* pdwValue) {
+  if (strText.empty() || strText.size() > 8) return false;
+  DWORD dwValue = 0;
+  for (char c : strText) {
+    const int nDigit = HexDigit(c);
+    if (nDigit < 0) return false;
+    dwValue = (dwValue << 4) | static_cast<DWORD>(nDigit);
+  }
+  *pdwValue = dwValue;
+  return true;
+}
+
+bool ParseHexBytes(const std::string& strText, size_t nMaxBytes,
+                   std::vector<BYTE>* pData) {
+  pData->clear();
+  size_t i = 0;
+  const size_t n = strText.size();
+  while (true) {
+    while (i < n && IsRegBlank(strText[i])) ++i;
+    if (i == n) return true;  // an empty list, or a comma ends it
+    int nValue = 0;
+    size_t nDigits = 0;
+    while (i < n && nDigits < 3 && HexDigit(strText[i]) >= 0) {
+      nValue = nValue * 16 + HexDigit(strText[i++]);
+      ++nDigits;
+    }
+    if (nDigits == 0 || nDigits > 2) return false;
+    if (pData->size() >= nMaxBytes) return false;
+    pData->push_back(static_cast<BYTE>(nValue));
+    while (i < n && IsRegBlank(strText[i])) ++i;
+    if (i == n) return true;
+    if (strText[i] != ',') return false;
+    ++i;
+  }
+}

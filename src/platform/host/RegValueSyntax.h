@@ -1,0 +1,27 @@
+// The pieces of a value line of the export format: quoted names and
+// strings with their escapes, "dword:" numbers and hex byte lists.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/WinTypes.h"
+
+// Reads a quoted string starting at strText[*pnPos] == '"'; on success
+// *pnPos is just past the closing quote. Only \\ and \" are escapes, as
+// regedit reads them; any other backslash stands for itself.
+bool ParseQuotedText(const std::string& strText, size_t* pnPos,
+                     std::string* pstrOut);
+// The quoted form of a name or string: backslashes and quotes escaped.
+std::string QuoteText(const std::string& strText);
+
+// 1 to 8 hex digits and nothing else.
+bool ParseHexNumber(const std::string& strText, DWORD* pdwValue);
+// Comma-separated bytes of one or two hex digits, spaces allowed around each;
+// a comma may end the list. False past nMaxBytes.
+bool ParseHexBytes(const std::string& strText, size_t nMaxBytes,
+                   std::vector<BYTE>* pData);
+
+// Space and tab, the blanks the format allows between tokens.
+bool IsRegBlank(char c);
+std::string TrimRegBlanks(const std::string& strText);

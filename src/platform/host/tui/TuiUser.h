@@ -1,0 +1,66 @@
+// The full-screen terminal user interface (ncurses): draws the program's
+// windows from the framework's state, scaled from pixels to character
+// cells; turns keys and mouse clicks into window messages; runs the menus;
+// and shows message boxes as boxes over the screen. It starts the screen
+// only when the first window of the program is drawn, so usage texts and
+// silent runs keep the line-based message boxes of the host.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "fw/UiAdapter.h"
+#include "platform/host/HostUser.h"
+
+struct CCellRect {
+  int col, row, cols, rows;
+};
+
+// Pixels to cells for one top-level window and its children: nominal cells
+// of 5 x 13 pixels, squeezed when the window is larger than the screen.
+struct CCellMapping {
+  RECT window;  // screen pixels
+  double sx, sy;
+  int col0, row0;
+  CCellRect Map(const RECT& rcScreen) const;
+  // The pixel under a cell (inverse of Map).
+  POINT Unmap(int col, int row) const;
+};
+
+class CTuiUser : public CHostUser, public IUiAdapter {
+ public:
+  explicit CTuiUser(const std::string& strWindowDirectory);
+  ~CTuiUser() override;
+
+  // IUser: message boxes go full-screen once the screen is up.
+  int MessageBoxA(HWND hWnd, const char* lpText, const char* lpCaption,
+                  UINT uType, UINT nIDPrompt) override;
+  void SetWaitCursor(BOOL bWait) override;
+
+  // IUiAdapter.
+  void Render() override;
+  BOOL WaitInput(MSG* pMsg, DWORD dwTimeout) override;
+  UINT TrackMenu(CWnd& wnd, int nPopup) override;
+  int GetSystemMetrics(int nIndex) override;
+
+ private:
+  BOOL Start();
+  void Stop();
+  void SyncPublishedWindows();
+  void DrawAll(const std::string& strStatus = std::string());
+  BOOL ReadInput(MSG* pMsg, int nTimeout);
+  BOOL TranslateKey(int nKey, MSG* pMsg);
+  BOOL TranslateMouse(MSG* pMsg);
+  void QueueKey(HWND hWnd, UINT nVirtualKey, LPARAM lFlags, BOOL bSys,
+                MSG* pMsg);
+  BOOL OpenComboList(CWnd& combo, MSG* pMsg);
+  int RunMessageBox(const std::string& strText, const std::string& strCaption,
+                    UINT uType);
+
+  BOOL m_bStarted = FALSE;
+  BOOL m_bWaitCursor = FALSE;
+  std::deque<MSG> m_pending;
+  // Top-level windows published in the host's window list.
+  std::vector<std::pair<HWND, HWND>> m_published;  // framework, host
+};

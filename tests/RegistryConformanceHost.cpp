@@ -1,0 +1,60 @@
+// The host's registries under the conformance suite: the in-memory
+// registry, and the file store in a directory of its own.
+#include <memory>
+#include <string>
+
+#include "RegistryConformance.h"
+#include "platform/host/FileRegistry.h"
+#include "platform/memory/MemoryRegistry.h"
+#include "support/ProcessRunner.h"
+
+namespace {
+const char kScratchPath[] = "Software\\quorrel conformance";
+
+class CMemoryUnderTest : public CRegistryUnderTest {
+ public:
+  CMemoryUnderTest() {
+    m_registry.RegCreateKeyExA(HKEY_CURRENT_USER, kScratchPath, &m_hScratch,
+                               nullptr);
+  }
+  IRegistry& Registry() override { return m_registry; }
+  HKEY Scratch() override { return m_hScratch; }
+
+ private:
+  CMemoryRegistry m_registry;
+  HKEY m_hScratch = nullptr;
+};
+
+class CFileStoreUnderTest : public CRegistryUnderTest {
+ public:
+  CFileStoreUnderTest() {
+    std::string strError;
+    if (m_registry.Open(m_dir.Path(), &strError) == ERROR_SUCCESS)
+      m_registry.RegCreateKeyExA(HKEY_CURRENT_USER, kScratchPath, &m_hScratch,
+                                 nullptr);
+  }
+  ~CFileStoreUnderTest() override {
+    std::string strError;
+    m_registry.Close(&strError);
+  }
+  IRegistry& Registry() override { return m_registry; }
+  HKEY Scratch() override { return m_hScratch; }
+
+ private:
+  CTempDir m_dir;
+  CFileRegistry m_registry;
+  HKEY m_hScratch = nullptr;
+};
+
+template <class T>
+std::unique_ptr<CRegistryUnderTest> Make() {
+  return std::unique_ptr<CRegistryUnderTest>(new T);
+}
+}  // namespace
+
+const std::vector<CRegistryFactory>& RegistryFactories() {
+  static const std::vector<CRegistryFactory> s_factories = {
+      {"Memory", &Make<CMemoryUnderTest>},
+      {"FileStore", &Make<CFileStoreUnderTest>}};
+  return s_factories;
+}

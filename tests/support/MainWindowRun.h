@@ -1,0 +1,15 @@
+// Starts the interactive program on the scripted UI: the application
+// object's start-up with no arguments (main window, splash screen), then
+// its message loop, which runs the script and ends when the script closes
+// the main window.
+#pragma once
+
+#include "app/quorrelApp.h"
+#include "app/quorrelView.h"
+
+class CScriptedUi;
+
+// TRUE when the main window came up and the loop ran to its end.
+BOOL RunMainWindow(CScriptedUi& ui);
+// The form view of the running main window; null when there is none.
+CquorrelView* MainView();

@@ -1,0 +1,78 @@
+#include "TmuxSession.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+std::string Quote(const std::string& str) {
+  std::string strOut = "'";
+  for (char c : str)
+    strOut += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return strOut + "'";
+}
+
+std::string Output(const std::string& strCommand) {
+  std::string strOut;
+  FILE* pPipe = popen(strCommand.c_str(), "r");
+  if (!pPipe) return strOut;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof(buffer), pPipe)) > 0)
+    strOut.append(buffer, n);
+  pclose(pPipe);
+  return strOut;
+}
+}  // namespace
+
+bool HaveTmux() { return std::system("tmux -V >/dev/null 2>&1") == 0; }
+
+CTmuxSession::CTmuxSession(const std::string& strCommand, int nCols, int nRows)
+    : m_strName("quorrel-e2e-" + std::to_string(getpid())) {
+  const std::string strStart =
+      "tmux new-session -d -s " + m_strName + " -x " + std::to_string(nCols) +
+      " -y " + std::to_string(nRows) + " " + Quote(strCommand);
+  m_bStarted = std::system(strStart.c_str()) == 0;
+}
+
+CTmuxSession::~CTmuxSession() {
+  if (m_bStarted)
+    std::system(
+        ("tmux kill-session -t " + m_strName + " >/dev/null 2>&1").c_str());
+}
+
+void CTmuxSession::SendKeys(const std::string& strKeys) {
+  std::system(("tmux send-keys -t " + m_strName + " " + strKeys).c_str());
+}
+
+std::string CTmuxSession::Screen() {
+  return Output("tmux capture-pane -p -t " + m_strName + " 2>/dev/null");
+}
+
+bool CTmuxSession::Alive() {
+  return std::system(
+             ("tmux has-session -t " + m_strName + " 2>/dev/null").c_str()) ==
+         0;
+}
+
+bool CTmuxSession::WaitFor(const std::string& strText, int nMilliseconds,
+                           std::string* pstrScreen, bool bGone) {
+  const auto deadline = std::chrono::steady_clock::now() +
+                        std::chrono::milliseconds(nMilliseconds);
+  std::string strScreen;
+  for (;;) {
+    strScreen = Screen();
+    const bool bThere = strScreen.find(strText) != std::string::npos;
+    if (bThere != bGone) break;
+    if (std::chrono::steady_clock::now() > deadline) {
+      if (pstrScreen) *pstrScreen = strScreen;
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  if (pstrScreen) *pstrScreen = strScreen;
+  return true;
+}

@@ -1,0 +1,32 @@
+// A program run in a real terminal: a detached tmux session of a given
+// size, keys sent as a person types them, the screen read back as text.
+#pragma once
+
+#include <string>
+
+class CTmuxSession {
+ public:
+  // Starts strCommand (a shell command line) in a new session.
+  CTmuxSession(const std::string& strCommand, int nCols, int nRows);
+  ~CTmuxSession();
+  CTmuxSession(const CTmuxSession&) = delete;
+  CTmuxSession& operator=(const CTmuxSession&) = delete;
+
+  bool Started() const { return m_bStarted; }
+  // tmux key names ("Enter", "F10", "Down", "n").
+  void SendKeys(const std::string& strKeys);
+  std::string Screen();
+  // Waits up to nMilliseconds for strText to appear on (or, with bGone,
+  // disappear from) the screen; the last screen read goes into *pstrScreen.
+  bool WaitFor(const std::string& strText, int nMilliseconds,
+               std::string* pstrScreen = nullptr, bool bGone = false);
+  // TRUE while the session's program still runs.
+  bool Alive();
+
+ private:
+  std::string m_strName;
+  bool m_bStarted = false;
+};
+
+// TRUE when tmux can be run here.
+bool HaveTmux();
