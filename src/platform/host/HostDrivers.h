@@ -12,7 +12,7 @@ struct CHostDriver {
   const char* pszDevice;  // without the "\\.\" prefix
   // Completes one control request: ERROR_SUCCESS with *pdwReturned bytes
   // written to pOut, or the Windows error the request fails with.
-  DWORD (*pfnControl)
+  DWORD(*pfnControl)
   (IRegistry& registry, DWORD dwCode, const void* pIn, DWORD cbIn, void* pOut,
    DWORD cbOut, DWORD* pdwReturned);
 };
