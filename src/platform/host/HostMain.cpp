@@ -10,6 +10,7 @@
 
 #include "HostClock.h"
 #include "HostDebug.h"
+#include "FileRegistry.h"
 #include "HostDevice.h"
 #include "HostFileSystem.h"
 #include "HostMachine.h"
@@ -22,7 +23,6 @@
 #include "fw/FrameworkUser.h"
 #include "fw/UiAdapter.h"
 #include "platform/Platform.h"
-#include "platform/memory/MemoryRegistry.h"
 #include "tui/TuiSession.h"
 
 namespace {
@@ -38,7 +38,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorrel: can't create the machine directory\n");
     return 1;
   }
-  CMemoryRegistry registry;
+  // A store file that can't be read is refused before anything runs, so
+  // that nothing is written over it and no result file claims a run.
+  CFileRegistry registry;
+  std::string strError;
+  if (registry.Open(HostRegistryDirectory(), &strError) != ERROR_SUCCESS) {
+    std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
+    return 1;
+  }
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
   CHostClock clock;
@@ -74,5 +81,9 @@ int main(int argc, char** argv) {
   app.m_args.assign(argv + 1, argv + argc);
   // The process's exit status carries no result.
   if (app.InitInstance()) app.Run();
+  if (registry.Close(&strError) != ERROR_SUCCESS) {
+    std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
+    return 1;
+  }
   return 0;
 }
