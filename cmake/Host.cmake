@@ -23,3 +23,11 @@ target_compile_definitions(quorrel_tests PRIVATE
 add_dependencies(quorrel_tests quorrel)
 include(GoogleTest)
 gtest_discover_tests(quorrel_tests DISCOVERY_TIMEOUT 60)
+
+# quorrel-reg: the registry store of the machine directory from the shell.
+file(GLOB REG_TOOL_SOURCES CONFIGURE_DEPENDS src/platform/host/tools/*.cpp)
+add_executable(quorrel-reg ${REG_TOOL_SOURCES})
+target_link_libraries(quorrel-reg PRIVATE quorrel_host)
+add_dependencies(quorrel_tests quorrel-reg)
+target_compile_definitions(quorrel_tests PRIVATE
+  QUORREL_REG_EXE="$<TARGET_FILE:quorrel-reg>")

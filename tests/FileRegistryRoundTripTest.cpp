@@ -302,3 +302,54 @@ TEST_F(FileRegistryRoundTrip, KeyEmptiedOfSubkeysStaysAKey) {
             ReadWholeFile(Path()));
 }
 }  // namespace
+
+namespace {
+// As regedit exports it: UTF-16LE with a byte order mark, CRLF, the string
+// types' hex data in UTF-16LE.
+const char kVersion5[] =
+    "Windows Registry Editor Version 5.00\r\n"
+    "\r\n"
+    "[HKEY_CURRENT_USER\\Software\\Caf\xe9]\r\n"
+    "\"name\"=\"\x80 and \xe9\"\r\n"
+    "\"expand\"=hex(2):25,00,50,00,e9,00,25,00,00,00\r\n"
+    "\"multi\"=hex(7):61,00,00,00,ac,20,00,00,00,00\r\n"
+    "\"dw\"=dword:00000001\r\n"
+    "\"bin\"=hex:e9,00\r\n"
+    "\r\n";
+
+TEST(FileRegistryVersion5, Utf16FileReadUpdatedAndWrittenBack) {
+  CTempDir dir;
+  const std::string strPath = InDir(dir, "HKEY_CURRENT_USER.reg");
+  ASSERT_TRUE(WriteWholeFile(strPath, Utf16File(kVersion5)));
+  CFileRegistry store;
+  std::string strError;
+  ASSERT_EQ(ERROR_SUCCESS, store.Open(dir.Path(), &strError)) << strError;
+  const std::string strKey = "Software\\CAF\xc9";  // ASCII case only: é stays
+  EXPECT_FALSE(KeyExists(store, HKEY_CURRENT_USER, strKey));
+  const std::string strCafe = "Software\\Caf\xe9";
+  DWORD dwType = 0;
+  std::vector<BYTE> data;
+  ASSERT_TRUE(
+      GetValue(store, HKEY_CURRENT_USER, strCafe, "name", &dwType, &data));
+  EXPECT_EQ(SzBytes("\x80 and \xe9"), data);  // Windows-1252
+  ASSERT_TRUE(
+      GetValue(store, HKEY_CURRENT_USER, strCafe, "expand", &dwType, &data));
+  EXPECT_EQ(SzBytes("%P\xe9%"), data);
+  ASSERT_TRUE(
+      GetValue(store, HKEY_CURRENT_USER, strCafe, "multi", &dwType, &data));
+  EXPECT_EQ(Bytes(std::string("a\0\x80\0\0", 5)), data);
+  ASSERT_TRUE(
+      GetValue(store, HKEY_CURRENT_USER, strCafe, "bin", &dwType, &data));
+  EXPECT_EQ((std::vector<BYTE>{0xe9, 0}), data);  // binary stays bytes
+  ASSERT_TRUE(PutValue(store, HKEY_CURRENT_USER, strCafe, "dw", REG_DWORD,
+                       {2, 0, 0, 0}));
+  ASSERT_TRUE(PutValue(store, HKEY_CURRENT_USER, strCafe, "new", REG_EXPAND_SZ,
+                       SzBytes("\x80")));
+  ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
+  std::string strExpected = kVersion5;
+  strExpected.replace(strExpected.find("dword:00000001"), 14, "dword:00000002");
+  strExpected.insert(strExpected.find("\r\n\r\n", 100) + 2,
+                     "\"new\"=hex(2):ac,20,00,00\r\n");
+  EXPECT_EQ(Utf16File(strExpected), ReadWholeFile(strPath));
+}
+}  // namespace

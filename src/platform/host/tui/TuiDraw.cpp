@@ -15,7 +15,7 @@
 #include "res/Menu.h"
 
 namespace {
-constexpr int kCellWidth = 6;
+constexpr int kCellWidth = 5;
 constexpr int kCellHeight = 13;
 
 void Put(int row, int col, const std::string& strUtf8, int nMaxCols) {

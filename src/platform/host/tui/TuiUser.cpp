@@ -45,12 +45,12 @@ void CTuiUser::Stop() {
 }
 
 int CTuiUser::GetSystemMetrics(int nIndex) {
-  // Cells of 6 x 13 pixels: a caption or a menu bar is one row, a frame one
+  // Cells of 5 x 13 pixels: a caption or a menu bar is one row, a frame one
   // cell wide; a thin border is drawn by no one.
   switch (nIndex) {
     case SM_CXSCREEN:
       // Only the program's windows ask: the screen comes up for them.
-      return (Start() ? COLS : 80) * 6;
+      return (Start() ? COLS : 80) * 5;
     case SM_CYSCREEN:
       return (Start() ? LINES : 24) * 13;
     case SM_CYCAPTION:
@@ -58,7 +58,7 @@ int CTuiUser::GetSystemMetrics(int nIndex) {
     case SM_CYMENU:
       return 13;
     case SM_CXDLGFRAME:
-      return 6;
+      return 5;
     case SM_CYDLGFRAME:
       return 13;
     default:

@@ -18,7 +18,7 @@ struct CCellRect {
 };
 
 // Pixels to cells for one top-level window and its children: nominal cells
-// of 6 x 13 pixels, squeezed when the window is larger than the screen.
+// of 5 x 13 pixels, squeezed when the window is larger than the screen.
 struct CCellMapping {
   RECT window;  // screen pixels
   double sx, sy;

@@ -1,0 +1,94 @@
+#include "RegTool.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/host/FileRegistry.h"
+#include "platform/host/HostMachine.h"
+#include "platform/memory/RegistryTree.h"
+
+namespace {
+const struct {
+  const char* pszName;
+  const char* pszShort;
+  HKEY hRoot;
+} kRoots[] = {{"HKEY_LOCAL_MACHINE", "HKLM", HKEY_LOCAL_MACHINE},
+              {"HKEY_USERS", "HKU", HKEY_USERS},
+              {"HKEY_CURRENT_USER", "HKCU", HKEY_CURRENT_USER},
+              {"HKEY_CLASSES_ROOT", "HKCR", HKEY_CLASSES_ROOT}};
+
+const char kUsage[] =
+    "usage: quorrel-reg dump <KEY>\n"
+    "       quorrel-reg query <KEY> [<value>]\n"
+    "       quorrel-reg delete <KEY> [<value>]\n"
+    "       quorrel-reg import <file.reg>\n"
+    "Works on the registry of the machine directory $QUORREL_MACHINE.\n";
+
+int Usage() {
+  std::fputs(kUsage, stderr);
+  return kToolUsage;
+}
+
+// Runs one verb on the open store; changes are stored when it closes.
+int RunVerb(IRegistry& registry, int argc, char** argv) {
+  const char* pszVerb = argv[1];
+  const char* pszExtra = argc > 3 ? argv[3] : nullptr;
+  if (std::strcmp(pszVerb, "dump") == 0 && argc == 3)
+    return RunDump(registry, argv[2]);
+  if (std::strcmp(pszVerb, "query") == 0 && argc <= 4)
+    return RunQuery(registry, argv[2], pszExtra);
+  if (std::strcmp(pszVerb, "delete") == 0 && argc <= 4)
+    return RunDelete(registry, argv[2], pszExtra);
+  if (std::strcmp(pszVerb, "import") == 0 && argc == 3)
+    return RunImport(registry, argv[2]);
+  return Usage();
+}
+
+bool IsVerb(const char* pszVerb) {
+  for (const char* pszKnown : {"dump", "query", "delete", "import"})
+    if (std::strcmp(pszVerb, pszKnown) == 0) return true;
+  return false;
+}
+}  // namespace
+
+bool SplitToolKey(const std::string& strKey, HKEY* phRoot,
+                  std::string* pstrPath) {
+  const size_t nSlash = strKey.find('\\');
+  const std::string strRoot = strKey.substr(0, nSlash);
+  *pstrPath = nSlash == std::string::npos ? "" : strKey.substr(nSlash + 1);
+  for (const auto& root : kRoots) {
+    if (EqualRegNames(strRoot, root.pszName) ||
+        EqualRegNames(strRoot, root.pszShort)) {
+      *phRoot = root.hRoot;
+      return true;
+    }
+  }
+  return false;
+}
+
+const char* RootName(HKEY hRoot) {
+  for (const auto& root : kRoots)
+    if (root.hRoot == hRoot) return root.pszName;
+  return "";
+}
+
+int main(int argc, char** argv) {
+  if (argc < 3 || !IsVerb(argv[1])) return Usage();
+  const std::string strDir = HostRegistryDirectory();
+  if (strDir.empty()) {
+    std::fputs("quorrel-reg: cannot create the machine directory\n", stderr);
+    return kToolFailed;
+  }
+  CFileRegistry store;
+  std::string strError;
+  if (store.Open(strDir, &strError) != ERROR_SUCCESS) {
+    std::fprintf(stderr, "quorrel-reg: %s\n", strError.c_str());
+    return kToolFailed;
+  }
+  int nResult = RunVerb(store, argc, argv);
+  if (store.Close(&strError) != ERROR_SUCCESS) {
+    std::fprintf(stderr, "quorrel-reg: %s\n", strError.c_str());
+    nResult = kToolFailed;
+  }
+  return nResult;
+}

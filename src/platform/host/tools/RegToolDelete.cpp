@@ -1,0 +1,36 @@
+// quorrel-reg delete <KEY> [<value>]: removes the key with everything below
+// it, or one value of it.
+#include <cstdio>
+
+#include "RegTool.h"
+#include "RegToolTree.h"
+
+int RunDelete(IRegistry& registry, const std::string& strKey,
+              const char* pszValue) {
+  HKEY hRoot = nullptr;
+  std::string strPath;
+  if (!SplitToolKey(strKey, &hRoot, &strPath)) {
+    std::fprintf(stderr, "quorrel-reg: unknown root in \"%s\"\n",
+                 strKey.c_str());
+    return kToolUsage;
+  }
+  if (pszValue == nullptr) {
+    if (strPath.empty()) {
+      std::fputs("quorrel-reg: a root key can't be deleted\n", stderr);
+      return kToolUsage;
+    }
+    if (DeleteKeyTree(registry, hRoot, strPath) == ERROR_SUCCESS) return 0;
+    std::fprintf(stderr, "quorrel-reg: cannot delete \"%s\"\n", strKey.c_str());
+    return kToolFailed;
+  }
+  HKEY hKey = nullptr;
+  LONG lResult = registry.RegOpenKeyExA(hRoot, strPath.c_str(), &hKey);
+  if (lResult == ERROR_SUCCESS) {
+    lResult = registry.RegDeleteValueA(hKey, pszValue);
+    registry.RegCloseKey(hKey);
+  }
+  if (lResult == ERROR_SUCCESS) return 0;
+  std::fprintf(stderr, "quorrel-reg: cannot delete value \"%s\" of \"%s\"\n",
+               pszValue, strKey.c_str());
+  return kToolFailed;
+}

@@ -1,0 +1,30 @@
+// quorrel-reg dump <KEY>: the key and everything below it, as a REGEDIT4
+// file that quorrel-reg import (or regedit) reads back.
+#include <cstdio>
+
+#include "RegTool.h"
+#include "RegToolKeyText.h"
+#include "platform/host/RegFileFormat.h"
+
+int RunDump(IRegistry& registry, const std::string& strKey) {
+  HKEY hRoot = nullptr;
+  std::string strPath;
+  if (!SplitToolKey(strKey, &hRoot, &strPath)) {
+    std::fprintf(stderr, "quorrel-reg: unknown root in \"%s\"\n",
+                 strKey.c_str());
+    return kToolUsage;
+  }
+  HKEY hKey = nullptr;
+  if (registry.RegOpenKeyExA(hRoot, strPath.c_str(), &hKey) != ERROR_SUCCESS) {
+    std::fprintf(stderr, "quorrel-reg: no key \"%s\"\n", strKey.c_str());
+    return kToolFailed;
+  }
+  while (!strPath.empty() && strPath.back() == '\\') strPath.pop_back();
+  const std::string strName =
+      std::string(RootName(hRoot)) + (strPath.empty() ? "" : "\\" + strPath);
+  const std::string strText = std::string(kRegedit4Header) + "\n\n" +
+                              KeyText(registry, hKey, strName, true);
+  registry.RegCloseKey(hKey);
+  std::fwrite(strText.data(), 1, strText.size(), stdout);
+  return 0;
+}

@@ -1,0 +1,199 @@
+// What a crash leaves: a run that ends without closing the store (killed,
+// at any instant) loses nothing it flushed, and the next open finds files
+// that read and a store that works.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "platform/host/FileRegistry.h"
+#include "support/StoreTestUtil.h"
+
+namespace {
+const char kKey[] = "System\\CurrentControlSet\\Services\\Dovrel\\DataBase";
+
+std::vector<BYTE> Dword(DWORD dwValue) {
+  return {static_cast<BYTE>(dwValue), static_cast<BYTE>(dwValue >> 8),
+          static_cast<BYTE>(dwValue >> 16), static_cast<BYTE>(dwValue >> 24)};
+}
+
+DWORD ReadCounter(IRegistry& registry, const std::string& strName) {
+  DWORD dwType = 0;
+  std::vector<BYTE> data;
+  if (!GetValue(registry, HKEY_LOCAL_MACHINE, kKey, strName, &dwType, &data) ||
+      data.size() != 4)
+    return 0;
+  return data[0] | (data[1] << 8) | (data[2] << 16) | (data[3] << 24);
+}
+
+// Runs fn in a child process that ends with _exit, never closing anything.
+template <class F>
+void InChild(F fn) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    fn();
+    _exit(0);
+  }
+  int nStatus = 0;
+  waitpid(pid, &nStatus, 0);
+  ASSERT_TRUE(WIFEXITED(nStatus));
+}
+
+CFileRegistry* OpenStore(const CTempDir& dir) {
+  auto* pStore = new CFileRegistry;
+  std::string strError;
+  if (pStore->Open(dir.Path(), &strError) != ERROR_SUCCESS) {
+    ADD_FAILURE() << strError;
+  }
+  return pStore;
+}
+
+TEST(FileRegistryDurability, FlushedChangesSurviveACrash) {
+  CTempDir dir;
+  InChild([&] {
+    CFileRegistry* pStore = OpenStore(dir);  // never closed: a crash
+    for (DWORD i = 1; i <= 10; ++i) {
+      PutValue(*pStore, HKEY_LOCAL_MACHINE, kKey, "n" + std::to_string(i),
+               REG_DWORD, Dword(i));
+      HKEY hKey = nullptr;
+      pStore->RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, &hKey);
+      pStore->RegFlushKey(hKey);
+    }
+    PutValue(*pStore, HKEY_LOCAL_MACHINE, kKey, "unflushed", REG_DWORD,
+             Dword(1));
+  });
+  EXPECT_TRUE(PathExists(InDir(dir, CFileRegistry::kJournalName)));
+  EXPECT_FALSE(PathExists(InDir(dir, "HKEY_LOCAL_MACHINE.reg")));
+  std::unique_ptr<CFileRegistry> store(OpenStore(dir));
+  for (DWORD i = 1; i <= 10; ++i)
+    EXPECT_EQ(i, ReadCounter(*store, "n" + std::to_string(i)));
+  // Not flushed: lost, as Windows loses what its lazy flush had not written.
+  EXPECT_EQ(0u, ReadCounter(*store, "unflushed"));
+  // Recovery wrote the files and dropped the journal at once.
+  EXPECT_FALSE(PathExists(InDir(dir, CFileRegistry::kJournalName)));
+  const std::string strFile =
+      ReadWholeFile(InDir(dir, "HKEY_LOCAL_MACHINE.reg"));
+  EXPECT_NE(std::string::npos, strFile.find("\"n10\"=dword:0000000a"));
+}
+
+TEST(FileRegistryDurability, TornLastRecordIsIgnored) {
+  CTempDir dir;
+  InChild([&] {
+    CFileRegistry* pStore = OpenStore(dir);
+    for (DWORD i = 1; i <= 3; ++i) {
+      PutValue(*pStore, HKEY_LOCAL_MACHINE, kKey, "v", REG_DWORD, Dword(i));
+      pStore->RegFlushKey(HKEY_LOCAL_MACHINE);
+    }
+  });
+  const std::string strJournal = InDir(dir, CFileRegistry::kJournalName);
+  const std::string strBytes = ReadWholeFile(strJournal);
+  for (size_t nCut : {1, 5, 13, 30}) {
+    SCOPED_TRACE(nCut);
+    ASSERT_TRUE(
+        WriteWholeFile(strJournal, strBytes.substr(0, strBytes.size() - nCut)));
+    std::remove(InDir(dir, "HKEY_LOCAL_MACHINE.reg").c_str());
+    std::unique_ptr<CFileRegistry> store(OpenStore(dir));
+    EXPECT_EQ(2u, ReadCounter(*store, "v"));
+  }
+}
+
+TEST(FileRegistryDurability, ReplayOverFilesThatAlreadyHoldTheChanges) {
+  // A crash after some files were replaced and before the journal went:
+  // replaying the whole journal onto them gives the same registry.
+  CTempDir dir;
+  const std::string strJournal = InDir(dir, CFileRegistry::kJournalName);
+  {
+    std::unique_ptr<CFileRegistry> store(OpenStore(dir));
+    PutValue(*store, HKEY_LOCAL_MACHINE, "A\\B\\C", "old", REG_DWORD, Dword(1));
+    PutValue(*store, HKEY_CURRENT_USER, "U", "u", REG_DWORD, Dword(7));
+    store->RegFlushKey(HKEY_LOCAL_MACHINE);
+    store->RegDeleteKeyA(HKEY_LOCAL_MACHINE, "A\\B\\C");
+    store->RegDeleteKeyA(HKEY_LOCAL_MACHINE, "A\\B");
+    PutValue(*store, HKEY_LOCAL_MACHINE, "A\\B\\D", "new", REG_DWORD, Dword(2));
+    HKEY hKey = nullptr;
+    store->RegOpenKeyExA(HKEY_LOCAL_MACHINE, "A\\B\\D", &hKey);
+    store->RegDeleteValueA(hKey, "new");
+    store->RegCloseKey(hKey);
+    PutValue(*store, HKEY_LOCAL_MACHINE, "A\\B\\D", "last", REG_DWORD,
+             Dword(3));
+    store->RegFlushKey(HKEY_LOCAL_MACHINE);
+    const std::string strSaved = ReadWholeFile(strJournal);
+    std::string strError;
+    ASSERT_EQ(ERROR_SUCCESS, store->Close(&strError));
+    WriteWholeFile(strJournal, strSaved);
+  }
+  const std::string strMachine =
+      ReadWholeFile(InDir(dir, "HKEY_LOCAL_MACHINE.reg"));
+  std::unique_ptr<CFileRegistry> store(OpenStore(dir));
+  EXPECT_FALSE(KeyExists(*store, HKEY_LOCAL_MACHINE, "A\\B\\C"));
+  DWORD dwType = 0;
+  std::vector<BYTE> data;
+  EXPECT_FALSE(
+      GetValue(*store, HKEY_LOCAL_MACHINE, "A\\B\\D", "new", &dwType, &data));
+  EXPECT_TRUE(
+      GetValue(*store, HKEY_LOCAL_MACHINE, "A\\B\\D", "last", &dwType, &data));
+  EXPECT_TRUE(GetValue(*store, HKEY_CURRENT_USER, "U", "u", &dwType, &data));
+  EXPECT_EQ(strMachine, ReadWholeFile(InDir(dir, "HKEY_LOCAL_MACHINE.reg")));
+}
+
+TEST(FileRegistryDurability, KilledAtRandomInstantsLeavesAWorkingStore) {
+  // The child flushes a counter and tells each flushed value on a pipe;
+  // every 40 values it closes and reopens the store, so kills also land
+  // while the files are being replaced.
+  std::mt19937 random(20261207);
+  const char* pszKills = std::getenv("QUORREL_STORE_KILLS");
+  const int nKills = pszKills ? std::atoi(pszKills) : 12;
+  CTempDir dir;
+  DWORD dwAcknowledged = 0;
+  for (int nKill = 0; nKill < nKills; ++nKill) {
+    int fds[2];
+    ASSERT_EQ(0, pipe(fds));
+    const pid_t pid = fork();
+    if (pid == 0) {
+      close(fds[0]);
+      CFileRegistry* pStore = OpenStore(dir);
+      for (DWORD i = ReadCounter(*pStore, "counter") + 1;; ++i) {
+        PutValue(*pStore, HKEY_LOCAL_MACHINE, kKey, "counter", REG_DWORD,
+                 Dword(i));
+        PutString(*pStore, HKEY_LOCAL_MACHINE,
+                  std::string(kKey) + "\\Card" + std::to_string(i % 97),
+                  "Driver", std::string(i % 300, 'd'));
+        if (pStore->RegFlushKey(HKEY_LOCAL_MACHINE) != ERROR_SUCCESS) _exit(3);
+        if (write(fds[1], &i, sizeof i) != sizeof i) _exit(4);
+        if (i % 40 == 0) {
+          std::string strError;
+          if (pStore->Close(&strError) != ERROR_SUCCESS) _exit(5);
+          delete pStore;
+          pStore = OpenStore(dir);
+        }
+      }
+    }
+    close(fds[1]);
+    const int nWait = 1 + static_cast<int>(random() % 60);
+    DWORD dwValue = 0;
+    for (int n = 0;
+         n < nWait && read(fds[0], &dwValue, sizeof dwValue) == sizeof dwValue;
+         ++n)
+      dwAcknowledged = dwValue;
+    usleep(random() % 3000);
+    kill(pid, SIGKILL);
+    int nStatus = 0;
+    waitpid(pid, &nStatus, 0);
+    while (read(fds[0], &dwValue, sizeof dwValue) == sizeof dwValue)
+      dwAcknowledged = dwValue;
+    close(fds[0]);
+    ASSERT_TRUE(WIFSIGNALED(nStatus)) << "child ended by itself: " << nStatus;
+    std::unique_ptr<CFileRegistry> store(OpenStore(dir));
+    ASSERT_TRUE(store->IsOpen());
+    // Every acknowledged flush is there; the flush that was under way when
+    // the kill came may have made it too.
+    const DWORD dwStored = ReadCounter(*store, "counter");
+    EXPECT_GE(dwStored, dwAcknowledged) << nKill;
+    EXPECT_LE(dwStored, dwAcknowledged + 1) << nKill;
+    dwAcknowledged = dwStored;
+  }
+}
+}  // namespace

@@ -1,0 +1,111 @@
+// quorrel-reg run as a process on a machine directory of its own.
+#include <gtest/gtest.h>
+
+#include "support/ProcessRunner.h"
+#include "support/StoreTestUtil.h"
+
+namespace {
+class RegToolTest : public ::testing::Test {
+ protected:
+  CProcessResult Run(const std::vector<std::string>& args) {
+    std::vector<std::string> argv = {QUORREL_REG_EXE};
+    argv.insert(argv.end(), args.begin(), args.end());
+    CProcessOptions options;
+    options.env["QUORREL_MACHINE"] = m_machine.Path();
+    return RunProcess(argv, options);
+  }
+  std::string Import(const std::string& strText) {
+    const std::string strPath = InDir(m_files, "in.reg");
+    WriteWholeFile(strPath, strText);
+    return strPath;
+  }
+
+  CTempDir m_machine;
+  CTempDir m_files;
+};
+
+TEST_F(RegToolTest, ImportThenDumpGivesTheSubtreeBack) {
+  const std::string strFile = Import(
+      "REGEDIT4\r\n\r\n"
+      "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Dovrel\\"
+      "DataBase\\Card]\r\n"
+      "\"Driver\"=\"dovrel\"\r\n\"Class\"=dword:00000003\r\n"
+      "\"Id\"=hex:01,02\r\n\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Other]\r\n\"x\"=\"y\"\r\n");
+  ASSERT_EQ(0, Run({"import", strFile}).nExitStatus);
+  const CProcessResult dump =
+      Run({"dump",
+           "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Dovrel"});
+  ASSERT_EQ(0, dump.nExitStatus) << dump.strStderr;
+  EXPECT_EQ(
+      "REGEDIT4\n\n"
+      "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Dovrel]\n\n"
+      "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Dovrel\\"
+      "DataBase]\n\n"
+      "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Dovrel\\"
+      "DataBase\\Card]\n"
+      "\"Driver\"=\"dovrel\"\n\"Class\"=dword:00000003\n\"Id\"=hex:01,02\n\n",
+      dump.strStdout);
+  // The store holds the control set, never the link.
+  const std::string strStore =
+      ReadWholeFile(m_machine.Path() + "/registry/HKEY_LOCAL_MACHINE.reg");
+  EXPECT_NE(std::string::npos, strStore.find("\\ControlSet001\\Services"));
+  EXPECT_EQ(std::string::npos, strStore.find("CurrentControlSet"));
+}
+
+TEST_F(RegToolTest, QueryAndDelete) {
+  ASSERT_EQ(0, Run({"import", Import("REGEDIT4\n[HKEY_USERS\\.DEFAULT\\A\\B]\n"
+                                     "\"v\"=dword:00000010\n@=\"d\"\n")})
+                   .nExitStatus);
+  CProcessResult query = Run({"query", "HKU\\.default\\a\\b", "V"});
+  EXPECT_EQ(0, query.nExitStatus);
+  EXPECT_EQ("\"V\"=dword:00000010\n", query.strStdout);
+  query = Run({"query", "HKEY_USERS\\.DEFAULT\\A"});
+  EXPECT_EQ("[HKEY_USERS\\.DEFAULT\\A]\n\n[HKEY_USERS\\.DEFAULT\\A\\B]\n",
+            query.strStdout);
+  EXPECT_EQ(1, Run({"query", "HKU\\.DEFAULT\\A\\B", "missing"}).nExitStatus);
+  EXPECT_EQ(0, Run({"delete", "HKU\\.DEFAULT\\A\\B", "v"}).nExitStatus);
+  EXPECT_EQ(1, Run({"query", "HKU\\.DEFAULT\\A\\B", "v"}).nExitStatus);
+  EXPECT_EQ(0, Run({"delete", "HKU\\.DEFAULT\\A"}).nExitStatus);
+  EXPECT_EQ(1, Run({"query", "HKU\\.DEFAULT\\A"}).nExitStatus);
+  EXPECT_EQ(1, Run({"delete", "HKU\\.DEFAULT\\A"}).nExitStatus);
+}
+
+TEST_F(RegToolTest, ImportDeletesWhatTheFileSaysToDelete) {
+  ASSERT_EQ(0, Run({"import", Import("REGEDIT4\n[HKEY_CURRENT_USER\\A\\B\\C]\n"
+                                     "[HKEY_CURRENT_USER\\K]\n\"a\"=\"1\"\n"
+                                     "\"b\"=\"2\"\n")})
+                   .nExitStatus);
+  ASSERT_EQ(0, Run({"import", Import("REGEDIT4\n[-HKEY_CURRENT_USER\\A]\n"
+                                     "[-HKEY_CURRENT_USER\\Absent]\n"
+                                     "[HKEY_CURRENT_USER\\K]\n\"a\"=-\n")})
+                   .nExitStatus);
+  EXPECT_EQ(1, Run({"query", "HKCU\\A"}).nExitStatus);
+  EXPECT_EQ(1, Run({"query", "HKCU\\K", "a"}).nExitStatus);
+  EXPECT_EQ(0, Run({"query", "HKCU\\K", "b"}).nExitStatus);
+}
+
+TEST_F(RegToolTest, UsageAndFailuresHaveTheirExitCodes) {
+  EXPECT_EQ(2, Run({}).nExitStatus);
+  EXPECT_EQ(2, Run({"frobnicate", "HKLM"}).nExitStatus);
+  EXPECT_EQ(2, Run({"dump"}).nExitStatus);
+  EXPECT_EQ(2, Run({"dump", "HKEY_NOWHERE\\A"}).nExitStatus);
+  EXPECT_EQ(2, Run({"delete", "HKLM"}).nExitStatus);
+  EXPECT_EQ(1, Run({"dump", "HKLM\\Missing"}).nExitStatus);
+  EXPECT_EQ(1, Run({"import", InDir(m_files, "none.reg")}).nExitStatus);
+  const CProcessResult bad = Run({"import", Import("REGEDIT4\nnonsense\n")});
+  EXPECT_EQ(1, bad.nExitStatus);
+  EXPECT_NE(std::string::npos, bad.strStderr.find("in.reg: line 2"));
+  // A broken store is refused and left as it is.
+  const std::string strStore =
+      m_machine.Path() + "/registry/HKEY_CURRENT_USER.reg";
+  ASSERT_EQ(0, Run({"import", Import("REGEDIT4\n[HKEY_CURRENT_USER\\A]\n")})
+                   .nExitStatus);
+  WriteWholeFile(strStore, "REGEDIT4\n[HKEY_CURRENT_USER\\A\n");
+  const CProcessResult refused = Run({"query", "HKCU\\A"});
+  EXPECT_EQ(1, refused.nExitStatus);
+  EXPECT_NE(std::string::npos,
+            refused.strStderr.find("HKEY_CURRENT_USER.reg: line 2"));
+  EXPECT_EQ("REGEDIT4\n[HKEY_CURRENT_USER\\A\n", ReadWholeFile(strStore));
+}
+}  // namespace
