@@ -47,3 +47,9 @@ target_link_options(quorrel_uidriver PRIVATE ${QUORREL_STATIC_RUNTIME})
 add_test(NAME win32_silent_delete
   COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/silent_delete.sh
           $<TARGET_FILE:quorrel>)
+# The interactive program, once its main window is part of it.
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/MainFrame.cpp)
+  add_test(NAME win32_interactive
+    COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/interactive.sh
+            $<TARGET_FILE:quorrel> $<TARGET_FILE:quorrel_uidriver>)
+endif()

@@ -168,7 +168,8 @@ TEST_F(HostMacDatabaseTest, AFailedWriteFailsTheRepair) {
                                      nullptr));
   registry.RegCloseKey(hKey);
   DWORD dwResult = 0xBAD;
-  EXPECT_EQ(DWORD(ERROR_ACCESS_DENIED), RepairMacDatabaseRecord(registry, &dwResult));
+  EXPECT_EQ(DWORD(ERROR_ACCESS_DENIED),
+            RepairMacDatabaseRecord(registry, &dwResult));
   EXPECT_EQ(0xBADu, dwResult);
   EXPECT_EQ(0u, registry.OpenHandleCount());
 }

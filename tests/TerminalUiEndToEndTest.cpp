@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "platform/Platform.h"
+#include "platform/host/FileRegistry.h"
 #include "support/ProcessRunner.h"
 #include "support/TmuxSession.h"
+#include "sys/RegistryOps.h"
 
 namespace {
 
@@ -20,10 +23,30 @@ class TerminalUiEndToEndTest : public ::testing::Test {
   std::string Command() {
     return "env QUORREL_MACHINE=" + m_machine.Path() + " " + QuorrelExe();
   }
+  // The PCI configuration service is registered, so that the update gives
+  // its routing values their defaults.
+  void SeedVelcorService() {
+    CFileRegistry registry;
+    std::string strError;
+    ASSERT_EQ(ERROR_SUCCESS,
+              registry.Open(m_machine.Path() + "/registry", &strError));
+    CPlatform saved = Platform();
+    CPlatform platform = saved;
+    platform.pRegistry = &registry;
+    SetPlatform(platform);
+    HKEY hKey = nullptr;
+    EXPECT_TRUE(CreateRegKey(HKEY_LOCAL_MACHINE,
+                             "System\\CurrentControlSet\\Services\\Velcor",
+                             &hKey));
+    if (hKey) registry.RegCloseKey(hKey);
+    SetPlatform(saved);
+    ASSERT_EQ(ERROR_SUCCESS, registry.Close(&strError)) << strError;
+  }
   CTempDir m_machine;
 };
 
 TEST_F(TerminalUiEndToEndTest, UpdateRegistryThenNoRestartThenExit) {
+  SeedVelcorService();
   CTmuxSession tmux(Command(), 100, 36);
   ASSERT_TRUE(tmux.Started());
   std::string strScreen;
@@ -86,7 +109,29 @@ TEST_F(TerminalUiEndToEndTest, UpdateRegistryThenNoRestartThenExit) {
   // File > Exit ends the program.
   tmux.SendKeys("F10 Down Enter");
   for (int i = 0; i < 100 && tmux.Alive(); ++i) usleep(50000);
-  EXPECT_FALSE(tmux.Alive());
+  ASSERT_FALSE(tmux.Alive());
+
+  // The update is in the machine's registry files.
+  CFileRegistry registry;
+  std::string strError;
+  ASSERT_EQ(ERROR_SUCCESS,
+            registry.Open(m_machine.Path() + "/registry", &strError))
+      << strError;
+  CPlatform saved = Platform();
+  CPlatform platform = saved;
+  platform.pRegistry = &registry;
+  SetPlatform(platform);
+  HKEY hKey = nullptr;
+  EXPECT_TRUE(OpenRegKey(
+      HKEY_LOCAL_MACHINE,
+      "System\\CurrentControlSet\\Services\\Dovrel\\DataBase", &hKey));
+  if (hKey) registry.RegCloseKey(hKey);
+  EXPECT_EQ(11u, ReadRegDword(HKEY_LOCAL_MACHINE,
+                              "System\\CurrentControlSet\\Services\\Velcor\\"
+                              "Parameters\\PIRQS",
+                              "1"));
+  SetPlatform(saved);
+  registry.Close(&strError);
 }
 
 }  // namespace

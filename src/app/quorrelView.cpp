@@ -1,5 +1,6 @@
 #include "quorrelView.h"
 
+#include "clear/ClearRegistry.h"
 #include "custom/CustomizationsDlg.h"
 #include "fw/Dialog.h"
 #include "fw/MessageBox.h"
@@ -10,13 +11,6 @@
 #include "sys/Administrator.h"
 #include "sys/Restart.h"
 #include "update/UpdateRegistry.h"
-
-// The Clear operation comes from its own subsystem; until it is part of the
-// build the button does nothing.
-#if __has_include("clear/ClearRegistry.h")
-#include "clear/ClearRegistry.h"
-#define QUORREL_HAS_CLEAR 1
-#endif
 
 BEGIN_MESSAGE_MAP(CquorrelView, CFormView)
 ON_BN_CLICKED(IDC_UPDATE_REGISTRY, &CquorrelView::OnUpdateRegistry)
@@ -50,11 +44,7 @@ BOOL CquorrelView::OnSetCursor(CWnd*, UINT, UINT) {
 
 void CquorrelView::OnUpdateRegistry() { ::OnUpdateRegistry(*this); }
 
-void CquorrelView::OnClearRegistry() {
-#ifdef QUORREL_HAS_CLEAR
-  ::OnClearRegistry(*this);
-#endif
-}
+void CquorrelView::OnClearRegistry() { ::OnClearRegistry(*this); }
 
 void CquorrelView::OnRegistryCustomizations() {
   if (!IsUserAdministrator()) {

@@ -28,6 +28,11 @@ class CWin32UnderTest : public CRegistryUnderTest {
   }
   IRegistry& Registry() override { return m_registry; }
   HKEY Scratch() override { return m_hScratch; }
+  // Wine's ntdll exports its version; Windows' does not.
+  bool IsWine() const override {
+    return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"),
+                            "wine_get_version") != nullptr;
+  }
 
  private:
   std::string m_strPath;

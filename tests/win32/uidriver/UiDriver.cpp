@@ -18,6 +18,19 @@ HWND FindSized(const void* pv) {
   return FindPopup(pSize->cx, pSize->cy);
 }
 
+// TRUE when command nID is on the menu or one of its popups.
+bool MenuHasCommand(HMENU hMenu, UINT nID) {
+  const int nItems = GetMenuItemCount(hMenu);
+  for (int i = 0; i < nItems; ++i) {
+    if (HMENU hPopup = GetSubMenu(hMenu, i)) {
+      if (MenuHasCommand(hPopup, nID)) return true;
+    } else if (GetMenuItemID(hMenu, i) == nID) {
+      return true;
+    }
+  }
+  return false;
+}
+
 void PrintRect(const RECT& rc) {
   std::printf("%ld %ld %ld %ld\n", static_cast<long>(rc.left),
               static_cast<long>(rc.top), static_cast<long>(rc.right - rc.left),
@@ -132,11 +145,11 @@ int CmdMenu(const char* pszTitle, UINT nID) {
   HWND hTop = Require(pszTitle);
   if (!hTop) return 1;
   // The command must be on the window's real menu bar.
+  // Wine keeps menus to their process (Windows does not): there, only the
+  // menu bar's presence can be checked from here.
   HMENU hMenu = GetMenu(hTop);
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_ID;
-  if (!hMenu || !GetMenuItemInfoA(hMenu, nID, FALSE, &info)) {
+  const bool bReadable = hMenu && GetMenuItemCount(hMenu) >= 0;
+  if (!hMenu || (bReadable && !MenuHasCommand(hMenu, nID))) {
     std::fprintf(stderr, "no menu command %u in \"%s\"\n", nID, pszTitle);
     return 1;
   }

@@ -152,6 +152,14 @@ bool HandleForFramework(HWND hReal, HWND hFramework, UINT message,
   *plResult = 0;
   if (TranslateInput(hReal, hFramework, message, wParam, lParam)) return true;
   switch (message) {
+    case WM_ACTIVATE:
+      CWin32Mirrors::Get().OnRealRestack();
+      return false;
+    case WM_WINDOWPOSCHANGED:
+      if (!(reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOZORDER) &&
+          !(GetWindowLongA(hReal, GWL_STYLE) & WS_CHILD))
+        CWin32Mirrors::Get().OnRealRestack();
+      return false;
     case WM_SETCURSOR:
       if (CWnd* pWnd = AfxWndFromHandle(hFramework)) {
         if (pWnd->SendMessage(WM_SETCURSOR,

@@ -115,6 +115,8 @@ void CWin32Mirrors::Sync() {
   for (CWnd* pTop : tops) SyncTopLevel(*pTop);
   DestroyGone();
   SyncFocus();
+  // Last: giving the focus activates, and may raise, its window.
+  if (m_bRestack) Restack(tops);
   const int nWait = AfxIsWaitCursor() ? 1 : 0;
   if (nWait != m_nWaitCursor) {
     m_nWaitCursor = nWait;
@@ -144,7 +146,47 @@ void CWin32Mirrors::SyncTree(CWnd& wnd, HWND hRealParent) {
   ShowWindow(hReal, !nVisible         ? SW_HIDE
                     : IsTopLevel(wnd) ? SW_SHOW
                                       : SW_SHOWNA);
-  if (nVisible && IsTopLevel(wnd)) UpdateWindow(hReal);
+  if (!IsTopLevel(wnd)) return;
+  m_bRestack = true;
+  if (nVisible) UpdateWindow(hReal);
+}
+
+namespace {
+const DWORD kRestackDelay = 100;  // ms
+}  // namespace
+
+void CWin32Mirrors::OnRealRestack() {
+  if (m_bInRestack) return;
+  m_bRestack = true;
+  m_dwRestackDue = GetTickCount() + kRestackDelay;
+}
+
+bool CWin32Mirrors::RestackIfNeeded() {
+  if (!m_bRestack) return false;
+  if (static_cast<int32_t>(GetTickCount() - m_dwRestackDue) < 0) return true;
+  std::vector<CWnd*> tops = AfxGetTopLevelWindows();
+  std::reverse(tops.begin(), tops.end());
+  Restack(tops);
+  return false;
+}
+
+void CWin32Mirrors::Restack(const std::vector<CWnd*>& bottomFirst) {
+  // Owned windows above their owners, as Windows keeps them: a window shown
+  // or activated later could otherwise end up above the windows it owns
+  // (the main window over its splash picture).
+  m_bRestack = false;
+  m_bInRestack = true;
+  for (CWnd* pTop : bottomFirst) {
+    const HWND hReal = RealOf(pTop->m_hWnd);
+    const HWND hOwner =
+        pTop->GetOwner() ? RealOf(pTop->GetOwner()->m_hWnd) : nullptr;
+    if (!hReal || !hOwner || !IsWindowVisible(hReal)) continue;
+    SetWindowPos(hReal, HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(hOwner, hReal, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  m_bInRestack = false;
 }
 
 CMirror* CWin32Mirrors::Create(CWnd& wnd, HWND hRealParent) {
@@ -288,9 +330,22 @@ void CWin32Mirrors::SyncFocus() {
   CWnd* pFocus = CWnd::GetFocus();
   const HWND hFocus = pFocus ? pFocus->m_hWnd : nullptr;
   if (hFocus == m_hLastFocus) return;
-  m_hLastFocus = hFocus;
   const HWND hReal = RealOf(hFocus);
+  // Giving the focus activates the window; while it shows an owned window
+  // (the splash picture) that one stays in front and active, as on
+  // Windows, and the focus follows once it is gone.
+  if (hReal && HasVisibleOwnedWindow(GetAncestor(hReal, GA_ROOT))) return;
+  m_hLastFocus = hFocus;
   if (hReal && GetFocus() != hReal) SetFocus(hReal);
+}
+
+bool CWin32Mirrors::HasVisibleOwnedWindow(HWND hTop) const {
+  for (CWnd* pWnd : AfxGetTopLevelWindows()) {
+    if (!pWnd->GetOwner() || RealOf(pWnd->GetOwner()->m_hWnd) != hTop) continue;
+    const HWND hOwned = RealOf(pWnd->m_hWnd);
+    if (hOwned && IsWindowVisible(hOwned)) return true;
+  }
+  return false;
 }
 
 void CWin32Mirrors::DestroyGone() {

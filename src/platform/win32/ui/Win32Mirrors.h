@@ -47,6 +47,13 @@ class CWin32Mirrors {
   void QueueInput(const MSG& msg) { m_input.push_back(msg); }
   bool TakeInput(MSG* pMsg);
   void ClearInput() { m_input.clear(); }
+  // A real window was activated or moved in the Z order by the system,
+  // which may have raised it above the windows it owns: the Z order is put
+  // right again soon.
+  void OnRealRestack();
+  // Restacks once the system has settled (Wine applies its own stacking of
+  // an activated window a moment later); TRUE while one is still due.
+  bool RestackIfNeeded();
 
  private:
   void SyncTopLevel(CWnd& wnd);
@@ -60,6 +67,8 @@ class CWin32Mirrors {
   void SyncRect(CWnd& wnd, CMirror& mirror);
   void SyncControl(CWnd& wnd, CMirror& mirror);
   void SyncFocus();
+  bool HasVisibleOwnedWindow(HWND hTop) const;
+  void Restack(const std::vector<CWnd*>& bottomFirst);
   void DestroyGone();
 
   std::map<HWND, CMirror> m_mirrors;   // by framework handle
@@ -67,6 +76,9 @@ class CWin32Mirrors {
   std::deque<MSG> m_input;
   HWND m_hLastFocus = nullptr;
   int m_nWaitCursor = -1;
+  bool m_bRestack = false;  // a top-level window was shown or hidden
+  bool m_bInRestack = false;
+  DWORD m_dwRestackDue = 0;
 };
 
 // The window procedure of every real window shown for the framework.

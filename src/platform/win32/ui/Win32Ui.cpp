@@ -5,6 +5,8 @@
 #include "platform/win32/Win32RealWindow.h"
 
 namespace {
+const DWORD kRestackPoll = 25;  // ms, while a restack is due
+
 HWND RealOf(HWND hFramework) { return CWin32Mirrors::Get().RealOf(hFramework); }
 
 // Dispatches every real message waiting now; input for the framework's
@@ -33,12 +35,14 @@ BOOL CWin32Ui::WaitInput(MSG* pMsg, DWORD dwTimeout) {
   const DWORD dwStart = GetTickCount();
   for (;;) {
     DispatchRealMessages();
+    const bool bRestackDue = mirrors.RestackIfNeeded();
     if (mirrors.TakeInput(pMsg)) return TRUE;
     const DWORD dwElapsed = GetTickCount() - dwStart;
     if (dwTimeout != INFINITE && dwElapsed >= dwTimeout) return FALSE;
-    MsgWaitForMultipleObjectsEx(
-        0, nullptr, dwTimeout == INFINITE ? INFINITE : dwTimeout - dwElapsed,
-        QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    DWORD dwWait = dwTimeout == INFINITE ? INFINITE : dwTimeout - dwElapsed;
+    if (bRestackDue && dwWait > kRestackPoll) dwWait = kRestackPoll;
+    MsgWaitForMultipleObjectsEx(0, nullptr, dwWait, QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
   }
 }
 

@@ -1,0 +1,124 @@
+#!/bin/sh
+# The interactive program under Wine on a virtual display ($DISPLAY): the
+# splash picture over the main window, the main window with exactly the
+# program's title, fixed in size, centred, its client area the form; a
+# second start brings the first instance forward and ends; the About box,
+# the Customizations dialogs and the Repairs dialog open from the main
+# window. A screenshot of each goes to $QUORREL_ARTIFACTS.
+# Usage: interactive.sh QUORREL_EXE UIDRIVER_EXE
+set -eu
+EXE=$1
+DRIVER=$2
+ART=${QUORREL_ARTIFACTS:-.}
+TITLE='Corvane Tessarine Registry Update Utility for Windows NT'
+FAILED=0
+fail() { printf 'FAIL: %s\n' "$*"; FAILED=1; }
+drv() {
+  OUT=$(wine "$DRIVER" "$@" 2>/dev/null) || return 1
+  [ -z "$OUT" ] || printf '%s\n' "$OUT" | tr -d '\r'
+}
+# shot FILE X Y CX CY: that part of the screen.
+shot_rect() {
+  import -window root -crop "${4}x${5}+${2}+${3}" "$ART/$1" || fail "no screenshot $1"
+}
+shot() {  # shot FILE WINDOW_TITLE
+  RECT=$(drv rect "$2") || { fail "no window \"$2\" to photograph"; return; }
+  # shellcheck disable=SC2086
+  shot_rect "$1" $RECT
+}
+# opened WINDOW_TITLE FILE: the window must come up; it is photographed.
+opened() {
+  if drv wait "$1" 10000 >/dev/null; then
+    sleep 0.5
+    shot "$2" "$1"
+  else
+    fail "\"$1\" did not open"
+  fi
+}
+closed() {
+  drv wait-gone "$1" 10000 || fail "\"$1\" did not close"
+}
+
+WORK=$(mktemp -d)
+cd "$WORK"
+wine "$EXE" >first.log 2>&1 &
+FIRST=$!
+trap 'kill "$FIRST" 2>/dev/null || true; rm -rf "$WORK"' EXIT
+
+# The splash picture: 520 x 317, over the main window, for three seconds.
+if SPLASH=$(drv popup 520 317 20000); then
+  # shellcheck disable=SC2086
+  shot_rect splash.png $SPLASH
+else
+  fail "no splash picture"
+fi
+drv wait "$TITLE" 10000 >/dev/null || fail "no main window titled \"$TITLE\""
+sleep 4
+drv popup 520 317 0 >/dev/null && fail "the splash picture is still up after 4 s"
+
+# Exactly one window with exactly the title; caption and system menu, no
+# sizing border, no minimize or maximize box.
+[ "$(drv count "$TITLE")" = 1 ] || fail "not exactly one main window"
+STYLE=$(drv style "$TITLE")
+[ $((STYLE & 0x00C80000)) -eq $((0x00C80000)) ] || fail "style $STYLE lacks caption or system menu"
+[ $((STYLE & 0x00070000)) -eq 0 ] || fail "style $STYLE can be resized, minimized or maximized"
+# Centred on the 1024 x 768 screen.
+set -- $(drv rect "$TITLE")
+CX=$(( $1 + $3 / 2 )); CY=$(( $2 + $4 / 2 ))
+[ "$CX" -ge 511 ] && [ "$CX" -le 513 ] && [ "$CY" -ge 383 ] && [ "$CY" -le 385 ] ||
+  fail "main window centred at $CX,$CY, not on the screen's centre"
+# The client area is the form: 320 x 160 dialog units of MS Sans Serif 8
+# (6 x 13 pixels a base unit) and the form's one-pixel border.
+set -- $(drv client "$TITLE")
+[ "$3" -eq 482 ] && [ "$4" -eq 262 ] || fail "client area $3 x $4, not 482 x 262"
+shot main-window.png "$TITLE"
+
+# A second start brings the first instance forward and ends.
+drv decoy "quorrel decoy" 15000 &
+DECOY=$!
+drv wait "quorrel decoy" 5000 >/dev/null || fail "no decoy window"
+sleep 0.5
+[ "$(drv foreground)" = "quorrel decoy" ] || fail "the decoy is not in front"
+if timeout 20 wine "$EXE" >second.log 2>&1; then :; else fail "the second start did not end"; fi
+sleep 0.5
+[ "$(drv foreground)" = "$TITLE" ] || fail "the first instance was not brought forward (front: $(drv foreground))"
+[ "$(drv count "$TITLE")" = 1 ] || fail "a second main window appeared"
+kill "$DECOY" 2>/dev/null || true
+
+# The About box, from the Help menu.
+ABOUT='About Tessarine Registry Update Utility For Windows NT'
+drv menu "$TITLE" 57664 || fail "no About command on the menu bar"
+opened "$ABOUT" about-box.png
+drv click "$ABOUT" 1 || fail "no OK button in the About box"
+closed "$ABOUT"
+
+# Registry Customizations and its three settings dialogs, each cancelled.
+MENU='Registry Customizations'
+drv click "$TITLE" 113 || fail "no Registry Customizations button"
+opened "$MENU" customizations.png
+for entry in "115:Registry Customizations - Miscellaneous:misc-settings.png" \
+  "114:Registry Customizations - Interrupts:interrupt-settings.png" \
+  "1146:Registry Customizations - PC Card Configuration:card-configuration.png"; do
+  ID=${entry%%:*}; REST=${entry#*:}; NAME=${REST%:*}; FILE=${REST##*:}
+  drv click "$MENU" "$ID" || fail "no button $ID in \"$MENU\""
+  opened "$NAME" "$FILE"
+  drv close "$NAME" || true
+  closed "$NAME"
+done
+drv close "$MENU" || true
+closed "$MENU"
+
+# Registry Repairs.
+REPAIRS='Registry Repairs'
+drv click "$TITLE" 114 || fail "no Registry Repairs button"
+opened "$REPAIRS" repairs.png
+drv close "$REPAIRS" || true
+closed "$REPAIRS"
+
+# Exit from the File menu ends the program.
+drv menu "$TITLE" 57665 || fail "no Exit command on the menu bar"
+closed "$TITLE"
+wait "$FIRST" 2>/dev/null || true
+
+[ "$FAILED" -eq 0 ] || exit 1
+echo "interactive: main window, single instance, splash, About, Customizations and Repairs dialogs"
