@@ -35,10 +35,6 @@ void DrainPipes(int fdOut, int fdErr, CProcessResult* pResult) {
   }
 }
 
-void RemoveTree(const std::string& strPath) {
-  const std::string strCommand = "rm -rf '" + strPath + "'";
-  if (std::system(strCommand.c_str()) != 0) return;
-}
 }  // namespace
 
 CProcessResult RunProcess(const std::vector<std::string>& argv,
@@ -92,19 +88,6 @@ std::string QuorrelExe() {
 #else
   return "quorrel";
 #endif
-}
-
-CTempDir::CTempDir() {
-  const char* pszTmp = std::getenv("TMPDIR");
-  std::string strTemplate =
-      std::string(pszTmp && *pszTmp ? pszTmp : "/tmp") + "/quorrel-test-XXXXXX";
-  std::vector<char> buffer(strTemplate.begin(), strTemplate.end());
-  buffer.push_back('\0');
-  if (mkdtemp(buffer.data()) != nullptr) m_strPath = buffer.data();
-}
-
-CTempDir::~CTempDir() {
-  if (!m_strPath.empty()) RemoveTree(m_strPath);
 }
 
 std::string ReadWholeFile(const std::string& strPath) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "TempDirectory.h"
+
 struct CProcessResult {
   int nExitStatus = -1;  // exit code, or 128 + signal
   std::string strStdout;
@@ -26,19 +28,8 @@ CProcessResult RunProcess(const std::vector<std::string>& argv,
 // The built quorrel.
 std::string QuorrelExe();
 
-// A fresh directory under the system's temporary folder; removed by the
-// destructor of CTempDir.
-class CTempDir {
- public:
-  CTempDir();
-  ~CTempDir();
-  CTempDir(const CTempDir&) = delete;
-  CTempDir& operator=(const CTempDir&) = delete;
-  const std::string& Path() const { return m_strPath; }
-
- private:
-  std::string m_strPath;
-};
+// A fresh directory for one test, removed with everything in it.
+using CTempDir = CTempDirectory;
 
 std::string ReadWholeFile(const std::string& strPath);
 bool WriteWholeFile(const std::string& strPath, const std::string& strData);

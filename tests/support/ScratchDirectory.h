@@ -5,20 +5,13 @@
 
 #include <string>
 
-class CScratchDirectory {
- public:
-  CScratchDirectory();
-  ~CScratchDirectory();
-  CScratchDirectory(const CScratchDirectory&) = delete;
-  CScratchDirectory& operator=(const CScratchDirectory&) = delete;
+#include "TempDirectory.h"
 
-  const std::string& Path() const { return m_strPath; }
+class CScratchDirectory : public CTempDirectory {
+ public:
   // Creates the file (and its folders) below the directory with the text.
   bool WriteFile(const std::string& strRelative,
                  const std::string& strText = std::string()) const;
   bool MakeDirectories(const std::string& strRelative) const;
   bool Exists(const std::string& strRelative) const;
-
- private:
-  std::string m_strPath;
 };
