@@ -2,20 +2,7 @@
 
 #include <cstring>
 
-int SafeAnswer(UINT uType) {
-  switch (uType & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-    case MB_YESNOCANCEL:
-    case MB_RETRYCANCEL:
-      return IDCANCEL;
-    case MB_YESNO:
-      return IDNO;
-    case MB_ABORTRETRYIGNORE:
-      return IDABORT;
-    default:
-      return IDOK;
-  }
-}
+#include "platform/host/HostAnswers.h"
 
 std::vector<UINT> CScriptedUser::BoxIds() const {
   std::vector<UINT> ids;
@@ -43,7 +30,7 @@ int CScriptedUser::MessageBoxA(HWND, const char* lpText, const char* lpCaption,
                                UINT uType, UINT nIDPrompt) {
   m_boxes.push_back(
       CBox{nIDPrompt, lpText ? lpText : "", lpCaption ? lpCaption : "", uType});
-  if (m_answers.empty()) return SafeAnswer(uType);
+  if (m_answers.empty()) return NeutralAnswer(uType);
   const int nAnswer = m_answers.front();
   m_answers.pop_front();
   return nAnswer;

@@ -60,6 +60,3 @@ class CScriptedUser : public IUser {
  private:
   bool Valid(HWND hWnd) const;
 };
-
-// The answer that changes nothing for a box of the given type.
-int SafeAnswer(UINT uType);
