@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 namespace {
 std::string Quote(const std::string& str) {
@@ -32,9 +33,9 @@ bool HaveTmux() { return std::system("tmux -V >/dev/null 2>&1") == 0; }
 
 CTmuxSession::CTmuxSession(const std::string& strCommand, int nCols, int nRows)
     : m_strName("quorrel-e2e-" + std::to_string(getpid())) {
-  const std::string strStart =
-      "tmux new-session -d -s " + m_strName + " -x " + std::to_string(nCols) +
-      " -y " + std::to_string(nRows) + " " + Quote(strCommand);
+  const std::string strStart = "tmux new-session -d -s " + m_strName + " -x " +
+                               std::to_string(nCols) + " -y " +
+                               std::to_string(nRows) + " " + Quote(strCommand);
   m_bStarted = std::system(strStart.c_str()) == 0;
 }
 
@@ -62,16 +63,20 @@ bool CTmuxSession::WaitFor(const std::string& strText, int nMilliseconds,
                            std::string* pstrScreen, bool bGone) {
   const auto deadline = std::chrono::steady_clock::now() +
                         std::chrono::milliseconds(nMilliseconds);
-  std::string strScreen;
+  std::string strScreen = Screen();
   for (;;) {
-    strScreen = Screen();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // A screen counts only once it has settled: a frame read while the
+    // program repaints holds half the old picture and half the new.
+    std::string strNext = Screen();
+    const bool bSettled = strNext == strScreen;
+    strScreen = std::move(strNext);
     const bool bThere = strScreen.find(strText) != std::string::npos;
-    if (bThere != bGone) break;
+    if (bSettled && bThere != bGone) break;
     if (std::chrono::steady_clock::now() > deadline) {
       if (pstrScreen) *pstrScreen = strScreen;
       return false;
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   if (pstrScreen) *pstrScreen = strScreen;
   return true;

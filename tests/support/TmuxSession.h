@@ -16,8 +16,9 @@ class CTmuxSession {
   // tmux key names ("Enter", "F10", "Down", "n").
   void SendKeys(const std::string& strKeys);
   std::string Screen();
-  // Waits up to nMilliseconds for strText to appear on (or, with bGone,
-  // disappear from) the screen; the last screen read goes into *pstrScreen.
+  // Waits up to nMilliseconds for a settled screen that shows strText (or,
+  // with bGone, no longer shows it); the last screen read goes into
+  // *pstrScreen.
   bool WaitFor(const std::string& strText, int nMilliseconds,
                std::string* pstrScreen = nullptr, bool bGone = false);
   // TRUE while the session's program still runs.
