@@ -112,6 +112,11 @@ TEST_P(EndToEndClearTest, SilentDeleteRemovesEveryTraceAndNothingElse) {
   EXPECT_EQ("Delete=1\r\n", Log());
   EXPECT_EQ("", result.strStderr);  // no box of any kind
   EXPECT_TRUE(tray.WasClosed());
+  bool bRunning = true;
+  EXPECT_EQ(
+      DWORD(ERROR_SUCCESS),
+      CHostServiceState(m_machine.Path()).IsRunning("Trevant", &bRunning));
+  EXPECT_FALSE(bRunning);  // stopped before its program was deleted
   EXPECT_EQ(MachineFiles(m_expected.Path()), MachineFiles(m_machine.Path()));
   EXPECT_EQ(StoredRegistry(m_expected.Path()),
             StoredRegistry(m_machine.Path()));

@@ -240,6 +240,30 @@ TEST_F(HostServiceManagerTest, SeededRunningServiceIsSeenAndStopped) {
   EXPECT_FALSE(bRunning);
 }
 
+// The suite's removal deletes the driver manager's key before it stops the
+// service; Windows still knows the service then, and so must the host.
+TEST_F(HostServiceManagerTest, RunningServiceOutlivesItsDeletedKey) {
+  const std::string strKey = "System\\CurrentControlSet\\Services\\Trevant";
+  ASSERT_TRUE(WriteRegDword(HKEY_LOCAL_MACHINE, strKey, "Type",
+                            SERVICE_WIN32_OWN_PROCESS));
+  ASSERT_TRUE(m_machine.WriteFile("services.state", "Trevant\n"));
+  ASSERT_TRUE(DeleteRegKeyTree(HKEY_LOCAL_MACHINE, strKey));
+  SC_HANDLE hManager = OpenManager();
+  SC_HANDLE hService =
+      m_scm->OpenServiceA(hManager, "trevant", SERVICE_ALL_ACCESS);
+  ASSERT_NE(nullptr, hService);
+  EXPECT_EQ(DWORD(SERVICE_RUNNING), State(hService));
+  SERVICE_STATUS status{};
+  EXPECT_TRUE(m_scm->ControlService(hService, SERVICE_CONTROL_STOP, &status));
+  EXPECT_EQ(DWORD(SERVICE_STOPPED), status.dwCurrentState);
+  EXPECT_TRUE(m_scm->CloseServiceHandle(hService));
+  // Stopped, it is gone with its key.
+  EXPECT_EQ(nullptr,
+            m_scm->OpenServiceA(hManager, "Trevant", SERVICE_ALL_ACCESS));
+  EXPECT_EQ(DWORD(ERROR_SERVICE_DOES_NOT_EXIST), GetLastError());
+  EXPECT_FALSE(KeyExists(strKey));
+}
+
 TEST_F(HostServiceManagerTest, DeletedServiceGoesWithItsLastHandle) {
   SC_HANDLE hManager = OpenManager();
   SC_HANDLE hService = CreateQuorrel(hManager);

@@ -180,11 +180,25 @@ SC_HANDLE CHostServiceManager::OpenServiceA(SC_HANDLE hSCManager,
   if (ManagerHandle(hSCManager, 0) == nullptr) return nullptr;
   if (!IsValidServiceName(lpServiceName)) return Fail(ERROR_INVALID_NAME);
   CHandle handle;
-  if (!IsService(m_registry, lpServiceName, &handle.dwServiceType))
+  if (!IsService(m_registry, lpServiceName, &handle.dwServiceType) &&
+      !IsRunningWithoutKey(lpServiceName, &handle.dwServiceType))
     return Fail(ERROR_SERVICE_DOES_NOT_EXIST);
   handle.dwAccess = dwDesiredAccess;
   handle.strService = lpServiceName;
   return NewHandle(handle);
+}
+
+// Windows reads its service database from the registry at boot: a running
+// service whose key has since been deleted is still known, and can be
+// queried and stopped, until the machine restarts. Its type went with the
+// key; the host's only such services are programs.
+bool CHostServiceManager::IsRunningWithoutKey(const std::string& strService,
+                                              DWORD* pdwType) const {
+  bool bRunning = false;
+  if (m_state.IsRunning(strService, &bRunning) != ERROR_SUCCESS || !bRunning)
+    return false;
+  *pdwType = SERVICE_WIN32_OWN_PROCESS;
+  return true;
 }
 
 DWORD CHostServiceManager::CheckImage(const std::string& strService,

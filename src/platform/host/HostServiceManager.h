@@ -12,7 +12,8 @@
 // loaded while their service runs. Stopping is immediate. A service marked
 // for deletion goes when it is stopped and no handle to it is open in this
 // process; one left behind by an earlier process goes at the next
-// OpenSCManagerA once it is stopped.
+// OpenSCManagerA once it is stopped. A running service whose key was
+// deleted stays known until it stops, as in Windows' boot-time database.
 #pragma once
 
 #include <map>
@@ -66,6 +67,7 @@ class CHostServiceManager : public IServiceManager {
   const CHandle* ServiceHandle(SC_HANDLE hService, DWORD dwAccess);
   const CHandle* ManagerHandle(SC_HANDLE hSCManager, DWORD dwAccess);
   bool IsHeld(const std::string& strService) const;
+  bool IsRunningWithoutKey(const std::string& strService, DWORD* pdwType) const;
   DWORD CheckImage(const std::string& strService, DWORD dwServiceType) const;
   DWORD FillStatus(const CHandle& handle, SERVICE_STATUS* pStatus) const;
   DWORD WriteServiceKey(const std::string& strService,
