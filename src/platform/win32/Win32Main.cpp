@@ -13,12 +13,9 @@
 #include "Win32SystemInfo.h"
 #include "Win32User.h"
 #include "app/quorrelApp.h"
-#include "platform/Platform.h"
-#if __has_include("fw/UiAdapter.h")
-#define QUORREL_WIN32_UI 1
 #include "fw/FrameworkUser.h"
+#include "platform/Platform.h"
 #include "ui/Win32Ui.h"
-#endif
 
 namespace {
 int RunApp() {
@@ -26,7 +23,6 @@ int RunApp() {
   // usual rules.
   CquorrelApp& app = QuorrelApp();
   app.m_args.assign(__argv + 1, __argv + __argc);
-#ifdef QUORREL_WIN32_UI
   // The framework's windows are real windows; calls about them reach the
   // framework first.
   CWin32Ui ui;
@@ -35,10 +31,6 @@ int RunApp() {
   const int nExitCode = app.InitInstance() ? app.Run() : 0;
   SetUi(pPreviousUi);
   return nExitCode;
-#else
-  app.InitInstance();
-  return 0;
-#endif
 }
 }  // namespace
 
