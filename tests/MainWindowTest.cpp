@@ -65,6 +65,22 @@ TEST_F(MainWindowTest, TabGoesFromCustomizationsToClearThenRepairs) {
   EXPECT_EQ((std::vector<UINT>{111, 113, 112, 114, 111, 114}), focus);
 }
 
+// The Update button has the focus when it greys itself; Tab must bring the
+// keyboard back to the form, on its first button still enabled.
+TEST_F(MainWindowTest, TabAfterTheUpdateGreyedItsButtonFocusesTheForm) {
+  std::vector<UINT> focus;
+  auto record = [&] {
+    CWnd* pFocus = CWnd::GetFocus();
+    focus.push_back(pFocus ? pFocus->GetDlgCtrlID() : 0);
+  };
+  AfterSplash().Key(VK_RETURN).Do(record);
+  m_ui.Key(VK_TAB).Do(record);
+  m_ui.Key(VK_TAB).Do(record);
+  RunMainWindow(m_ui);
+  EXPECT_EQ((std::vector<UINT>{102, 103}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{0, 113, 112}), focus);
+}
+
 TEST_F(MainWindowTest, CustomizationsRefusedWithoutAdministratorRights) {
   m_platform.SetAdministrator(false);
   AfterSplash().Click(IDC_REGISTRY_CUSTOMIZATIONS).Do([&] {

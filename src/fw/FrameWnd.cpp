@@ -8,6 +8,7 @@
 #include "UiAdapter.h"
 #include "View.h"
 #include "WinApp.h"
+#include "WindowMap.h"
 #include "res/Menu.h"
 #include "res/StringTable.h"
 
@@ -43,6 +44,19 @@ void CFrameWnd::InitialUpdateFrame(int nCmdShow) {
   ShowWindow(nCmdShow);
   if (m_pView) m_pView->OnActivateView();
   UpdateWindow();
+}
+
+// Keys reach the frame itself only when nothing in it has the focus, as
+// after its focused button disabled itself. Tab then gives the view the
+// focus, as activating the frame does; without it the keyboard could not
+// reach the form again.
+BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg) {
+  if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB && m_pView &&
+      AfxWndFromHandle(pMsg->hwnd) == this) {
+    m_pView->OnActivateView();
+    return TRUE;
+  }
+  return CWnd::PreTranslateMessage(pMsg);
 }
 
 void CFrameWnd::OnUpdateFrameTitle() {

@@ -33,6 +33,7 @@ class CFrameWnd : public CWnd {
   CView* GetActiveView() const { return m_pView.get(); }
 
   BOOL OnCmdMsg(UINT nID, UINT nCode) override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
