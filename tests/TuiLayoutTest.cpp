@@ -84,8 +84,9 @@ BOOL Within(const CCellRect& inner, const CCellRect& outer, int nBorder) {
          inner.row + inner.rows <= outer.row + outer.rows - nBorder;
 }
 
-BOOL Overlap(const CCellRect& a, const CCellRect& b) {
-  return a.col < b.col + b.cols && b.col < a.col + a.cols &&
+// Overlapping, or side by side without a blank column between.
+BOOL Touch(const CCellRect& a, const CCellRect& b) {
+  return a.col <= b.col + b.cols && b.col <= a.col + a.cols &&
          a.row < b.row + b.rows && b.row < a.row + a.rows;
 }
 
@@ -150,7 +151,7 @@ TEST_P(TuiLayoutTest, EveryTemplateShowsWholeTextsInsideItsBorders) {
           continue;
         }
         if (IsGroupBox(&wnd)) continue;
-        EXPECT_FALSE(Overlap(cell, layout.cells[j]))
+        EXPECT_FALSE(Touch(cell, layout.cells[j]))
             << other.GetWindowText() << " at " << layout.cells[j].col << ","
             << layout.cells[j].row << " " << layout.cells[j].cols << "x"
             << layout.cells[j].rows << "; this at " << cell.col << ","

@@ -201,6 +201,13 @@ std::vector<CSpan> ColumnSpans(const std::vector<CTuiLayoutItem>& items,
     } else if (bRoomy && rc.right < nWidth) {
       spans.push_back(CSpan{rc.right, nWidth, 1});
     }
+    if (!bRoomy || IsContainer(items[i])) continue;
+    // A blank column between controls that stand side by side.
+    for (const CTuiLayoutItem& other : items)
+      if (!IsContainer(other) && other.nParent == items[i].nParent &&
+          rc.right <= other.rc.left && rc.top < other.rc.bottom &&
+          other.rc.top < rc.bottom)
+        spans.push_back(CSpan{rc.right, other.rc.left, 1});
   }
   return spans;
 }
