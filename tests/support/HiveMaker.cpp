@@ -223,3 +223,32 @@ std::vector<std::string> LinesMissing(const std::vector<std::string>& a,
                       std::back_inserter(missing));
   return missing;
 }
+
+std::string HivePath(const std::string& strMachine,
+                     const std::string& strName) {
+  return strMachine + "/WINNT/system32/config/" + strName;
+}
+
+std::string UserHivePath(const std::string& strMachine) {
+  return strMachine + "/WINNT/Profiles/Administrator/NTUSER.DAT";
+}
+
+void MakeHiveMachine(const std::string& strMachine,
+                     void (*fillSystem)(CHiveMaker&)) {
+  MakeHostDirectory(strMachine + "/WINNT/system32/config");
+  MakeHostDirectory(strMachine + "/WINNT/Profiles/Administrator");
+  MakeHive(HivePath(strMachine, "SYSTEM"), "$$$PROTO.HIV",
+           fillSystem ? fillSystem : [](CHiveMaker& hive) {
+             hive.SetDword("Select", "Current", 1);
+           });
+  MakeHive(HivePath(strMachine, "SOFTWARE"), "$$$PROTO.HIV",
+           [](CHiveMaker& hive) {
+             hive.SetString(
+                 "Microsoft\\Windows NT\\CurrentVersion\\ProfileList\\"
+                 "S-1-5-21-7",
+                 "ProfileImagePath", "%SystemRoot%\\Profiles\\Administrator",
+                 2);
+           });
+  MakeHive(HivePath(strMachine, "DEFAULT"), "$$$PROTO.HIV");
+  MakeHive(UserHivePath(strMachine), "$$$PROTO.HIV");
+}

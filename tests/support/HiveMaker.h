@@ -54,3 +54,13 @@ std::vector<std::string> RegfexportKeys(const std::string& strHive);
 // Lines of a that b lacks.
 std::vector<std::string> LinesMissing(const std::vector<std::string>& a,
                                       const std::vector<std::string>& b);
+
+// A machine directory holding an NT installation's hives, each made empty
+// and filled: SYSTEM by fillSystem (Select\Current = 1 when it is null),
+// SOFTWARE naming the profile of Administrator (S-1-5-21-7) in its
+// ProfileList, DEFAULT, and Administrator's NTUSER.DAT.
+void MakeHiveMachine(const std::string& strMachine,
+                     void (*fillSystem)(CHiveMaker&) = nullptr);
+// <machine>/WINNT/system32/config/<name>.
+std::string HivePath(const std::string& strMachine, const std::string& strName);
+std::string UserHivePath(const std::string& strMachine);

@@ -9,7 +9,6 @@
 
 #include "../DurableFile.h"
 #include "../RegStoreLoader.h"
-#include "HiveBaseBlock.h"
 #include "HiveTree.h"
 
 const char CHiveRegistry::kJournalName[] = "quorrel.journal";
@@ -49,10 +48,9 @@ LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
        {&m_machine.strSystem, &m_machine.strSoftware, &m_machine.strDefault,
         &m_machine.strUser}) {
     if (pPath->empty()) continue;
-    const std::string strFault = CheckHiveFile(*pPath);
-    if (strFault.empty()) continue;
-    *pstrError = strFault;
-    return ERROR_BADDB;
+    CHiveFile file;
+    const LONG lResult = file.Open(*pPath, false, pstrError);
+    if (lResult != ERROR_SUCCESS) return lResult;
   }
   return ERROR_SUCCESS;
 }
