@@ -56,7 +56,8 @@ std::string RawValue(const std::string& strHive, const std::string& strKey,
   hive_value_h hValue = hivex_node_get_value(pHive, hKey, strName.c_str());
   hive_type type;
   size_t cb = 0;
-  if (char* p = hValue ? hivex_value_value(pHive, hValue, &type, &cb) : nullptr) {
+  if (char* p =
+          hValue ? hivex_value_value(pHive, hValue, &type, &cb) : nullptr) {
     strRaw.assign(p, cb);
     *pdwType = type;
     free(p);
@@ -69,10 +70,9 @@ std::vector<std::string> ConfigFolder(const CTempDir& dir) {
   std::vector<std::string> files;
   for (const char* pszName : {"SYSTEM", "SYSTEM.ALT", "SOFTWARE", "DEFAULT",
                               "quorrel.lock", "quorrel.journal"})
-    files.push_back(
-        std::string(pszName) + "=" +
-        std::to_string(std::hash<std::string>()(
-            ReadHostFile(HivePath(dir.Path(), pszName)))));
+    files.push_back(std::string(pszName) + "=" +
+                    std::to_string(std::hash<std::string>()(
+                        ReadHostFile(HivePath(dir.Path(), pszName)))));
   return files;
 }
 
@@ -120,8 +120,7 @@ TEST(HiveRegistry, ChangesReachTheHiveAndNothingElseChanges) {
   ASSERT_EQ(3u, added.size());
   EXPECT_EQ("/ControlSet001/Services/Keep/Added,SZ,new,,,,,", added[0]);
   EXPECT_EQ(0u, added[1].find("/ControlSet001/Services/New,KEY,"));
-  EXPECT_EQ("/ControlSet001/Services/New/Start,SZ,on,,,,,",
-            added[2]);
+  EXPECT_EQ("/ControlSet001/Services/New/Start,SZ,on,,,,,", added[2]);
   // The other reader: only the three keys changed, the rest block for block.
   const auto exportAfter = RegfexportKeys(strSystem);
   EXPECT_EQ(3u, LinesMissing(exportBefore, exportAfter).size());
@@ -165,12 +164,15 @@ TEST(HiveRegistry, HivesWindowsWouldRepairFirstAreRefusedUntouched) {
     void (*make)(std::string& bytes);
     const char* pszReason;
   } kCases[] = {
-      {"dirty", [](std::string& b) {
+      {"dirty",
+       [](std::string& b) {
          b[8] = static_cast<char>(b[8] + 1);  // second sequence number
          uint32_t nSum = HiveBaseBlockChecksum(
              reinterpret_cast<const unsigned char*>(b.data()));
-         for (int i = 0; i < 4; ++i) b[508 + i] = static_cast<char>(nSum >> (8 * i));
-       }, "sequence numbers 2 and 3 differ"},
+         for (int i = 0; i < 4; ++i)
+           b[508 + i] = static_cast<char>(nSum >> (8 * i));
+       },
+       "sequence numbers 2 and 3 differ"},
       {"checksum", [](std::string& b) { b[0x30] ^= 0x55; }, "checksum"},
       {"bins", [](std::string& b) { b.replace(4096, 4, "junk"); },
        "can't be read"},
@@ -220,8 +222,8 @@ TEST(HiveRegistry, FlushedChangesOfACrashedRunReachTheHiveNextTime) {
   EXPECT_FALSE(HostExists(HivePath(dir.Path(), "quorrel.journal")));
   ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError));
   const auto lines = ReglookupLines(strSystem);
-  EXPECT_EQ(1, std::count(lines.begin(), lines.end(),
-                          "/Setup/Flushed,SZ,1,,,,"));
+  EXPECT_EQ(1,
+            std::count(lines.begin(), lines.end(), "/Setup/Flushed,SZ,1,,,,"));
   EXPECT_EQ(0, std::count(lines.begin(), lines.end(), "/Setup/Lost,SZ,1,,,,"));
 }
 }  // namespace

@@ -30,7 +30,7 @@ size_t AddCell(std::string& bin, size_t* pnAt, const std::string& payload) {
 
 // Self-relative descriptor: owner and group Administrators, no DACL.
 std::string Descriptor() {
-  static const unsigned char kAdmins[] = {1, 2, 0, 0, 0, 0, 0, 5,
+  static const unsigned char kAdmins[] = {1,  2, 0, 0, 0,  0, 0, 5,
                                           32, 0, 0, 0, 32, 2, 0, 0};
   std::string sd(20, '\0');
   sd[0] = 1;
@@ -122,7 +122,8 @@ bool WriteEmptyHive(const std::string& strPath, const std::string& strRoot,
   size_t nAt = 0x20;
   const size_t cbNk = (4 + 0x4C + strRoot.size() + 7) / 8 * 8;
   const uint32_t nSk = static_cast<uint32_t>(nAt + cbNk);
-  const std::string strClassBytes = Utf16Sz(strClass).substr(0, strClass.size() * 2);
+  const std::string strClassBytes =
+      Utf16Sz(strClass).substr(0, strClass.size() * 2);
   const std::string sk = SecurityCell(nSk);
   const uint32_t nClass =
       static_cast<uint32_t>(nSk + (4 + sk.size() + 7) / 8 * 8);
@@ -237,18 +238,21 @@ void MakeHiveMachine(const std::string& strMachine,
                      void (*fillSystem)(CHiveMaker&)) {
   MakeHostDirectory(strMachine + "/WINNT/system32/config");
   MakeHostDirectory(strMachine + "/WINNT/Profiles/Administrator");
-  MakeHive(HivePath(strMachine, "SYSTEM"), "$$$PROTO.HIV",
-           fillSystem ? fillSystem : [](CHiveMaker& hive) {
-             hive.SetDword("Select", "Current", 1);
-           });
-  MakeHive(HivePath(strMachine, "SOFTWARE"), "$$$PROTO.HIV",
-           [](CHiveMaker& hive) {
-             hive.SetString(
-                 "Microsoft\\Windows NT\\CurrentVersion\\ProfileList\\"
-                 "S-1-5-21-7",
-                 "ProfileImagePath", "%SystemRoot%\\Profiles\\Administrator",
-                 2);
-           });
+  MakeHive(
+      HivePath(strMachine, "SYSTEM"), "$$$PROTO.HIV",
+      fillSystem ? fillSystem : [](CHiveMaker& hive) {
+        hive.SetDword("Select", "Current", 1);
+        hive.SetString("ControlSet001\\Control", "SystemStartOptions", "");
+        hive.Key("ControlSet001\\Services");
+        hive.Key("ControlSet002\\Services");
+      });
+  MakeHive(
+      HivePath(strMachine, "SOFTWARE"), "$$$PROTO.HIV", [](CHiveMaker& hive) {
+        hive.SetString(
+            "Microsoft\\Windows NT\\CurrentVersion\\ProfileList\\"
+            "S-1-5-21-7",
+            "ProfileImagePath", "%SystemRoot%\\Profiles\\Administrator", 2);
+      });
   MakeHive(HivePath(strMachine, "DEFAULT"), "$$$PROTO.HIV");
   MakeHive(UserHivePath(strMachine), "$$$PROTO.HIV");
 }

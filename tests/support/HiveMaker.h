@@ -56,7 +56,8 @@ std::vector<std::string> LinesMissing(const std::vector<std::string>& a,
                                       const std::vector<std::string>& b);
 
 // A machine directory holding an NT installation's hives, each made empty
-// and filled: SYSTEM by fillSystem (Select\Current = 1 when it is null),
+// and filled: SYSTEM by fillSystem (when null: Select\Current = 1,
+// ControlSet001 and ControlSet002 with their Services keys),
 // SOFTWARE naming the profile of Administrator (S-1-5-21-7) in its
 // ProfileList, DEFAULT, and Administrator's NTUSER.DAT.
 void MakeHiveMachine(const std::string& strMachine,

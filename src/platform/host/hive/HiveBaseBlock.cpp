@@ -8,7 +8,8 @@
 
 namespace {
 uint32_t Dword(const unsigned char* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+  return p[0] | (p[1] << 8) | (p[2] << 16) |
+         (static_cast<uint32_t>(p[3]) << 24);
 }
 }  // namespace
 

@@ -70,7 +70,7 @@ LONG CHiveFile::CommitTo(const std::string& strTemp, std::string* pstrError) {
 }
 
 LONG CHiveFile::Commit(const std::string& strMirror, std::string* pstrError) {
-  LONG lResult = CommitTo(m_strPath + ".quorrel-new", pstrError);
+  LONG lResult = CommitTo(TempPathOf(m_strPath), pstrError);
   if (lResult != ERROR_SUCCESS || strMirror.empty()) return lResult;
   struct stat mirror;
   if (stat(strMirror.c_str(), &mirror) != 0) return ERROR_SUCCESS;
@@ -78,8 +78,8 @@ LONG CHiveFile::Commit(const std::string& strMirror, std::string* pstrError) {
   // gets the very bytes of the new hive.
   std::string strBytes;
   bool bExists = false;
-  lResult = ReadWholeFile(m_strPath, size_t{1} << 31, &strBytes, &bExists,
-                          pstrError);
+  lResult =
+      ReadWholeFile(m_strPath, size_t{1} << 31, &strBytes, &bExists, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
   return ReplaceFileDurably(strMirror, strBytes, pstrError);
 }

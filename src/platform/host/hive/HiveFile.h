@@ -26,6 +26,11 @@ class CHiveFile {
   // same way.
   LONG Commit(const std::string& strMirror, std::string* pstrError);
 
+  // The temporary file a commit writes first.
+  static std::string TempPathOf(const std::string& strPath) {
+    return strPath + ".quorrel-new";
+  }
+
   hive_h* Handle() const { return m_pHive; }
   hive_node_h Root() const;
   const std::string& Path() const { return m_strPath; }

@@ -44,9 +44,8 @@ void CHiveRegistry::Unlock() {
 }
 
 LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
-  for (const std::string* pPath :
-       {&m_machine.strSystem, &m_machine.strSoftware, &m_machine.strDefault,
-        &m_machine.strUser}) {
+  for (const std::string* pPath : {&m_machine.strSystem, &m_machine.strSoftware,
+                                   &m_machine.strDefault, &m_machine.strUser}) {
     if (pPath->empty()) continue;
     CHiveFile file;
     const LONG lResult = file.Open(*pPath, false, pstrError);
@@ -71,8 +70,7 @@ LONG CHiveRegistry::Open(const CHiveMachine& machine, std::string* pstrError) {
     Unlock();
     return lResult;
   }
-  m_journal.reset(
-      new CRegJournal(m_machine.strConfigDir + "/" + kJournalName));
+  m_journal.reset(new CRegJournal(m_machine.strConfigDir + "/" + kJournalName));
   m_mode = EMode::kOpen;
   return ERROR_SUCCESS;
 }
@@ -106,6 +104,9 @@ LONG CHiveRegistry::LoadHives(std::string* pstrError) {
 }
 
 LONG CHiveRegistry::LoadHive(CMount& mount, std::string* pstrError) {
+  // A commit a crash cut short leaves its temporary file; the hive itself
+  // is the old one, whole.
+  unlink(CHiveFile::TempPathOf(mount.strPath).c_str());
   mount.file.reset(new CHiveFile);
   const LONG lResult = mount.file->Open(mount.strPath, true, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;

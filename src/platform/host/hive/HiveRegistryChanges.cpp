@@ -56,8 +56,8 @@ void CHiveRegistry::OnKeyDeleted(CRegKeyNode& parent,
 void CHiveRegistry::OnValueSet(CRegKeyNode& key, const CRegValue& value) {
   if (m_mode == EMode::kClosed || MountOf(key) == nullptr) return;
   MarkDirty(key);
-  Record(CRegStoreOp{ERegOp::kSetValue, key.Path(), value.strName,
-                     value.dwType, value.data});
+  Record(CRegStoreOp{ERegOp::kSetValue, key.Path(), value.strName, value.dwType,
+                     value.data});
 }
 
 void CHiveRegistry::OnValueDeleted(CRegKeyNode& key,

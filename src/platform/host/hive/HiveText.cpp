@@ -60,8 +60,7 @@ std::string Utf8ToCodePage(const std::string& strUtf8) {
 }
 
 bool IsHiveTextType(DWORD dwType) {
-  return dwType == REG_SZ || dwType == REG_EXPAND_SZ ||
-         dwType == REG_MULTI_SZ;
+  return dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_MULTI_SZ;
 }
 
 std::vector<BYTE> HiveToProgramData(DWORD dwType, const std::string& strRaw) {

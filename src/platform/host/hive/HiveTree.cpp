@@ -42,9 +42,8 @@ bool ReadValues(hive_h* pHive, hive_node_h hKey,
     size_t cbData = 0;
     CMalloced<char> data(hivex_value_value(pHive, *p, &type, &cbData));
     if (!name || !data) return Fail("cannot read a value", pstrWhy);
-    pValues->push_back(
-        CHiveValue{name.get(), static_cast<DWORD>(type),
-                   std::string(data.get(), cbData)});
+    pValues->push_back(CHiveValue{name.get(), static_cast<DWORD>(type),
+                                  std::string(data.get(), cbData)});
   }
   return true;
 }
@@ -137,10 +136,9 @@ bool LoadHiveTree(hive_h* pHive, hive_node_h hRoot, CRegKeyNode& node,
   std::vector<CHiveValue> values;
   if (!ReadValues(pHive, hRoot, &values, pstrWhy)) return false;
   for (const CHiveValue& value : values)
-    node.values.push_back(CRegValue{Utf8ToCodePage(value.strName),
-                                    value.dwType,
-                                    HiveToProgramData(value.dwType,
-                                                      value.strRaw)});
+    node.values.push_back(
+        CRegValue{Utf8ToCodePage(value.strName), value.dwType,
+                  HiveToProgramData(value.dwType, value.strRaw)});
   std::vector<hive_node_h> subkeys;
   if (!ReadSubkeys(pHive, hRoot, &subkeys, pstrWhy)) return false;
   for (hive_node_h hSubkey : subkeys) {
