@@ -92,14 +92,15 @@ class TerminalUiEndToEndTest : public ::testing::Test {
     SetPlatform(saved);
     ASSERT_EQ(ERROR_SUCCESS, registry.Close(&strError)) << strError;
   }
-  // Starts the program at 80 x 24 and lets the splash picture go.
+  // Starts the program at 80 x 24 and lets the splash picture go at a key
+  // that no control takes.
   void StartSmall(CTmuxSession& tmux) {
     ASSERT_TRUE(tmux.Started());
     std::string strScreen;
     ASSERT_TRUE(tmux.WaitFor("T E S S A R I N E", 10000, &strScreen))
         << strScreen;
-    tmux.SendKeys("Enter");
-    ASSERT_TRUE(tmux.WaitFor("[ Registry Repairs... ]", 5000, &strScreen))
+    tmux.SendKeys("F5");
+    ASSERT_TRUE(tmux.WaitFor("[ Registry Repairs... ]", 1500, &strScreen))
         << strScreen;
   }
   CTempDir m_machine;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/host/tui/TuiDraw.h"
+#include "res/Bitmaps.h"
+#include "res/Resource.h"
 
 namespace {
 
@@ -43,6 +45,19 @@ TEST(TuiDrawTest, MnemonicIsTheLetterAfterASingleAmpersand) {
   EXPECT_EQ(-1, TuiMnemonicIndex("Clear Registry && Delete Files"));
   EXPECT_EQ(4, TuiMnemonicIndex("A && &B"));
   EXPECT_EQ(-1, TuiMnemonicIndex("trailing&"));
+}
+
+// The drawings stand in for pictures: every line as wide as the first, so
+// that their frames close.
+TEST(TuiDrawTest, CharacterDrawingsAreRectangular) {
+  for (UINT nID : {IDB_SPLASH, IDB_LOGO}) {
+    const CBitmapResource* pBitmap = FindBitmapResource(nID);
+    ASSERT_NE(nullptr, pBitmap);
+    for (size_t i = 0; i < pBitmap->nArtLines; ++i)
+      EXPECT_EQ(TuiTextWidth(pBitmap->ppszArt[0]),
+                TuiTextWidth(pBitmap->ppszArt[i]))
+          << nID << ": " << pBitmap->ppszArt[i];
+  }
 }
 
 }  // namespace

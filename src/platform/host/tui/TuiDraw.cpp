@@ -186,8 +186,7 @@ void DrawFrame(CWnd& top, const CCellRect& cell) {
   const DWORD dwStyle = top.GetStyle();
   if ((dwStyle & WS_CAPTION) != WS_CAPTION) return;
   std::string strTitle = TuiFromCodePage(top.GetWindowText());
-  if (AfxIsWaitCursor() && &top == AfxGetMainWnd())
-    strTitle += " - Busy, please wait";
+  if (AfxIsWaitCursor() && &top == AfxGetMainWnd()) strTitle += " - Busy";
   TuiDrawBox(cell.row, cell.col, cell.rows, cell.cols, strTitle,
              top.IsInputEnabled() ? A_BOLD : A_DIM);
   if (dwStyle & WS_SYSMENU) Put(cell.row, cell.col + cell.cols - 4, "[X]", 3);
