@@ -10,7 +10,6 @@
 #include <cstring>
 
 #include "DurableFile.h"
-#include "HostMachine.h"
 #include "RegFileParser.h"
 #include "RegStoreLoader.h"
 #include "RegStoreRenderer.h"
@@ -63,11 +62,12 @@ LONG CFileRegistry::Open(const std::string& strDir, std::string* pstrError) {
     return ERROR_ALREADY_EXISTS;
   }
   m_strDir = strDir;
-  if (!HostMakeDirectories(strDir)) {
-    *pstrError = strDir + ": cannot create the registry directory";
+  if (strDir.empty()) {
+    *pstrError = "no registry directory";
     return ERROR_PATH_NOT_FOUND;
   }
-  LONG lResult = Lock(pstrError);
+  LONG lResult = MakeDirectories(strDir, pstrError);
+  if (lResult == ERROR_SUCCESS) lResult = Lock(pstrError);
   if (lResult == ERROR_SUCCESS) lResult = Recover(pstrError);
   if (lResult == ERROR_SUCCESS) lResult = LoadFiles(pstrError);
   if (lResult != ERROR_SUCCESS) {

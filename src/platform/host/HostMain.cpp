@@ -8,12 +8,12 @@
 #include <cstring>
 #include <memory>
 
-#include "FileRegistry.h"
 #include "HostClock.h"
 #include "HostDebug.h"
 #include "HostDevice.h"
 #include "HostFileSystem.h"
 #include "HostMachine.h"
+#include "HostRegistryStore.h"
 #include "HostSecurity.h"
 #include "HostServiceManager.h"
 #include "HostShell.h"
@@ -38,13 +38,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorrel: can't create the machine directory\n");
     return 1;
   }
-  // The machine's registry files; every change is stored when the run ends.
-  CFileRegistry registry;
+  // The machine's registry (its hives or the .reg files); every change is
+  // stored when the run ends.
+  CHostRegistryStore store;
   std::string strError;
-  if (registry.Open(HostRegistryDirectory(), &strError) != ERROR_SUCCESS) {
+  if (store.Open(strMachine, &strError) != ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
     return 1;
   }
+  IRegistry& registry = store.Registry();
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
   CHostClock clock;
@@ -80,7 +82,7 @@ int main(int argc, char** argv) {
   app.m_args.assign(argv + 1, argv + argc);
   // The process's exit status carries no result.
   if (app.InitInstance()) app.Run();
-  if (registry.Close(&strError) != ERROR_SUCCESS)
+  if (store.Close(&strError) != ERROR_SUCCESS)
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
   return 0;
 }
