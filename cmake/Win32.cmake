@@ -58,7 +58,16 @@ add_custom_command(
   DEPENDS ${QUORREL_RCGEN} quorrel_host_tools
   COMMENT "Generating the resource script")
 
-add_executable(quorrel WIN32 src/platform/win32/Win32Main.cpp ${QUORREL_RC})
+# The program's manifest (resource 1 of type 24, RT_MANIFEST).
+set(QUORREL_MANIFEST_RC ${QUORREL_RES_DIR}/manifest.rc)
+file(WRITE ${QUORREL_MANIFEST_RC}.in
+     "1 24 \"${CMAKE_SOURCE_DIR}/src/platform/win32/quorrel.exe.manifest\"\n")
+configure_file(${QUORREL_MANIFEST_RC}.in ${QUORREL_MANIFEST_RC} COPYONLY)
+set_source_files_properties(${QUORREL_MANIFEST_RC} PROPERTIES OBJECT_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/platform/win32/quorrel.exe.manifest)
+
+add_executable(quorrel WIN32 src/platform/win32/Win32Main.cpp ${QUORREL_RC}
+               ${QUORREL_MANIFEST_RC})
 target_include_directories(quorrel PRIVATE ${QUORREL_RES_DIR})
 target_link_libraries(quorrel PRIVATE quorrel_win32)
 target_link_options(quorrel PRIVATE ${QUORREL_STATIC_RUNTIME})

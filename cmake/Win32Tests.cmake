@@ -27,7 +27,8 @@ if(NOT EXISTS ${CMAKE_SOURCE_DIR}/src/fw/UiAdapter.h)
   list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX
        ".*/(Win32UiTest|DialogScreenshotTest)\\.cpp$")
 endif()
-add_executable(quorrel_win32_tests ${WIN32_TEST_SOURCES} ${QUORREL_RC})
+add_executable(quorrel_win32_tests ${WIN32_TEST_SOURCES} ${QUORREL_RC}
+               ${QUORREL_MANIFEST_RC})
 target_include_directories(quorrel_win32_tests PRIVATE tests
                            ${QUORREL_RES_DIR})
 target_link_libraries(quorrel_win32_tests PRIVATE quorrel_win32 gmock gtest

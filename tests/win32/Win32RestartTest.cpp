@@ -73,6 +73,8 @@ TEST(Win32Restart, RequestIsMadeWithTheShutdownPrivilegeEnabledThenOff) {
   platform.pDebug = &debug;
   SetPlatform(platform);
 
+  // Off to begin with, so that only the request's own enabling can show.
+  ASSERT_FALSE(IsShutdownPrivilegeEnabled());
   RestartComputer();
 
   EXPECT_EQ(security.m_nRequests, 1);

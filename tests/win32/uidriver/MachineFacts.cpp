@@ -36,7 +36,8 @@ int CmdFigures() {
   GlobalMemoryStatus(&memory);
   SYSTEM_INFO system = {};
   GetSystemInfo(&system);
-  std::printf("%lu %lu %lu ", static_cast<unsigned long>(memory.dwTotalPhys / 1024),
+  std::printf("%lu %lu %lu ",
+              static_cast<unsigned long>(memory.dwTotalPhys / 1024),
               static_cast<unsigned long>(memory.dwAvailPhys / 1024),
               static_cast<unsigned long>(system.dwProcessorType));
   DWORD dwSectors = 0, dwBytes = 0, dwFree = 0, dwTotal = 0;

@@ -2,7 +2,7 @@
 
 namespace {
 typedef DWORD(WINAPI* PFN_MSG_WAIT_EX)(DWORD, const HANDLE*, DWORD, DWORD,
-                                      DWORD);
+                                       DWORD);
 
 PFN_MSG_WAIT_EX MsgWaitEx() {
   static const PFN_MSG_WAIT_EX s_pfn = [] {
