@@ -91,7 +91,7 @@ HRESULT CHostShell::SHGetSpecialFolderLocation(HWND /*hwndOwner*/, int nFolder,
   *ppidl = nullptr;
   const std::string strPath = SpecialFolderPath(nFolder);
   if (strPath.empty()) return E_INVALIDARG;
-  if (!m_files.EnsureFolder(strPath)) return E_FAIL;
+  // Named, not created: a machine without the folder stays without it.
   *ppidl = NewItem(strPath);
   return S_OK;
 }

@@ -1,6 +1,6 @@
 // The shell's folder services on the host.
 //
-// Special folders (created on first use, inside the machine directory):
+// Special folders (named inside the machine directory, never created):
 //   CSIDL_COMMON_PROGRAMS (23)  C:\WINNT\Profiles\All Users\Start Menu\Programs
 //   CSIDL_PROGRAMS (2)          C:\WINNT\Profiles\<user>\Start Menu\Programs
 // with <user> from $USER, "Administrator" when that is unset. Other folders
