@@ -14,6 +14,7 @@
 #include "HostDevice.h"
 #include "HostFileSystem.h"
 #include "HostMachine.h"
+#include "HostRunEnd.h"
 #include "HostSecurity.h"
 #include "HostServiceManager.h"
 #include "HostShell.h"
@@ -21,27 +22,43 @@
 #include "HostUser.h"
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
+#include "fw/MessageQueue.h"
 #include "fw/UiAdapter.h"
 #include "platform/Platform.h"
+#include "res/StringTable.h"
 #include "tui/TuiSession.h"
 
 namespace {
 // Another instance asks this one to come forward with SIGUSR1; the default
 // action would end the process.
 void OnComeForward(int) {}
+
+void TellStoreTrouble(const std::string& strReason) {
+  const std::string strText =
+      "The registry could not be used: " + strReason + ".";
+  User().MessageBoxA(nullptr, strText.c_str(),
+                     LoadResString(IDS_APP_TITLE).c_str(),
+                     MB_OK | MB_ICONEXCLAMATION, 0);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
   signal(SIGUSR1, OnComeForward);
+  InstallHostEndSignals();
   const std::string strMachine = HostMachineDirectory();
   if (strMachine.empty()) {
     std::fprintf(stderr, "quorrel: can't create the machine directory\n");
     return 1;
   }
-  // The machine's registry files; every change is stored when the run ends.
+  // The machine's registry files, shared with other programs. Nothing may
+  // wait before the single-instance check: a store busy this instant is
+  // opened at its first use instead.
   CFileRegistry registry;
   std::string strError;
-  if (registry.Open(HostRegistryDirectory(), &strError) != ERROR_SUCCESS) {
+  const LONG lOpen = registry.Open(HostRegistryDirectory(), 0, &strError);
+  if (lOpen == ERROR_SHARING_VIOLATION) {
+    registry.OpenAtFirstUse(HostRegistryDirectory());
+  } else if (lOpen != ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
     return 1;
   }
@@ -75,6 +92,10 @@ int main(int argc, char** argv) {
   platform.pServices = &services;
   platform.pDevices = &devices;
   SetPlatform(platform);
+  registry.SetTroubleNotice(TellStoreTrouble);
+  // A signal or a restart request ends the message loop; the windows close
+  // and the store is closed below, as when the user exits.
+  SetHostEndRequest([] { AfxPostQuitMessage(0); });
 
   CquorrelApp& app = QuorrelApp();
   app.m_args.assign(argv + 1, argv + argc);
@@ -82,5 +103,12 @@ int main(int argc, char** argv) {
   if (app.InitInstance()) app.Run();
   if (registry.Close(&strError) != ERROR_SUCCESS)
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
+  if (pUi) SetUi(nullptr);
+  pUser.reset();  // the windows go: the terminal is left as it was
+  if (HostEndSignal() != 0) {
+    // Ended in order; the caller still learns which signal ended it.
+    signal(HostEndSignal(), SIG_DFL);
+    raise(HostEndSignal());
+  }
   return 0;
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "TuiDraw.h"
+#include "platform/host/HostRunEnd.h"
 #include "fw/ComboBox.h"
 #include "fw/FrameworkUser.h"
 #include "fw/WinApp.h"
@@ -130,7 +131,10 @@ BOOL CTuiUser::WaitInput(MSG* pMsg, DWORD dwTimeout) {
 BOOL CTuiUser::ReadInput(MSG* pMsg, int nTimeout) {
   timeout(nTimeout);
   const int nKey = getch();
-  if (nKey == ERR) return FALSE;
+  if (nKey == ERR) {
+    CheckHostEndSignal();  // a signal ends the wait with ERR
+    return FALSE;
+  }
   if (nKey == KEY_RESIZE) {
     DrawAll();
     return FALSE;
