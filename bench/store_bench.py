@@ -5,7 +5,10 @@ and 100,000 keys, and prints for each run its wall time, the store's flush
 count and bytes written (from QUORREL_STATS) and the peak memory of the
 process. Not a timed test: it reports figures.
 
-usage: store_bench.py <quorrel> [sizes...]
+usage: store_bench.py [--runs N] [--modes update,delete] <quorrel> [sizes...]
+
+With --runs N each figure is the median of N runs, each on a fresh copy of
+the store (the machine may be busy with other work: medians, not means).
 """
 import os
 import re
@@ -65,11 +68,21 @@ def run(quorrel, machine, mode):
 
 
 def main():
-    if len(sys.argv) < 2:
+    args = sys.argv[1:]
+    runs, modes = 1, ["update", "delete"]
+    while args and args[0].startswith("--") and len(args) > 1:
+        if args[0] == "--runs":
+            runs = int(args[1])
+        elif args[0] == "--modes":
+            modes = args[1].split(",")
+        else:
+            break
+        args = args[2:]
+    if not args:
         print(__doc__, file=sys.stderr)
         return 2
-    quorrel = os.path.abspath(sys.argv[1])
-    sizes = [int(s) for s in sys.argv[2:]] or [1000, 10000, 100000]
+    quorrel = os.path.abspath(args[0])
+    sizes = [int(s) for s in args[1:]] or [1000, 10000, 100000]
     root = tempfile.mkdtemp(prefix="quorrel-bench-")
     try:
         print("%-7s %-6s %-10s %9s %8s %12s %10s %s" % (
@@ -79,10 +92,15 @@ def main():
             seed = os.path.join(root, "seed-%d" % keys)
             write_store(seed, keys)
             size = os.path.getsize(os.path.join(seed, "HKEY_LOCAL_MACHINE.reg"))
-            for mode in ("update", "delete"):
-                machine = os.path.join(root, "m-%d-%s" % (keys, mode))
-                shutil.copytree(seed, os.path.join(machine, "registry"))
-                r = run(quorrel, machine, mode)
+            for mode in modes:
+                results = []
+                for n in range(runs):
+                    machine = os.path.join(root, "m-%d-%s-%d" % (keys, mode, n))
+                    shutil.copytree(seed, os.path.join(machine, "registry"))
+                    results.append(run(quorrel, machine, mode))
+                    shutil.rmtree(machine)
+                results.sort(key=lambda r: r["wall"])
+                r = results[len(results) // 2]
                 print("%-7d %-6s %-10s %9.1f %8d %12d %10d %d" % (
                     keys, mode, r["log"] or "exit %d" % r["exit"],
                     r["wall"] * 1000, r["flushes"], r["bytes"],

@@ -1,12 +1,17 @@
 # Host build: adapters for any POSIX machine, the quorrel executable, tests.
 file(GLOB HOST_SOURCES CONFIGURE_DEPENDS src/platform/host/*.cpp
-  src/platform/host/tui/*.cpp)
+  src/platform/host/tui/*.cpp src/platform/host/hive/*.cpp)
 list(FILTER HOST_SOURCES EXCLUDE REGEX ".*/HostMain\\.cpp$")
 add_library(quorrel_host STATIC ${HOST_SOURCES})
 set(CURSES_NEED_WIDE TRUE)
 find_package(Curses REQUIRED)
 target_include_directories(quorrel_host PRIVATE ${CURSES_INCLUDE_DIRS})
 target_link_libraries(quorrel_host PUBLIC quorrel_core ${CURSES_LIBRARIES})
+# NT hive files are read and written through libhivex, by the host adapter
+# only.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(HIVEX REQUIRED IMPORTED_TARGET hivex)
+target_link_libraries(quorrel_host PRIVATE PkgConfig::HIVEX)
 
 add_executable(quorrel src/platform/host/HostMain.cpp)
 target_link_libraries(quorrel PRIVATE quorrel_host)
@@ -16,7 +21,8 @@ find_package(GTest REQUIRED)
 file(GLOB TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp tests/support/*.cpp)
 add_executable(quorrel_tests ${TEST_SOURCES})
 target_include_directories(quorrel_tests PRIVATE tests)
-target_link_libraries(quorrel_tests PRIVATE quorrel_host GTest::gtest GTest::gmock GTest::gtest_main)
+target_link_libraries(quorrel_tests PRIVATE quorrel_host GTest::gtest GTest::gmock GTest::gtest_main
+  PkgConfig::HIVEX)
 target_compile_definitions(quorrel_tests PRIVATE
   QUORREL_EXE="$<TARGET_FILE:quorrel>"
   QUORREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

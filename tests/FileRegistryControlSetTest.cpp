@@ -94,4 +94,32 @@ TEST_F(FileRegistryControlSet, CurrentOutOfRangeFallsBackToTheFirstSet) {
   EXPECT_TRUE(KeyExists(m_store, HKEY_LOCAL_MACHINE,
                         "SYSTEM\\ControlSet001\\Services\\Dovrel"));
 }
+TEST_F(FileRegistryControlSet, WriteReadsBackWhenBothNamesOfAKeyHaveSections) {
+  // Sections through the link are applied last, so their lines hold the
+  // value; a write replaces that line, not the twin's.
+  WriteWholeFile(
+      Path(),
+      "REGEDIT4\r\n\r\n"
+      "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Dovrel]"
+      "\r\n\"v\"=\"OLD-CCS\"\r\n\r\n"
+      "[HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Services\\Dovrel]\r\n"
+      "\"v\"=\"OLD-001\"\r\n\r\n");
+  Open();
+  DWORD dwType = 0;
+  std::vector<BYTE> data;
+  ASSERT_TRUE(
+      GetValue(m_store, HKEY_LOCAL_MACHINE, kServices, "v", &dwType, &data));
+  EXPECT_EQ(SzBytes("OLD-CCS"), data);
+  ASSERT_TRUE(PutString(m_store, HKEY_LOCAL_MACHINE, kServices, "v", "COMBO"));
+  ASSERT_TRUE(PutString(m_store, HKEY_LOCAL_MACHINE, kServices, "n", "NEW"));
+  Close();
+  CFileRegistry reread;
+  std::string strError;
+  ASSERT_EQ(ERROR_SUCCESS, reread.Open(m_dir.Path(), &strError)) << strError;
+  for (const char* pszName : {"v", "n"}) {
+    ASSERT_TRUE(GetValue(reread, HKEY_LOCAL_MACHINE, kServices, pszName,
+                         &dwType, &data));
+    EXPECT_EQ(SzBytes(*pszName == 'v' ? "COMBO" : "NEW"), data);
+  }
+}
 }  // namespace

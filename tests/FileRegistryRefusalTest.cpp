@@ -1,6 +1,8 @@
 // A store file that can't be read is refused, with its path and the line at
 // fault, and is left exactly as it was: nothing is written over it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/host/FileRegistry.h"
 #include "support/StoreTestUtil.h"
@@ -49,6 +51,13 @@ std::vector<CBrokenFile> BrokenFiles() {
        strHead + "[HKEY_LOCAL_MACHINE\\" + std::string(256, 'k') + "]\r\n", 4},
       {"value name too long",
        strHead + "\"" + std::string(16384, 'v') + "\"=\"\"\r\n", 4},
+      // A file cut off while it was written.
+      {"hex cut inside a byte", strHead + "\"a\"=hex:01,02,0", 4},
+      {"hex cut after a comma", strHead + "\"a\"=hex:01,02,", 4},
+      {"dword cut short", strHead + "\"a\"=dword:0000", 4},
+      {"dangling continuation", strHead + "\"a\"=hex:01,\\\r\n", 4},
+      {"continuation by a blank line",
+       strHead + "\"a\"=hex:01,\\\r\n\r\n\"b\"=\"c\"\r\n", 4},
       {"line in UTF-16 file",
        Utf16File("Windows Registry Editor Version 5.00\r\n\r\nbad\r\n"), 3},
   };
@@ -118,5 +127,39 @@ TEST(FileRegistryRefusal, LenientFormsThatRegeditAccepts) {
       GetValue(store, HKEY_LOCAL_MACHINE, "Software\\A", "", &dwType, &data));
   EXPECT_TRUE(
       KeyExists(store, HKEY_LOCAL_MACHINE, "Software\\A\\with]bracket"));
+}
+TEST(FileRegistryRefusal, WhatStandsInAFilesPlaceIsNamed) {
+  struct {
+    const char* pszWhat;
+    void (*make)(const std::string& strPath);
+    const char* pszReason;
+  } const kCases[] = {
+      // A FIFO would block the open for good.
+      {"FIFO", [](const std::string& p) { mkfifo(p.c_str(), 0644); },
+       ": not a regular file"},
+      {"directory", [](const std::string& p) { mkdir(p.c_str(), 0755); },
+       ": is a directory, not a file"},
+  };
+  for (const auto& item : kCases) {
+    SCOPED_TRACE(item.pszWhat);
+    CTempDir dir;
+    const std::string strPath = InDir(dir, "HKEY_USERS.reg");
+    item.make(strPath);
+    CFileRegistry store;
+    std::string strError;
+    EXPECT_NE(ERROR_SUCCESS, store.Open(dir.Path(), &strError));
+    EXPECT_EQ(strPath + item.pszReason, strError);
+  }
+}
+
+TEST(FileRegistryRefusal, RegistryFolderThatIsAFileIsNamed) {
+  CTempDir dir;
+  const std::string strFolder = InDir(dir, "registry");
+  ASSERT_TRUE(WriteWholeFile(strFolder, "not a folder"));
+  CFileRegistry store;
+  std::string strError;
+  EXPECT_EQ(ERROR_PATH_NOT_FOUND, store.Open(strFolder + "/sub", &strError));
+  EXPECT_EQ(strFolder + ": not a directory", strError);
+  EXPECT_EQ("not a folder", ReadWholeFile(strFolder));
 }
 }  // namespace

@@ -310,6 +310,27 @@ TEST_F(FileRegistryRoundTrip, DeletedKeyTakesItsSectionsAlong) {
       ReadWholeFile(Path()));
 }
 
+TEST_F(FileRegistryRoundTrip, CommentsInFrontOfAHeaderStayWithTheirKey) {
+  Seed(
+      "REGEDIT4\r\n\r\n"
+      "[HKEY_LOCAL_MACHINE\\Software\\A]\r\n\"a\"=\"1\"\r\n; about A\r\n"
+      "\"a2\"=\"2\"\r\n\r\n"
+      "; about B\r\n\r\n; more about B\r\n"
+      "[HKEY_LOCAL_MACHINE\\Software\\B]\r\n\"b\"=\"1\"\r\n");
+  Open();
+  HKEY hSoftware = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS,
+            m_store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software", &hSoftware));
+  ASSERT_EQ(ERROR_SUCCESS, m_store.RegDeleteKeyA(hSoftware, "A"));
+  m_store.RegCloseKey(hSoftware);
+  Close();
+  EXPECT_EQ(
+      "REGEDIT4\r\n\r\n"
+      "; about B\r\n\r\n; more about B\r\n"
+      "[HKEY_LOCAL_MACHINE\\Software\\B]\r\n\"b\"=\"1\"\r\n",
+      ReadWholeFile(Path()));
+}
+
 TEST_F(FileRegistryRoundTrip, ValueGivenTwiceIsReplacedWhereItCounts) {
   // regedit applies lines in order: the last line of a name decides.
   Seed(

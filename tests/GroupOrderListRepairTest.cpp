@@ -43,14 +43,18 @@ class GroupOrderListRepairTest : public ::testing::Test {
 TEST_F(GroupOrderListRepairTest, TagOfADeletedServiceIsRemoved) {
   AddService("Pcmcia", 1);
   AddService("Velcor", 2);
-  SetList({1, 9, 2});
+  // Another maker's driver that spells the group in lower case.
+  WriteRegString(HKEY_LOCAL_MACHINE, kServices + "Pcic", "Group",
+                 "system bus extender");
+  WriteRegDword(HKEY_LOCAL_MACHINE, kServices + "Pcic", "Tag", 5);
+  SetList({1, 9, 5, 2});
   RepairGroupOrderList();
   ExpectInformation(IDS_GROUP_ORDER_REPAIRED);
-  EXPECT_EQ((std::vector<DWORD>{1, 2}), List());
+  EXPECT_EQ((std::vector<DWORD>{1, 5, 2}), List());
   // A second press finds nothing more to do.
   RepairGroupOrderList();
   ExpectInformation(IDS_GROUP_ORDER_SOUND);
-  EXPECT_EQ((std::vector<DWORD>{1, 2}), List());
+  EXPECT_EQ((std::vector<DWORD>{1, 5, 2}), List());
 }
 
 TEST_F(GroupOrderListRepairTest, PcmciaMovesAheadOfTheSuite) {

@@ -33,7 +33,8 @@ class ProductSettingsTest : public ::testing::Test {
 TEST_F(ProductSettingsTest, RemovesTheSuiteEntriesAndKeysAndNothingElse) {
   WriteRegString(HKEY_LOCAL_MACHINE, kRun, "Glimmet", "C:\\Glimmet.exe");
   WriteRegString(HKEY_LOCAL_MACHINE, kRun, "SystemTray", "SysTray.Exe");
-  SetUserinit(REG_SZ, "C:\\WINNT\\system32\\userinit.exe,C:\\T\\Mardel.exe,");
+  SetUserinit(REG_EXPAND_SZ,
+              "%SystemRoot%\\system32\\userinit.exe,C:\\T\\Mardel.exe,");
   WriteRegString(HKEY_LOCAL_MACHINE, kWinlogon, "Shell", "Explorer.exe");
   for (HKEY hRoot : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
     WriteRegDword(hRoot, std::string(kSettings) + "\\Options", "Notify", 1);
@@ -64,8 +65,9 @@ TEST_F(ProductSettingsTest, RemovesTheSuiteEntriesAndKeysAndNothingElse) {
   ReadRegString(HKEY_LOCAL_MACHINE, kRun, "SystemTray", &strTray);
   EXPECT_EQ("SysTray.Exe", strTray);
   DWORD dwType = 0;
-  EXPECT_EQ(std::string("C:\\WINNT\\system32\\userinit.exe") + '\0',
+  EXPECT_EQ(std::string("%SystemRoot%\\system32\\userinit.exe,") + '\0',
             Userinit(&dwType));
+  EXPECT_EQ(static_cast<DWORD>(REG_EXPAND_SZ), dwType);
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kSettings));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettings));
   EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Corvane"));
@@ -86,18 +88,12 @@ TEST_F(ProductSettingsTest, RemovesTheSuiteEntriesAndKeysAndNothingElse) {
   EXPECT_EQ(0u, m_platform.m_registry.OpenHandleCount());
 }
 
-TEST_F(ProductSettingsTest, WithoutTheSuiteOnlyUserinitIsRewritten) {
+TEST_F(ProductSettingsTest, WithoutTheSuiteNothingIsWritten) {
   SetUserinit(REG_EXPAND_SZ, "userinit,");
   WriteRegString(HKEY_LOCAL_MACHINE, kRun, "SystemTray", "SysTray.Exe");
-  const std::string strBefore =
-      DumpRegistryTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows");
+  const std::string strBefore = DumpRegistryTree(HKEY_LOCAL_MACHINE, "");
   RemoveProductSettings();
-  DWORD dwType = 0;
-  EXPECT_EQ(std::string("userinit") + '\0', Userinit(&dwType));
-  EXPECT_EQ(static_cast<DWORD>(REG_SZ), dwType);
-  EXPECT_EQ(strBefore, DumpRegistryTree(HKEY_LOCAL_MACHINE,
-                                        "SOFTWARE\\Microsoft\\Windows"));
-  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Corvane"));
+  EXPECT_EQ(strBefore, DumpRegistryTree(HKEY_LOCAL_MACHINE, ""));
   EXPECT_FALSE(KeyExists(HKEY_USERS, ".DEFAULT\\Software\\Corvane"));
 }
 

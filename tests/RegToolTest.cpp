@@ -108,4 +108,16 @@ TEST_F(RegToolTest, UsageAndFailuresHaveTheirExitCodes) {
             refused.strStderr.find("HKEY_CURRENT_USER.reg: line 2"));
   EXPECT_EQ("REGEDIT4\n[HKEY_CURRENT_USER\\A\n", ReadWholeFile(strStore));
 }
+TEST_F(RegToolTest, ImportBeyondTheRegistrysLimitsFailsAndTheStoreStillOpens) {
+  std::string strKey = "HKEY_CURRENT_USER";
+  for (int i = 0; i < 600; ++i) strKey += "\\d";
+  const CProcessResult deep =
+      Run({"import", Import("REGEDIT4\n[" + strKey + "]\n\"v\"=\"1\"\n")});
+  EXPECT_EQ(1, deep.nExitStatus);
+  EXPECT_NE(std::string::npos, deep.strStderr.find("in.reg: line 2: "))
+      << deep.strStderr;
+  EXPECT_NE(std::string::npos, deep.strStderr.find("error 87"));
+  const CProcessResult after = Run({"query", "HKCU"});
+  EXPECT_EQ(0, after.nExitStatus) << after.strStderr;
+}
 }  // namespace

@@ -308,4 +308,11 @@ TEST_F(UpdateRegistryFailureTest, InteractiveUpdateWarnsInsteadOfSuccess) {
   EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION),
             m_platform.m_user.m_boxes[0].Icon());
 }
+TEST_F(UpdateRegistryFailureTest, AFailedCdromStartWriteIsNoSuccess) {
+  WriteRegDword(HKEY_LOCAL_MACHINE, kCdrom, "Start", 3);
+  m_registry.m_failValues = {"Start"};
+  OnUpdateRegistry(m_form);
+  EXPECT_EQ(3u, ReadRegDword(HKEY_LOCAL_MACHINE, kCdrom, "Start"));
+  EXPECT_EQ((std::vector<UINT>{169, 103}), m_platform.m_user.BoxIds());
+}
 }  // namespace

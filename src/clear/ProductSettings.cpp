@@ -1,9 +1,12 @@
 #include "ProductSettings.h"
 
 #include <string>
+#include <vector>
 
 #include "UserinitList.h"
+#include "platform/Platform.h"
 #include "sys/RegistryOps.h"
+#include "sys/ScopedRegKey.h"
 
 namespace {
 const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -28,14 +31,39 @@ const CSettingsKey kSettingsKeys[] = {
     {HKEY_USERS, ".Default\\Software\\Corvane\\COM"},
 };
 
+// The list as stored, with its type: REG_SZ, or REG_EXPAND_SZ when it names
+// %SystemRoot%. FALSE for a value that is missing, not text or longer than
+// the string buffer.
+BOOL QueryUserinit(HKEY hWinlogon, std::string* pstrList, DWORD* pdwType) {
+  std::vector<char> buffer(kRegStringBufferSize + 1, '\0');
+  DWORD cbData = kRegStringBufferSize;
+  if (Registry().RegQueryValueExA(hWinlogon, "Userinit", pdwType,
+                                  reinterpret_cast<BYTE*>(buffer.data()),
+                                  &cbData) != ERROR_SUCCESS)
+    return FALSE;
+  if (*pdwType != REG_SZ && *pdwType != REG_EXPAND_SZ) return FALSE;
+  buffer[cbData] = '\0';
+  pstrList->assign(buffer.data());
+  return TRUE;
+}
+
 void RemoveMardelFromUserinit() {
+  CScopedRegKey winlogon;
+  if (!OpenRegKey(HKEY_LOCAL_MACHINE, kWinlogonKey, winlogon.Receive())) return;
   std::string strList;
-  ReadRegString(HKEY_LOCAL_MACHINE, kWinlogonKey, "Userinit", &strList);
+  DWORD dwType = REG_NONE;
+  if (!QueryUserinit(winlogon.Get(), &strList, &dwType)) return;
   const std::string strKept = WithoutUserinitEntries(strList, "Mardel.exe");
-  // An empty list would leave Windows without a logon program: when there
-  // was nothing to read, or nothing would be left, the value stays as it is.
-  if (strKept.empty()) return;
-  WriteRegString(HKEY_LOCAL_MACHINE, kWinlogonKey, "Userinit", strKept);
+  // Nothing of the suite's: the value is not touched at all. An empty list
+  // would leave Windows without a logon program, so the value then stays as
+  // it is too.
+  if (strKept == strList || strKept.empty()) return;
+  // The type stays: a REG_EXPAND_SZ written back as REG_SZ would no longer
+  // expand %SystemRoot%, and nobody could log on.
+  Registry().RegSetValueExA(winlogon.Get(), "Userinit", dwType,
+                            reinterpret_cast<const BYTE*>(strKept.c_str()),
+                            static_cast<DWORD>(strKept.size() + 1));
+  Registry().RegFlushKey(winlogon.Get());
 }
 }  // namespace
 

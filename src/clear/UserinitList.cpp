@@ -1,21 +1,70 @@
 #include "UserinitList.h"
 
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace {
+bool SameIgnoringCase(const std::string& strA, const std::string& strB) {
+  return strA.size() == strB.size() &&
+         std::equal(strA.begin(), strA.end(), strB.begin(), [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) ==
+                  std::tolower(static_cast<unsigned char>(b));
+         });
+}
+
+bool EndsWithExe(const std::string& strPath) {
+  return strPath.size() >= 4 &&
+         SameIgnoringCase(strPath.substr(strPath.size() - 4), ".exe");
+}
+
+std::string Trimmed(const std::string& strText) {
+  const size_t nFirst = strText.find_first_not_of(" \t");
+  if (nFirst == std::string::npos) return std::string();
+  return strText.substr(nFirst, strText.find_last_not_of(" \t") - nFirst + 1);
+}
+
+// As Windows starts an unquoted command line: the program is the shortest
+// run of words that ends in ".exe", so "C:\Program Files\X\Y.exe -a" names
+// Y.exe; without one, the whole text.
+std::string ProgramPath(const std::string& strCommand) {
+  if (!strCommand.empty() && strCommand[0] == '"')
+    return strCommand.substr(1, strCommand.find('"', 1) - 1);
+  for (size_t nSpace = strCommand.find(' '); nSpace != std::string::npos;
+       nSpace = strCommand.find(' ', nSpace + 1)) {
+    const std::string strWords = strCommand.substr(0, nSpace);
+    if (EndsWithExe(strWords)) return strWords;
+  }
+  return strCommand;
+}
+
+std::vector<std::string> SplitAtCommas(const std::string& strList) {
+  std::vector<std::string> entries;
+  size_t nStart = 0;
+  for (size_t nComma; (nComma = strList.find(',', nStart)) != std::string::npos;
+       nStart = nComma + 1)
+    entries.push_back(strList.substr(nStart, nComma - nStart));
+  entries.push_back(strList.substr(nStart));
+  return entries;
+}
+}  // namespace
+
+std::string UserinitProgramName(const std::string& strEntry) {
+  const std::string strPath = ProgramPath(Trimmed(strEntry));
+  const size_t nSeparator = strPath.find_last_of("\\/:");
+  return nSeparator == std::string::npos ? strPath
+                                         : strPath.substr(nSeparator + 1);
+}
+
 std::string WithoutUserinitEntries(const std::string& strList,
-                                   const std::string& strName) {
+                                   const std::string& strFileName) {
   std::string strResult;
-  std::string strRest = strList;
-  while (!strRest.empty()) {
-    std::string strEntry;
-    const size_t nComma = strRest.find(',');
-    if (nComma != std::string::npos) {
-      strEntry = strRest.substr(0, nComma);
-      strRest.erase(0, nComma + 1);
-    } else {
-      strEntry.swap(strRest);
-    }
-    if (strEntry.find(strName) != std::string::npos) continue;
-    if (!strResult.empty()) strResult += ',';
+  bool bFirst = true;
+  for (const std::string& strEntry : SplitAtCommas(strList)) {
+    if (SameIgnoringCase(UserinitProgramName(strEntry), strFileName)) continue;
+    if (!bFirst) strResult += ',';
     strResult += strEntry;
+    bFirst = false;
   }
   return strResult;
 }

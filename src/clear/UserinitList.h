@@ -4,9 +4,12 @@
 
 #include <string>
 
-// The list without the entries that contain strName (case-sensitive
-// substring). Entries that stay are copied byte for byte; a comma goes
-// before an entry only when the result already holds text, and the text
-// after the last comma is an entry only when it is not empty.
+// The file name of the program an entry starts: its last path component,
+// without quotes and without the arguments that follow it.
+std::string UserinitProgramName(const std::string& strEntry);
+// The list without the entries whose program's file name is strFileName,
+// compared without regard to case. Everything else stays byte for byte,
+// the commas around the remaining entries included, so a list from which
+// nothing goes comes back unchanged.
 std::string WithoutUserinitEntries(const std::string& strList,
-                                   const std::string& strName);
+                                   const std::string& strFileName);

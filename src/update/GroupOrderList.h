@@ -19,7 +19,7 @@ BOOL RemoveGroupOrderTag(const std::string& strGroup, DWORD dwTag);
 // TRUE when the service's own tag was removed from the list of its group.
 BOOL RemoveServiceGroupOrderTag(const std::string& strService);
 // TRUE when at least one tag that no service of the group holds was removed.
-// Group membership compares the "Group" text exactly, case included.
+// Group membership compares the "Group" text without regard to case.
 BOOL RemoveUnusedGroupOrderTags(const std::string& strGroup);
 // TRUE when the "System Bus Extender" list was rewritten with Pcmcia's tag in
 // front of the first tag of a core driver service that stood ahead of it.

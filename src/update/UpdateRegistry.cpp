@@ -17,12 +17,14 @@ const DWORD kDefaultPirq = 11;
 const char kCdromKey[] = "System\\CurrentControlSet\\Services\\Cdrom";
 
 // The CD-ROM class driver goes from demand start to disabled; TRUE when the
-// fix-up applied (whatever the write returned).
-BOOL DisableDemandStartCdrom() {
+// fix-up applied. A failed write clears *pbAllWritten, as a card value's
+// does: the driver would still be started on demand.
+BOOL DisableDemandStartCdrom(BOOL* pbAllWritten) {
   if (ReadRegDword(HKEY_LOCAL_MACHINE, kCdromKey, "Start") !=
       SERVICE_DEMAND_START)
     return FALSE;
-  WriteRegDword(HKEY_LOCAL_MACHINE, kCdromKey, "Start", SERVICE_DISABLED);
+  if (!WriteRegDword(HKEY_LOCAL_MACHINE, kCdromKey, "Start", SERVICE_DISABLED))
+    *pbAllWritten = FALSE;
   return TRUE;
 }
 }  // namespace
@@ -97,7 +99,7 @@ void OnUpdateRegistry(IMainForm& form) {
   BOOL bAllWritten = TRUE;
   if (UpdatePirqDefaults(&bAllWritten)) bRestart = TRUE;
   if (UpdateCardDatabase(&bAllWritten)) bRestart = TRUE;
-  if (DisableDemandStartCdrom()) bRestart = TRUE;
+  if (DisableDemandStartCdrom(&bAllWritten)) bRestart = TRUE;
   QuorrelApp().SetBusy(FALSE);
 
   // Only a complete update is announced as a success.

@@ -144,6 +144,10 @@ std::vector<CRegLine> RegistryLines(const std::string& strAlias) {
           "\"Start\"=dword:00000004");
   stays(kMachine, strServices + "Isapnp", "\"Group\"=\"System Bus Extender\"");
   stays(kMachine, strServices + "Isapnp", "\"Tag\"=dword:00000015");
+  // Another maker's driver whose group is spelt in lower case: a member of
+  // the group all the same, so its tag stays.
+  stays(kMachine, strServices + "Pcic", "\"Group\"=\"system bus extender\"");
+  stays(kMachine, strServices + "Pcic", "\"Tag\"=dword:00000016");
   stays(kMachine, strServices + "atdisk",
         "\"ImagePath\"=" +
             ExpandSz("%SystemRoot%\\System32\\drivers\\atdisk.sys"));
@@ -151,10 +155,10 @@ std::vector<CRegLine> RegistryLines(const std::string& strAlias) {
   // The group order list: the suite's tags and the orphan 30 leave their
   // groups; "Base" lists numbers the suite's tags share, in another group.
   const std::string strOrder = std::string(kCs1) + "\\Control\\GroupOrderList";
-  becomes(
-      kMachine, strOrder,
-      "\"System Bus Extender\"=" + TagList({21, 1, 2, 30, 3, 20, 6, 7, 8, 9}),
-      "\"System Bus Extender\"=" + TagList({21, 20}));
+  becomes(kMachine, strOrder,
+          "\"System Bus Extender\"=" +
+              TagList({21, 1, 2, 30, 3, 22, 20, 6, 7, 8, 9}),
+          "\"System Bus Extender\"=" + TagList({21, 22, 20}));
   becomes(kMachine, strOrder, "\"Primary disk\"=" + TagList({4, 40}),
           "\"Primary disk\"=" + TagList({40}));
   becomes(kMachine, strOrder, "\"SCSI miniport\"=" + TagList({5, 50}),
@@ -181,7 +185,7 @@ std::vector<CRegLine> RegistryLines(const std::string& strAlias) {
       kMachine, strWinlogon,
       "\"Userinit\"=\"C:\\\\WINNT\\\\system32\\\\userinit.exe,C:\\\\Program "
       "Files\\\\Corvane\\\\Tessarine\\\\Mardel.exe,\"",
-      "\"Userinit\"=\"C:\\\\WINNT\\\\system32\\\\userinit.exe\"");
+      "\"Userinit\"=\"C:\\\\WINNT\\\\system32\\\\userinit.exe,\"");
   stays(kMachine, strWinlogon, "\"Shell\"=\"Explorer.exe\"");
   stays(kMachine, "SOFTWARE\\Corvane", "");
   gone(kMachine, "SOFTWARE\\Corvane\\Tessarine for Windows NT",

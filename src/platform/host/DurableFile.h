@@ -14,11 +14,16 @@ LONG ReadWholeFile(const std::string& strPath, size_t nMaxBytes,
                    std::string* pstrBytes, bool* pbExists,
                    std::string* pstrError);
 // Writes <path>.tmp, syncs it, renames it over the path and syncs the
-// directory: a crash leaves the old file or the new one, never a mix.
+// directory: a crash leaves the old file or the new one, never a mix. A
+// path that is a symbolic link is written through to its target; the new
+// file keeps the old one's mode and owner.
 LONG ReplaceFileDurably(const std::string& strPath, const std::string& strBytes,
                         std::string* pstrError);
 // Removes a file and syncs its directory; success when there is none.
 LONG RemoveFileDurably(const std::string& strPath, std::string* pstrError);
+// Creates a directory and its parents; names the path that is in the way
+// when one of them is a file.
+LONG MakeDirectories(const std::string& strPath, std::string* pstrError);
 LONG SyncDirectoryOf(const std::string& strPath, std::string* pstrError);
 // Writes all bytes at the current offset of an open descriptor.
 bool WriteAll(int fd, const char* pBytes, size_t cbBytes);

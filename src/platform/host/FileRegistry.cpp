@@ -10,7 +10,6 @@
 #include <cstring>
 
 #include "DurableFile.h"
-#include "HostMachine.h"
 #include "RegFileParser.h"
 #include "RegStoreLoader.h"
 #include "RegStoreRenderer.h"
@@ -53,12 +52,15 @@ LONG CFileRegistry::Open(const std::string& strDir, DWORD dwWaitMs,
     return ERROR_ALREADY_EXISTS;
   }
   m_strDir = strDir;
-  if (!HostMakeDirectories(strDir)) {
-    *pstrError = strDir + ": cannot create the registry directory";
+  if (strDir.empty()) {
+    *pstrError = "no registry directory";
     return ERROR_PATH_NOT_FOUND;
   }
-  m_lock.reset(new CStoreLock(m_strDir + "/" + kLockName));
-  LONG lResult = m_lock->Acquire(dwWaitMs, pstrError);
+  LONG lResult = MakeDirectories(strDir, pstrError);
+  if (lResult == ERROR_SUCCESS) {
+    m_lock.reset(new CStoreLock(m_strDir + "/" + kLockName));
+    lResult = m_lock->Acquire(dwWaitMs, pstrError);
+  }
   if (lResult == ERROR_SUCCESS) lResult = OpenLocked(pstrError);
   if (lResult != ERROR_SUCCESS) {
     Leave();

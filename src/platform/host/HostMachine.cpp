@@ -42,6 +42,6 @@ std::string HostMachineDirectory() {
 std::string HostRegistryDirectory() {
   const std::string strMachine = HostMachineDirectory();
   if (strMachine.empty()) return std::string();
-  const std::string strRegistry = strMachine + "/registry";
-  return HostMakeDirectories(strRegistry) ? strRegistry : std::string();
+  // The store creates it, and names the path when a file is in the way.
+  return strMachine + "/registry";
 }

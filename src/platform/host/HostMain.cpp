@@ -8,12 +8,12 @@
 #include <cstring>
 #include <memory>
 
-#include "FileRegistry.h"
 #include "HostClock.h"
 #include "HostDebug.h"
 #include "HostDevice.h"
 #include "HostFileSystem.h"
 #include "HostMachine.h"
+#include "HostRegistryStore.h"
 #include "HostRunEnd.h"
 #include "HostSecurity.h"
 #include "HostServiceManager.h"
@@ -50,18 +50,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorrel: can't create the machine directory\n");
     return 1;
   }
-  // The machine's registry files, shared with other programs. Nothing may
-  // wait before the single-instance check: a store busy this instant is
-  // opened at its first use instead.
-  CFileRegistry registry;
+  // The machine's registry (its hives or the .reg files); every change is
+  // stored when the run ends.
+  CHostRegistryStore store;
   std::string strError;
-  const LONG lOpen = registry.Open(HostRegistryDirectory(), 0, &strError);
-  if (lOpen == ERROR_SHARING_VIOLATION) {
-    registry.OpenAtFirstUse(HostRegistryDirectory());
-  } else if (lOpen != ERROR_SUCCESS) {
+  if (store.Open(strMachine, &strError) != ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
     return 1;
   }
+  IRegistry& registry = store.Registry();
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
   CHostClock clock;
@@ -92,7 +89,7 @@ int main(int argc, char** argv) {
   platform.pServices = &services;
   platform.pDevices = &devices;
   SetPlatform(platform);
-  registry.SetTroubleNotice(TellStoreTrouble);
+  store.SetTroubleNotice(TellStoreTrouble);
   // A signal or a restart request ends the message loop; the windows close
   // and the store is closed below, as when the user exits.
   SetHostEndRequest([] { AfxPostQuitMessage(0); });
@@ -101,7 +98,7 @@ int main(int argc, char** argv) {
   app.m_args.assign(argv + 1, argv + argc);
   // The process's exit status carries no result.
   if (app.InitInstance()) app.Run();
-  if (registry.Close(&strError) != ERROR_SUCCESS)
+  if (store.Close(&strError) != ERROR_SUCCESS)
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
   if (pUi) SetUi(nullptr);
   pUser.reset();  // the windows go: the terminal is left as it was

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/memory/MemoryRegistry.h"
+
 // "REGEDIT4" files hold 8-bit text of the system code page; "Windows
 // Registry Editor Version 5.00" files, as regedit and reg export write them,
 // UTF-16LE with a byte order mark, and their hex(1), hex(2) and hex(7) data
@@ -25,7 +27,9 @@ extern const char kVersion5Header[];
 
 // Limits of what a file may hold, so that a damaged file can't make the
 // store allocate without bound (the registry's own limits where it has one).
+// Each is the one the registry enforces when a key or value is made, so that
+// the store never writes a file it would refuse.
 constexpr size_t kMaxRegFileBytes = size_t{512} << 20;
-constexpr size_t kMaxRegValueBytes = size_t{16} << 20;
-constexpr size_t kMaxRegValueNameLength = 16383;
-constexpr size_t kMaxRegKeyDepth = 512;
+constexpr size_t kMaxRegValueBytes = CMemoryRegistry::kMaxValueBytes;
+constexpr size_t kMaxRegValueNameLength = CMemoryRegistry::kMaxValueNameLength;
+constexpr size_t kMaxRegKeyDepth = CMemoryRegistry::kMaxKeyDepth;

@@ -29,6 +29,8 @@ class IRegFileSink {
   virtual std::string OnSection(const std::string& strPath, bool bDelete,
                                 const CRegFileLine& line) = 0;
   virtual std::string OnValue(const CRegParsedValue& value) = 0;
+  // A comment line (";...") of the body.
+  virtual void OnComment(const CRegFileLine& /*line*/) {}
 };
 
 struct CRegParseError {

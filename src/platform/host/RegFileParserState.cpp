@@ -4,13 +4,24 @@
 #include "RegValueSyntax.h"
 
 namespace {
-// Room for the hex text of the largest value: "xx," per byte, with blanks.
-constexpr size_t kMaxHexText = 4 * kMaxRegValueBytes;
+// Room for the hex text of the largest value: "xx," per byte, with blanks,
+// and twice the bytes for a string held as UTF-16.
+constexpr size_t kMaxHexText = 8 * kMaxRegValueBytes;
 
 // In a version 5 file the string types hold UTF-16LE; the program sees them
 // as 8-bit text, as the ANSI registry functions convert them.
 bool IsUtf16StringType(DWORD dwType) {
   return dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_MULTI_SZ;
+}
+
+// Every line regedit writes ends in a line end, and every byte of hex data
+// has two digits: a last line without one that ends in a comma or a lone
+// digit is a file cut off while it was written.
+bool IsCutShort(const std::string& strText, const CRegFileLine& line) {
+  if (!line.strNewline.empty() || strText.empty()) return false;
+  if (strText.back() == ',') return true;
+  const size_t nStart = strText.find_last_of(", \t:") + 1;
+  return strText.size() - nStart == 1;
 }
 
 size_t SkipBlanks(const std::string& strText, size_t i) {
@@ -45,7 +56,10 @@ bool CRegFileParser::OnLine(const CRegFileLine& line) {
 }
 
 bool CRegFileParser::OnEnd() {
-  if (m_state == EState::kHexData) m_state = FinishHexValue();
+  // The last line ended in a backslash: the rest of the data was cut off.
+  if (m_state == EState::kHexData)
+    m_state =
+        Fail(m_value.nLine, "hex data continues past the end of the file");
   return m_state != EState::kFailed;
 }
 
@@ -58,7 +72,11 @@ CRegFileParser::EState CRegFileParser::Fail(size_t nLine,
 
 CRegFileParser::EState CRegFileParser::OnBodyLine(const CRegFileLine& line) {
   const std::string strText = TrimRegBlanks(line.strText);
-  if (strText.empty() || strText[0] == ';') return EState::kBody;
+  if (strText.empty()) return EState::kBody;
+  if (strText[0] == ';') {
+    m_pSink->OnComment(line);
+    return EState::kBody;
+  }
   if (strText[0] == '[') return OnSectionLine(strText, line);
   if (strText[0] == '"' || strText[0] == '@') {
     if (!m_bInSection) return Fail(line.nLine, "value outside of any key");
@@ -123,6 +141,8 @@ CRegFileParser::EState CRegFileParser::OnValueData(const std::string& strData,
     DWORD dwValue = 0;
     if (!ParseHexNumber(strData.substr(6), &dwValue))
       return Fail(line.nLine, "dword needs 1 to 8 hex digits");
+    if (line.strNewline.empty() && strData.size() < 6 + 8)
+      return Fail(line.nLine, "dword cut short at the end of the file");
     m_value.dwType = REG_DWORD;
     for (int nShift = 0; nShift < 32; nShift += 8)
       m_value.data.push_back(static_cast<BYTE>(dwValue >> nShift));
@@ -152,6 +172,10 @@ CRegFileParser::EState CRegFileParser::OnHexLine(const CRegFileLine& line) {
 CRegFileParser::EState CRegFileParser::TakeHexText(const std::string& strText,
                                                    const CRegFileLine& line) {
   m_value.nRawEnd = line.nRawEnd;
+  if (m_state == EState::kHexData && strText.empty())
+    return Fail(m_value.nLine, "hex data continued by an empty line");
+  if (IsCutShort(strText, line))
+    return Fail(m_value.nLine, "hex data cut short at the end of the file");
   const bool bContinued = !strText.empty() && strText.back() == '\\';
   m_strHex.append(strText, 0, strText.size() - (bContinued ? 1 : 0));
   if (m_strHex.size() > kMaxHexText)
@@ -160,15 +184,19 @@ CRegFileParser::EState CRegFileParser::TakeHexText(const std::string& strText,
 }
 
 CRegFileParser::EState CRegFileParser::FinishHexValue() {
-  if (!ParseHexBytes(m_strHex, kMaxRegValueBytes, &m_value.data))
+  const bool bUtf16 = m_info.format == ERegFormat::kVersion5 &&
+                      IsUtf16StringType(m_value.dwType);
+  if (!ParseHexBytes(m_strHex, (bUtf16 ? 2 : 1) * kMaxRegValueBytes,
+                     &m_value.data))
     return Fail(m_value.nLine, "bad hex data");
-  if (m_info.format == ERegFormat::kVersion5 &&
-      IsUtf16StringType(m_value.dwType)) {
+  if (bUtf16) {
     const std::string strText =
         Utf16LeToCodePage(reinterpret_cast<const char*>(m_value.data.data()),
                           m_value.data.size());
     m_value.data.assign(strText.begin(), strText.end());
   }
+  if (m_value.data.size() > kMaxRegValueBytes)
+    return Fail(m_value.nLine, "value data too large");
   return FinishValue();
 }
 

@@ -13,10 +13,15 @@
 #include "platform/memory/RegistryTree.h"
 
 struct CRegFileSection {
-  size_t nBegin = 0;  // the header line, up to the next header
+  // From the comments in front of the header line (they belong to this key,
+  // not to the one before) up to the next section.
+  size_t nBegin = 0;
   size_t nEnd = 0;
-  size_t nLine = 0;                // of the header
+  size_t nLine = 0;                // of the line at nBegin
   std::weak_ptr<CRegKeyNode> key;  // expired or deleted: the key is gone
+  // Named through CurrentControlSet: applied after every other section, so
+  // its lines decide over those of its control set's own sections.
+  bool bThroughLink = false;
 };
 
 struct CRegStoreFile {

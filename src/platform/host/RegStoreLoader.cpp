@@ -29,7 +29,8 @@ std::string CRegStoreLoader::SplitPath(const std::string& strPath,
     if (strName.size() > CMemoryRegistry::kMaxKeyNameLength)
       return "key name longer than 255 characters";
     pNames->push_back(std::move(strName));
-    if (pNames->size() > kMaxRegKeyDepth) return "key path too deep";
+    // The first name is the root's.
+    if (pNames->size() > kMaxRegKeyDepth + 1) return "key path too deep";
     if (nEnd == std::string::npos) break;
     nStart = nEnd + 1;
   }
@@ -73,23 +74,38 @@ std::string CRegStoreLoader::OnSection(const std::string& strPath, bool bDelete,
     m_pFile->sections[m_nSection].key = m_current;
     return std::string();
   }
-  if (!m_pFile->sections.empty())
-    m_pFile->sections.back().nEnd = line.nRawBegin;
-  else
-    m_pFile->nPrologueEnd = line.nRawBegin;
   CRegFileSection section;
   section.nBegin = line.nRawBegin;
   section.nLine = line.nLine;
+  if (m_pFile->sections.empty()) {
+    m_pFile->nPrologueEnd = line.nRawBegin;  // its comments stay with it
+  } else {
+    if (m_bComment) {
+      section.nBegin = m_nCommentBegin;
+      section.nLine = m_nCommentLine;
+    }
+    m_pFile->sections.back().nEnd = section.nBegin;
+  }
+  m_bComment = false;
   m_current = nullptr;
-  if (IsBelowCurrentControlSet(names))
+  if (IsBelowCurrentControlSet(names)) {
     m_deferred.push_back(m_pFile->sections.size());
-  else
+    section.bThroughLink = true;
+  } else
     section.key = m_current = Walk(names);
   m_pFile->sections.push_back(section);
   return std::string();
 }
 
+void CRegStoreLoader::OnComment(const CRegFileLine& line) {
+  if (m_bComment) return;
+  m_bComment = true;
+  m_nCommentBegin = line.nRawBegin;
+  m_nCommentLine = line.nLine;
+}
+
 std::string CRegStoreLoader::OnValue(const CRegParsedValue& value) {
+  m_bComment = false;
   if (value.bDelete) return "value deletion (=-) in a registry store file";
   if (!m_current) return std::string();
   CRegValue* pValue = m_current->FindValue(value.strName);

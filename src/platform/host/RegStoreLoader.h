@@ -22,6 +22,7 @@ class CRegStoreLoader : public IRegFileSink {
   std::string OnSection(const std::string& strPath, bool bDelete,
                         const CRegFileLine& line) override;
   std::string OnValue(const CRegParsedValue& value) override;
+  void OnComment(const CRegFileLine& line) override;
   // Closes the last section (kLoad).
   void Finish();
   // Sections whose key can't be known before the control set link exists.
@@ -43,6 +44,10 @@ class CRegStoreLoader : public IRegFileSink {
   std::vector<std::shared_ptr<CRegKeyNode>> m_chain;  // its keys, root first
   std::shared_ptr<CRegKeyNode> m_current;  // null: values are not applied
   std::vector<size_t> m_deferred;
+  // The first comment line since the last value or header, if any.
+  bool m_bComment = false;
+  size_t m_nCommentBegin = 0;
+  size_t m_nCommentLine = 0;
 };
 
 // Maps HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet onto the control set that

@@ -50,6 +50,7 @@ class CRenderer {
 
   std::shared_ptr<CRegKeyNode> LiveKey(const CRegFileSection& section) const;
   void IndexSections();
+  void IndexSection(size_t nSection);
   void WriteDirtySection(size_t nSection, const CRegKeyNode& key,
                          const CRegDirtyKey& changes);
   void WriteNewValues(const CRegKeyNode& key, const CRegDirtyKey& changes);
@@ -104,21 +105,27 @@ void CRenderer::Text(const std::string& strText) {
 }
 
 void CRenderer::IndexSections() {
-  for (size_t i = 0; i < m_file.sections.size(); ++i) {
-    auto key = LiveKey(m_file.sections[i]);
-    if (!key) continue;
-    m_lastSection[key.get()] = i;
-    if (!m_dirty.count(key.get())) continue;
-    const CRegFileSection& section = m_file.sections[i];
-    CSectionEntries& entries = m_entries[i];
-    CEntrySink sink(&entries);
-    CRegParseError error;
-    // The section parsed when the file was read; it parses the same now.
-    ParseRegBody(m_file.strRaw, m_file.info, section.nBegin, section.nEnd,
-                 section.nLine, &sink, &error);
-    for (size_t j = 0; j < entries.values.size(); ++j)
-      m_lastEntry[CValueId(key.get(), entries.values[j].strFolded)] = {i, j};
-  }
+  // In the order the loader applied them, so that the line a read sees is
+  // the line a write replaces.
+  for (int nPass = 0; nPass < 2; ++nPass)
+    for (size_t i = 0; i < m_file.sections.size(); ++i)
+      if (m_file.sections[i].bThroughLink == (nPass == 1)) IndexSection(i);
+}
+
+void CRenderer::IndexSection(size_t i) {
+  auto key = LiveKey(m_file.sections[i]);
+  if (!key) return;
+  m_lastSection[key.get()] = i;
+  if (!m_dirty.count(key.get())) return;
+  const CRegFileSection& section = m_file.sections[i];
+  CSectionEntries& entries = m_entries[i];
+  CEntrySink sink(&entries);
+  CRegParseError error;
+  // The section parsed when the file was read; it parses the same now.
+  ParseRegBody(m_file.strRaw, m_file.info, section.nBegin, section.nEnd,
+               section.nLine, &sink, &error);
+  for (size_t j = 0; j < entries.values.size(); ++j)
+    m_lastEntry[CValueId(key.get(), entries.values[j].strFolded)] = {i, j};
 }
 
 void CRenderer::WriteDirtySection(size_t nSection, const CRegKeyNode& key,

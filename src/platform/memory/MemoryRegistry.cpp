@@ -23,6 +23,23 @@ bool SplitKeyPath(const char* lpSubKey, std::vector<std::string>* pNames) {
   }
 }
 
+size_t DepthOf(const CRegKeyNode& node) {
+  size_t nDepth = 0;
+  for (const CRegKeyNode* p = node.pParent; p; p = p->pParent) ++nDepth;
+  return nDepth;
+}
+
+// Checked before any key of the path is created, so that a refused path
+// leaves nothing behind.
+bool WithinLimits(const CRegKeyNode& start,
+                  const std::vector<std::string>& names) {
+  if (DepthOf(start) + names.size() > CMemoryRegistry::kMaxKeyDepth)
+    return false;
+  for (const auto& strName : names)
+    if (strName.size() > CMemoryRegistry::kMaxKeyNameLength) return false;
+  return true;
+}
+
 std::string ValueName(const char* lpValueName) {
   return lpValueName == nullptr ? std::string() : std::string(lpValueName);
 }
@@ -112,8 +129,8 @@ LONG CMemoryRegistry::Walk(HKEY hKey, const char* lpSubKey, bool bCreate,
   if (!SplitKeyPath(lpSubKey, &names)) return ERROR_BAD_PATHNAME;
   bool bCreated = false;
   node = Resolve(node);
+  if (!WithinLimits(*node, names)) return ERROR_INVALID_PARAMETER;
   for (const auto& strName : names) {
-    if (strName.size() > kMaxKeyNameLength) return ERROR_INVALID_PARAMETER;
     auto child = node->FindSubkey(strName);
     if (!child) {
       if (!bCreate) return ERROR_FILE_NOT_FOUND;
@@ -182,6 +199,8 @@ LONG CMemoryRegistry::RegSetValueExA(HKEY hKey, const char* lpValueName,
   if (lpData == nullptr && cbData != 0) return ERROR_INVALID_PARAMETER;
   node = Resolve(node);
   const std::string strName = ValueName(lpValueName);
+  if (strName.size() > kMaxValueNameLength || cbData > kMaxValueBytes)
+    return ERROR_INVALID_PARAMETER;
   CRegValue* pValue = node->FindValue(strName);
   if (pValue == nullptr) {
     node->values.push_back(CRegValue{strName, dwType, {}});

@@ -41,8 +41,13 @@ class CMemoryRegistry : public IRegistry {
   // Number of handles not yet closed (predefined roots do not count).
   size_t OpenHandleCount() const { return m_handles.size(); }
 
-  // Longest key name the registry accepts, in characters.
+  // The registry's limits, as Windows enforces them: the longest key and
+  // value names in characters, the deepest key below its root, the largest
+  // value. Beyond them a call fails with ERROR_INVALID_PARAMETER.
   static constexpr size_t kMaxKeyNameLength = 255;
+  static constexpr size_t kMaxValueNameLength = 16383;
+  static constexpr size_t kMaxKeyDepth = 512;
+  static constexpr size_t kMaxValueBytes = size_t{16} << 20;
 
  protected:
   // Notifications for a store that keeps the tree on disk; all are called

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/host/FileRegistry.h"
 #include "platform/host/HostMachine.h"
+#include "platform/host/HostRegistryStore.h"
 #include "platform/memory/RegistryTree.h"
 
 namespace {
@@ -22,7 +22,9 @@ const char kUsage[] =
     "       quorrel-reg query <KEY> [<value>]\n"
     "       quorrel-reg delete <KEY> [<value>]\n"
     "       quorrel-reg import <file.reg>\n"
-    "Works on the registry of the machine directory $QUORREL_MACHINE.\n";
+    "Works on the registry of the machine directory $QUORREL_MACHINE: its\n"
+    "NT hive files when it holds WINNT\\system32\\config\\SYSTEM, otherwise\n"
+    "its .reg files.\n";
 
 int Usage() {
   std::fputs(kUsage, stderr);
@@ -74,18 +76,18 @@ const char* RootName(HKEY hRoot) {
 
 int main(int argc, char** argv) {
   if (argc < 3 || !IsVerb(argv[1])) return Usage();
-  const std::string strDir = HostRegistryDirectory();
-  if (strDir.empty()) {
+  const std::string strMachine = HostMachineDirectory();
+  if (strMachine.empty()) {
     std::fputs("quorrel-reg: cannot create the machine directory\n", stderr);
     return kToolFailed;
   }
-  CFileRegistry store;
+  CHostRegistryStore store;
   std::string strError;
-  if (store.Open(strDir, &strError) != ERROR_SUCCESS) {
+  if (store.Open(strMachine, &strError) != ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel-reg: %s\n", strError.c_str());
     return kToolFailed;
   }
-  int nResult = RunVerb(store, argc, argv);
+  int nResult = RunVerb(store.Registry(), argc, argv);
   if (store.Close(&strError) != ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel-reg: %s\n", strError.c_str());
     nResult = kToolFailed;

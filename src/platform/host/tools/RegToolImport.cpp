@@ -2,6 +2,7 @@
 // regedit does: keys are created, values set, "[-key]" deletes a key with
 // everything below it and "name"=- deletes a value.
 #include <cstdio>
+#include <string>
 
 #include "RegTool.h"
 #include "RegToolTree.h"
@@ -9,6 +10,13 @@
 #include "platform/host/RegFileParser.h"
 
 namespace {
+std::string ErrorSuffix(LONG lResult) {
+  return ": error " + std::to_string(lResult) +
+         (lResult == ERROR_INVALID_PARAMETER
+              ? " (beyond the registry's limits of depth, name or size)"
+              : "");
+}
+
 class CImportSink : public IRegFileSink {
  public:
   explicit CImportSink(IRegistry& registry) : m_registry(registry) {}
@@ -27,10 +35,11 @@ class CImportSink : public IRegFileSink {
       if (!strPath.empty()) DeleteKeyTree(m_registry, hRoot, strPath);
       return std::string();
     }
-    if (m_registry.RegCreateKeyExA(hRoot, strPath.c_str(), &m_hKey, nullptr) !=
-        ERROR_SUCCESS) {
+    const LONG lResult =
+        m_registry.RegCreateKeyExA(hRoot, strPath.c_str(), &m_hKey, nullptr);
+    if (lResult != ERROR_SUCCESS) {
       m_hKey = nullptr;
-      return "cannot create \"" + strKey + "\"";
+      return "cannot create \"" + strKey + "\"" + ErrorSuffix(lResult);
     }
     return std::string();
   }
@@ -41,10 +50,11 @@ class CImportSink : public IRegFileSink {
       m_registry.RegDeleteValueA(m_hKey, value.strName.c_str());
       return std::string();
     }
-    if (m_registry.RegSetValueExA(
-            m_hKey, value.strName.c_str(), value.dwType, value.data.data(),
-            static_cast<DWORD>(value.data.size())) != ERROR_SUCCESS)
-      return "cannot set \"" + value.strName + "\"";
+    const LONG lResult = m_registry.RegSetValueExA(
+        m_hKey, value.strName.c_str(), value.dwType, value.data.data(),
+        static_cast<DWORD>(value.data.size()));
+    if (lResult != ERROR_SUCCESS)
+      return "cannot set \"" + value.strName + "\"" + ErrorSuffix(lResult);
     return std::string();
   }
 

@@ -1,0 +1,32 @@
+// The machine's registry, on whichever store the machine directory holds:
+// the hive files of an NT installation when there is
+// WINNT\system32\config\SYSTEM (hive/HiveRegistry.h), otherwise the .reg
+// files of <machine>/registry (FileRegistry.h).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "FileRegistry.h"
+#include "hive/HiveRegistry.h"
+
+class CHostRegistryStore {
+ public:
+  // Picks the store and opens it; *pstrError names the file and the reason
+  // when it can't.
+  LONG Open(const std::string& strMachine, std::string* pstrError);
+  LONG Close(std::string* pstrError);
+  // Told when the .reg store can't be used (busy past its bound, disk full).
+  void SetTroubleNotice(std::function<void(const std::string&)> notice);
+  // Valid once Open succeeded.
+  CMemoryRegistry& Registry();
+  bool IsHiveStore() const { return m_pHive != nullptr; }
+
+ private:
+  std::unique_ptr<CFileRegistry> m_pFile;
+  std::unique_ptr<CHiveRegistry> m_pHive;
+};
+
+// The user whose profile HKEY_CURRENT_USER is: $USER, or Administrator.
+std::string HostUserName();

@@ -1,0 +1,162 @@
+#include "HiveRegistry.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "../DurableFile.h"
+#include "../RegStoreLoader.h"
+#include "HiveTree.h"
+
+const char CHiveRegistry::kJournalName[] = "quorrel.journal";
+const char CHiveRegistry::kLockName[] = "quorrel.lock";
+
+CHiveRegistry::CHiveRegistry() = default;
+
+CHiveRegistry::~CHiveRegistry() {
+  std::string strError;
+  Close(&strError);
+  Unlock();
+}
+
+LONG CHiveRegistry::Lock(std::string* pstrError) {
+  const std::string strPath = m_machine.strConfigDir + "/" + kLockName;
+  m_fdLock = open(strPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (m_fdLock < 0) {
+    *pstrError = strPath + ": cannot open: " + std::strerror(errno);
+    return ERROR_CANTOPEN;
+  }
+  while (flock(m_fdLock, LOCK_EX) != 0) {
+    if (errno == EINTR) continue;
+    *pstrError = strPath + ": cannot lock: " + std::strerror(errno);
+    Unlock();
+    return ERROR_CANTOPEN;
+  }
+  return ERROR_SUCCESS;
+}
+
+void CHiveRegistry::Unlock() {
+  if (m_fdLock >= 0) close(m_fdLock);  // releases the lock
+  m_fdLock = -1;
+}
+
+LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
+  for (const std::string* pPath : {&m_machine.strSystem, &m_machine.strSoftware,
+                                   &m_machine.strDefault, &m_machine.strUser}) {
+    if (pPath->empty()) continue;
+    CHiveFile file;
+    const LONG lResult = file.Open(*pPath, false, pstrError);
+    if (lResult != ERROR_SUCCESS) return lResult;
+  }
+  return ERROR_SUCCESS;
+}
+
+LONG CHiveRegistry::Open(const CHiveMachine& machine, std::string* pstrError) {
+  if (m_mode != EMode::kClosed) {
+    *pstrError = "registry store already open";
+    return ERROR_ALREADY_EXISTS;
+  }
+  m_machine = machine;
+  // Every hive is checked before the store creates or writes any file.
+  LONG lResult = CheckFiles(pstrError);
+  if (lResult == ERROR_SUCCESS) lResult = Lock(pstrError);
+  if (lResult == ERROR_SUCCESS) lResult = Recover(pstrError);
+  if (lResult == ERROR_SUCCESS) lResult = LoadHives(pstrError);
+  if (lResult != ERROR_SUCCESS) {
+    m_mounts.clear();
+    Unlock();
+    return lResult;
+  }
+  m_journal.reset(new CRegJournal(m_machine.strConfigDir + "/" + kJournalName));
+  m_mode = EMode::kOpen;
+  return ERROR_SUCCESS;
+}
+
+void CHiveRegistry::AddMount(const std::string& strPath,
+                             std::shared_ptr<CRegKeyNode> key) {
+  CMount mount;
+  mount.strPath = strPath;
+  mount.key = std::move(key);
+  m_mounts.push_back(std::move(mount));
+}
+
+LONG CHiveRegistry::LoadHives(std::string* pstrError) {
+  m_mounts.clear();
+  const auto machine = RootNode(HKEY_LOCAL_MACHINE);
+  AddMount(m_machine.strSystem, machine->AddSubkey("SYSTEM"));
+  m_mounts.back().strMirror = m_machine.strSystemMirror;
+  AddMount(m_machine.strSoftware, machine->AddSubkey("SOFTWARE"));
+  AddMount(m_machine.strDefault, RootNode(HKEY_USERS)->AddSubkey(".DEFAULT"));
+  if (!m_machine.strUser.empty())
+    AddMount(m_machine.strUser, RootNode(HKEY_CURRENT_USER));
+  // Windows builds HARDWARE at each boot; offline it is empty.
+  machine->AddSubkey("HARDWARE")->bVolatile = true;
+  for (CMount& mount : m_mounts) {
+    const LONG lResult = LoadHive(mount, pstrError);
+    if (lResult != ERROR_SUCCESS) return lResult;
+  }
+  LinkCurrentControlSet(machine);
+  LinkProfileKey();
+  return ERROR_SUCCESS;
+}
+
+LONG CHiveRegistry::LoadHive(CMount& mount, std::string* pstrError) {
+  // A commit a crash cut short leaves its temporary file; the hive itself
+  // is the old one, whole.
+  unlink(CHiveFile::TempPathOf(mount.strPath).c_str());
+  mount.file.reset(new CHiveFile);
+  const LONG lResult = mount.file->Open(mount.strPath, true, pstrError);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  std::string strWhy;
+  if (!LoadHiveTree(mount.file->Handle(), mount.file->Root(), *mount.key,
+                    &strWhy)) {
+    *pstrError = mount.strPath + ": " + strWhy;
+    return ERROR_BADDB;
+  }
+  return ERROR_SUCCESS;
+}
+
+void CHiveRegistry::LinkProfileKey() {
+  if (m_machine.strUser.empty()) return;
+  auto key = RootNode(HKEY_LOCAL_MACHINE);
+  for (const char* pszName : {"SOFTWARE", "Microsoft", "Windows NT",
+                              "CurrentVersion", "ProfileList"}) {
+    key = key->FindSubkey(pszName);
+    if (!key) return;
+  }
+  for (const auto& profile : key->subkeys) {
+    const CRegValue* pPath = profile->FindValue("ProfileImagePath");
+    if (pPath == nullptr) continue;
+    std::string strPath(pPath->data.begin(), pPath->data.end());
+    strPath = strPath.substr(0, strPath.find('\0'));
+    const std::string strFolder = strPath.substr(strPath.rfind('\\') + 1);
+    if (!EqualRegNames(strFolder, m_machine.strUserFolder)) continue;
+    auto link = RootNode(HKEY_USERS)->AddSubkey(profile->strName);
+    link->bVolatile = true;
+    link->linkTarget = RootNode(HKEY_CURRENT_USER);
+    return;
+  }
+}
+
+LONG CHiveRegistry::Close(std::string* pstrError) {
+  if (m_mode != EMode::kOpen) return ERROR_SUCCESS;
+  // The journal first holds every change the hives are about to: a crash
+  // between two hive renames is then repaired by replaying it.
+  std::string strAppendError;
+  if (!m_pending.empty()) AppendPending(&strAppendError);
+  LONG lResult = WriteChangedHives(pstrError);
+  if (lResult == ERROR_SUCCESS) {
+    m_journal->CloseFile();
+    lResult = RemoveFileDurably(m_journal->Path(), pstrError);
+  }
+  if (lResult != ERROR_SUCCESS) m_strLastError = *pstrError;
+  m_journal.reset();
+  m_mode = EMode::kClosed;
+  m_dirty.clear();
+  for (CMount& mount : m_mounts) mount.file.reset();
+  Unlock();
+  return lResult;
+}

@@ -1,0 +1,94 @@
+// The host's registry on the hive files of a Windows NT installation (its
+// system partition mounted below the machine directory): HKLM\SYSTEM,
+// HKLM\SOFTWARE and HKU\.DEFAULT are the hives SYSTEM, SOFTWARE and DEFAULT
+// of WINNT\system32\config, HKEY_CURRENT_USER (and HKU\<SID>, where the
+// profile list names the profile) the user's NTUSER.DAT. HKLM\HARDWARE is
+// volatile and empty, as on a machine that is not running; SAM and
+// SECURITY are never opened.
+//
+// The hives are read whole when the store opens; a hive Windows would have
+// to repair first (unequal sequence numbers, a wrong checksum) or that
+// libhivex can't read is refused, and nothing is written. Durability is
+// the .reg store's: RegFlushKey appends the changes since the last flush to
+// the journal quorrel.journal in the config folder and syncs it; Close()
+// writes each changed hive anew (CHiveFile: a crash leaves it old or new,
+// whole), keeps SYSTEM.ALT equal to SYSTEM and then removes the journal,
+// which a crashed run's next open replays into the hives. One program at a
+// time has the store open (a lock on quorrel.lock in the same folder).
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../RegJournal.h"
+#include "HiveFile.h"
+#include "HiveMachine.h"
+#include "platform/memory/MemoryRegistry.h"
+
+class CHiveRegistry : public CMemoryRegistry {
+ public:
+  CHiveRegistry();
+  // Closes the store when still open; errors are lost: call Close().
+  ~CHiveRegistry() override;
+  CHiveRegistry(const CHiveRegistry&) = delete;
+  CHiveRegistry& operator=(const CHiveRegistry&) = delete;
+
+  LONG Open(const CHiveMachine& machine, std::string* pstrError);
+  // Stores every change and releases the store.
+  LONG Close(std::string* pstrError);
+  bool IsOpen() const { return m_mode == EMode::kOpen; }
+
+  LONG RegFlushKey(HKEY hKey) override;
+  const std::string& LastError() const { return m_strLastError; }
+
+  static const char kJournalName[];
+  static const char kLockName[];
+
+ protected:
+  void OnKeyCreated(CRegKeyNode& key) override;
+  void OnKeyDeleted(CRegKeyNode& parent, const std::string& strName) override;
+  void OnValueSet(CRegKeyNode& key, const CRegValue& value) override;
+  void OnValueDeleted(CRegKeyNode& key, const std::string& strName) override;
+
+ private:
+  enum class EMode { kClosed, kReplaying, kOpen };
+  // One hive and the key it is mounted at.
+  struct CMount {
+    std::string strPath;
+    std::string strMirror;
+    std::shared_ptr<CRegKeyNode> key;
+    std::unique_ptr<CHiveFile> file;
+    bool bDirty = false;
+  };
+
+  LONG Lock(std::string* pstrError);
+  void Unlock();
+  LONG CheckFiles(std::string* pstrError) const;
+  LONG LoadHives(std::string* pstrError);
+  LONG LoadHive(CMount& mount, std::string* pstrError);
+  void AddMount(const std::string& strPath, std::shared_ptr<CRegKeyNode> key);
+  void LinkProfileKey();
+  LONG Recover(std::string* pstrError);
+  void Replay(const std::vector<CRegJournalRecord>& records);
+  void ReplayOp(const CRegStoreOp& op);
+  void DeleteTree(HKEY hRoot, const std::string& strPath);
+  LONG AppendPending(std::string* pstrError);
+  LONG WriteChangedHives(std::string* pstrError);
+  LONG SyncDirtyKey(const CRegKeyNode& key, std::string* pstrError);
+
+  // The mount a live key is below; null for keys of no hive.
+  CMount* MountOf(const CRegKeyNode& key);
+  void MarkDirty(CRegKeyNode& key);
+  void Record(CRegStoreOp op);
+
+  EMode m_mode = EMode::kClosed;
+  CHiveMachine m_machine;
+  std::vector<CMount> m_mounts;
+  std::map<const CRegKeyNode*, std::shared_ptr<CRegKeyNode>> m_dirty;
+  CRegJournalRecord m_pending;
+  std::unique_ptr<CRegJournal> m_journal;
+  int m_fdLock = -1;
+  std::string m_strLastError;
+};

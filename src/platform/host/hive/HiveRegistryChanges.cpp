@@ -1,0 +1,139 @@
+// What the hive store notes of each change: the keys it touched, written
+// into their hives when the store closes, and the change itself for the
+// journal.
+#include <algorithm>
+
+#include "HiveRegistry.h"
+#include "HiveText.h"
+#include "HiveTree.h"
+
+namespace {
+size_t Depth(const CRegKeyNode& key) {
+  size_t nDepth = 0;
+  for (const CRegKeyNode* p = key.pParent; p; p = p->pParent) ++nDepth;
+  return nDepth;
+}
+}  // namespace
+
+CHiveRegistry::CMount* CHiveRegistry::MountOf(const CRegKeyNode& key) {
+  for (const CRegKeyNode* p = &key; p; p = p->pParent) {
+    if (p->bDeleted) return nullptr;
+    for (CMount& mount : m_mounts)
+      if (mount.key.get() == p) return &mount;
+  }
+  return nullptr;
+}
+
+void CHiveRegistry::MarkDirty(CRegKeyNode& key) {
+  CMount* pMount = MountOf(key);
+  if (pMount == nullptr) return;
+  pMount->bDirty = true;
+  auto& node = m_dirty[&key];
+  if (!node) node = key.shared_from_this();
+}
+
+void CHiveRegistry::Record(CRegStoreOp op) {
+  if (m_mode == EMode::kOpen) m_pending.push_back(std::move(op));
+}
+
+void CHiveRegistry::OnKeyCreated(CRegKeyNode& key) {
+  if (m_mode == EMode::kClosed || MountOf(key) == nullptr) return;
+  // The key itself too: one deleted and made again must lose what the
+  // hive still holds of the old one.
+  MarkDirty(key);
+  if (key.pParent) MarkDirty(*key.pParent);
+  Record(CRegStoreOp{ERegOp::kCreateKey, key.Path(), {}, REG_NONE, {}});
+}
+
+void CHiveRegistry::OnKeyDeleted(CRegKeyNode& parent,
+                                 const std::string& strName) {
+  if (m_mode == EMode::kClosed || MountOf(parent) == nullptr) return;
+  MarkDirty(parent);
+  Record(CRegStoreOp{
+      ERegOp::kDeleteKey, parent.Path() + "\\" + strName, {}, REG_NONE, {}});
+}
+
+void CHiveRegistry::OnValueSet(CRegKeyNode& key, const CRegValue& value) {
+  if (m_mode == EMode::kClosed || MountOf(key) == nullptr) return;
+  MarkDirty(key);
+  Record(CRegStoreOp{ERegOp::kSetValue, key.Path(), value.strName, value.dwType,
+                     value.data});
+}
+
+void CHiveRegistry::OnValueDeleted(CRegKeyNode& key,
+                                   const std::string& strName) {
+  if (m_mode == EMode::kClosed || MountOf(key) == nullptr) return;
+  MarkDirty(key);
+  Record(CRegStoreOp{ERegOp::kDeleteValue, key.Path(), strName, REG_NONE, {}});
+}
+
+LONG CHiveRegistry::AppendPending(std::string* pstrError) {
+  const LONG lResult = m_journal->Append(m_pending, pstrError);
+  if (lResult == ERROR_SUCCESS) m_pending.clear();
+  return lResult;
+}
+
+LONG CHiveRegistry::RegFlushKey(HKEY hKey) {
+  std::shared_ptr<CRegKeyNode> node;
+  const LONG lResult = NodeOf(hKey, &node);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  // Windows flushes the whole hive; here every pending change of the store.
+  if (m_mode != EMode::kOpen || m_pending.empty()) return ERROR_SUCCESS;
+  std::string strError;
+  const LONG lAppend = AppendPending(&strError);
+  if (lAppend != ERROR_SUCCESS) m_strLastError = strError;
+  return lAppend;
+}
+
+LONG CHiveRegistry::SyncDirtyKey(const CRegKeyNode& key,
+                                 std::string* pstrError) {
+  CMount* pMount = MountOf(key);
+  if (pMount == nullptr) return ERROR_SUCCESS;
+  std::vector<const CRegKeyNode*> chain;
+  for (const CRegKeyNode* p = &key; p != pMount->key.get(); p = p->pParent)
+    chain.push_back(p);
+  std::reverse(chain.begin(), chain.end());
+  hive_h* pHive = pMount->file->Handle();
+  hive_node_h hKey = pMount->file->Root();
+  std::string strWhy;
+  bool bDone = true;
+  for (const CRegKeyNode* pKey : chain) {
+    if (!IsStoredKey(*pKey)) return ERROR_SUCCESS;
+    const hive_node_h hChild = hivex_node_get_child(
+        pHive, hKey, CodePageToUtf8(pKey->strName).c_str());
+    // A key the hive lacks comes in whole, with the dirty key below it.
+    if (hChild == 0) {
+      bDone = AddHiveTree(pHive, hKey, *pKey, &strWhy);
+      hKey = 0;
+      break;
+    }
+    hKey = hChild;
+  }
+  if (hKey != 0) bDone = SyncHiveKey(pHive, hKey, key, &strWhy);
+  if (bDone) return ERROR_SUCCESS;
+  *pstrError = pMount->strPath + ": " + strWhy;
+  return ERROR_WRITE_FAULT;
+}
+
+LONG CHiveRegistry::WriteChangedHives(std::string* pstrError) {
+  std::vector<std::shared_ptr<CRegKeyNode>> keys;
+  for (const auto& entry : m_dirty) keys.push_back(entry.second);
+  // Parents first: a key a parent's sync brings in whole needs no more.
+  std::stable_sort(keys.begin(), keys.end(),
+                   [](const std::shared_ptr<CRegKeyNode>& a,
+                      const std::shared_ptr<CRegKeyNode>& b) {
+                     return Depth(*a) < Depth(*b);
+                   });
+  for (const auto& key : keys) {
+    const LONG lResult = SyncDirtyKey(*key, pstrError);
+    if (lResult != ERROR_SUCCESS) return lResult;
+  }
+  for (CMount& mount : m_mounts) {
+    if (!mount.bDirty) continue;
+    const LONG lResult = mount.file->Commit(mount.strMirror, pstrError);
+    if (lResult != ERROR_SUCCESS) return lResult;
+    mount.bDirty = false;
+  }
+  m_dirty.clear();
+  return ERROR_SUCCESS;
+}

@@ -1,0 +1,229 @@
+// The store on an NT installation's hives: what a change writes (and what
+// it leaves exactly as it was), as two independent readers see the hives;
+// the hives it refuses; the journal that carries a crashed run's flushed
+// changes into the hives.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "platform/host/hive/HiveBaseBlock.h"
+#include "platform/host/hive/HiveRegistry.h"
+#include "support/HiveMaker.h"
+#include "support/ProcessRunner.h"
+#include "support/StoreTestUtil.h"
+
+namespace {
+const char kKeep[] = "ControlSet001\\Services\\Keep";
+
+// Values of types the program never writes, and one whose UTF-16 text has
+// no 8-bit form: each must come back byte for byte.
+const struct {
+  const char* pszName;
+  uint32_t dwType;
+  std::string strRaw;
+} kForeign[] = {
+    {"Multi", 7, std::string("a\0\0\0\x01\x04\0\0\0\0", 10)},
+    {"Quad", 11, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8)},
+    {"Nothing", 0, std::string("\xDE\xAD", 2)},
+    {"Odd", 0x4242, std::string("\x00\xFF\x10", 3)},
+    {"Wide", 1, std::string("\x3A\x04\x00\x00", 4)},
+};
+
+void FillSystem(CHiveMaker& hive) {
+  hive.SetDword("Select", "Current", 1);
+  for (const auto& value : kForeign)
+    hive.Set(kKeep, value.pszName, value.dwType, value.strRaw);
+  hive.SetString(kKeep, "Doomed", "old");
+  hive.SetString("ControlSet001\\Services\\Gone\\Sub", "x", "y");
+  hive.SetString("ControlSet002\\Services\\Other", "ImagePath", "o.sys", 2);
+}
+
+CHiveMachine Machine(const CTempDir& dir) {
+  CHiveMachine machine;
+  EXPECT_TRUE(FindHiveMachine(dir.Path(), "Administrator", &machine));
+  return machine;
+}
+
+// The raw bytes of a value as libhivex reads the hive.
+std::string RawValue(const std::string& strHive, const std::string& strKey,
+                     const std::string& strName, uint32_t* pdwType) {
+  CHiveMaker hive(strHive);
+  hive_node_h hKey = hive.Key(strKey);
+  hive_h* pHive = hivex_open(strHive.c_str(), 0);
+  std::string strRaw = "<missing>";
+  hive_value_h hValue = hivex_node_get_value(pHive, hKey, strName.c_str());
+  hive_type type;
+  size_t cb = 0;
+  if (char* p =
+          hValue ? hivex_value_value(pHive, hValue, &type, &cb) : nullptr) {
+    strRaw.assign(p, cb);
+    *pdwType = type;
+    free(p);
+  }
+  hivex_close(pHive);
+  return strRaw;
+}
+
+std::vector<std::string> ConfigFolder(const CTempDir& dir) {
+  std::vector<std::string> files;
+  for (const char* pszName : {"SYSTEM", "SYSTEM.ALT", "SOFTWARE", "DEFAULT",
+                              "quorrel.lock", "quorrel.journal"})
+    files.push_back(std::string(pszName) + "=" +
+                    std::to_string(std::hash<std::string>()(
+                        ReadHostFile(HivePath(dir.Path(), pszName)))));
+  return files;
+}
+
+TEST(HiveRegistry, ChangesReachTheHiveAndNothingElseChanges) {
+  CTempDir dir;
+  MakeHiveMachine(dir.Path(), FillSystem);
+  const std::string strSystem = HivePath(dir.Path(), "SYSTEM");
+  WriteHostFile(HivePath(dir.Path(), "SYSTEM.ALT"), ReadHostFile(strSystem));
+  const auto lookupBefore = ReglookupLines(strSystem, true);
+  const auto exportBefore = RegfexportKeys(strSystem);
+
+  CHiveRegistry store;
+  std::string strError;
+  ASSERT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
+  const std::string strKeep = std::string("SYSTEM\\") + kKeep;
+  ASSERT_TRUE(PutString(store, HKEY_LOCAL_MACHINE, strKeep, "Added", "new"));
+  HKEY hKey = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS,
+            store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, strKeep.c_str(), &hKey));
+  EXPECT_EQ(ERROR_SUCCESS, store.RegDeleteValueA(hKey, "Doomed"));
+  store.RegCloseKey(hKey);
+  const std::string strGone = "SYSTEM\\ControlSet001\\Services\\Gone";
+  EXPECT_EQ(ERROR_SUCCESS, store.RegDeleteKeyA(HKEY_LOCAL_MACHINE,
+                                               (strGone + "\\Sub").c_str()));
+  EXPECT_EQ(ERROR_SUCCESS,
+            store.RegDeleteKeyA(HKEY_LOCAL_MACHINE, strGone.c_str()));
+  ASSERT_TRUE(PutString(store, HKEY_LOCAL_MACHINE,
+                        "SYSTEM\\CurrentControlSet\\Services\\New", "Start",
+                        "on"));
+  ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
+
+  EXPECT_EQ("", CheckHiveFile(strSystem));
+  EXPECT_EQ(ReadHostFile(strSystem),
+            ReadHostFile(HivePath(dir.Path(), "SYSTEM.ALT")));
+  const auto lookupAfter = ReglookupLines(strSystem, true);
+  EXPECT_EQ((std::vector<std::string>{
+                "/ControlSet001/Services/Gone,KEY,,2004-10-13 07:07:55,"
+                "S-1-5-32-544,S-1-5-32-544,,,",
+                "/ControlSet001/Services/Gone/Sub,KEY,,2004-10-13 07:07:55,"
+                "S-1-5-32-544,S-1-5-32-544,,,",
+                "/ControlSet001/Services/Gone/Sub/x,SZ,y,,,,,",
+                "/ControlSet001/Services/Keep/Doomed,SZ,old,,,,,"}),
+            LinesMissing(lookupBefore, lookupAfter));
+  const auto added = LinesMissing(lookupAfter, lookupBefore);
+  ASSERT_EQ(3u, added.size());
+  EXPECT_EQ("/ControlSet001/Services/Keep/Added,SZ,new,,,,,", added[0]);
+  EXPECT_EQ(0u, added[1].find("/ControlSet001/Services/New,KEY,"));
+  EXPECT_EQ("/ControlSet001/Services/New/Start,SZ,on,,,,,", added[2]);
+  // The other reader: only the three keys changed, the rest block for block.
+  const auto exportAfter = RegfexportKeys(strSystem);
+  EXPECT_EQ(3u, LinesMissing(exportBefore, exportAfter).size());
+  EXPECT_EQ(2u, LinesMissing(exportAfter, exportBefore).size());
+  for (const auto& value : kForeign) {
+    uint32_t dwType = 99;
+    EXPECT_EQ(value.strRaw, RawValue(strSystem, kKeep, value.pszName, &dwType))
+        << value.pszName;
+    EXPECT_EQ(value.dwType, dwType) << value.pszName;
+  }
+}
+
+TEST(HiveRegistry, CurrentControlSetAndTheProfileKeyAreLinks) {
+  CTempDir dir;
+  MakeHiveMachine(dir.Path(), [](CHiveMaker& hive) {
+    hive.SetDword("Select", "Current", 2);
+    hive.Key("ControlSet001");
+  });
+  CHiveRegistry store;
+  std::string strError;
+  ASSERT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
+  ASSERT_TRUE(PutString(store, HKEY_LOCAL_MACHINE,
+                        "SYSTEM\\CurrentControlSet\\Control", "x", "2"));
+  ASSERT_TRUE(PutString(store, HKEY_USERS, "S-1-5-21-7\\Software", "y", "u"));
+  EXPECT_TRUE(KeyExists(store, HKEY_CURRENT_USER, "Software"));
+  EXPECT_TRUE(KeyExists(store, HKEY_LOCAL_MACHINE, "HARDWARE"));
+  ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
+
+  const auto system = ReglookupLines(HivePath(dir.Path(), "SYSTEM"));
+  EXPECT_EQ(1, std::count(system.begin(), system.end(),
+                          "/ControlSet002/Control/x,SZ,2,,,,"));
+  const auto user = ReglookupLines(UserHivePath(dir.Path()));
+  EXPECT_EQ(1, std::count(user.begin(), user.end(), "/Software/y,SZ,u,,,,"));
+}
+
+// Each fault made in SYSTEM; the hive is refused with its name and the
+// reason, and no file of the folder is written or made.
+TEST(HiveRegistry, HivesWindowsWouldRepairFirstAreRefusedUntouched) {
+  const struct {
+    const char* pszFault;
+    void (*make)(std::string& bytes);
+    const char* pszReason;
+  } kCases[] = {
+      {"dirty",
+       [](std::string& b) {
+         b[8] = static_cast<char>(b[8] + 1);  // second sequence number
+         uint32_t nSum = HiveBaseBlockChecksum(
+             reinterpret_cast<const unsigned char*>(b.data()));
+         for (int i = 0; i < 4; ++i)
+           b[508 + i] = static_cast<char>(nSum >> (8 * i));
+       },
+       "sequence numbers 2 and 3 differ"},
+      {"checksum", [](std::string& b) { b[0x30] ^= 0x55; }, "checksum"},
+      {"bins", [](std::string& b) { b.replace(4096, 4, "junk"); },
+       "can't be read"},
+      {"empty", [](std::string& b) { b.clear(); }, "not a registry hive"},
+  };
+  for (const auto& fault : kCases) {
+    CTempDir dir;
+    MakeHiveMachine(dir.Path());
+    const std::string strSystem = HivePath(dir.Path(), "SYSTEM");
+    std::string strBytes = ReadHostFile(strSystem);
+    fault.make(strBytes);
+    WriteHostFile(strSystem, strBytes);
+    const auto before = ConfigFolder(dir);
+    CHiveRegistry store;
+    std::string strError;
+    EXPECT_EQ(ERROR_BADDB, store.Open(Machine(dir), &strError))
+        << fault.pszFault << ": " << strError;
+    EXPECT_EQ(0u, strError.find(strSystem + ": ")) << strError;
+    EXPECT_NE(std::string::npos, strError.find(fault.pszReason)) << strError;
+    EXPECT_EQ(before, ConfigFolder(dir)) << fault.pszFault;
+  }
+}
+
+TEST(HiveRegistry, FlushedChangesOfACrashedRunReachTheHiveNextTime) {
+  CTempDir dir;
+  MakeHiveMachine(dir.Path());
+  const std::string strSystem = HivePath(dir.Path(), "SYSTEM");
+  const std::string strBefore = ReadHostFile(strSystem);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    CHiveRegistry* pStore = new CHiveRegistry;  // never closed
+    std::string strError;
+    if (pStore->Open(Machine(dir), &strError) != ERROR_SUCCESS) _exit(2);
+    PutString(*pStore, HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", "Flushed", "1");
+    pStore->RegFlushKey(HKEY_LOCAL_MACHINE);
+    PutString(*pStore, HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", "Lost", "1");
+    _exit(0);
+  }
+  int nStatus = -1;
+  waitpid(pid, &nStatus, 0);
+  ASSERT_EQ(0, nStatus);
+  EXPECT_EQ(strBefore, ReadHostFile(strSystem));
+
+  CHiveRegistry store;
+  std::string strError;
+  ASSERT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
+  EXPECT_FALSE(HostExists(HivePath(dir.Path(), "quorrel.journal")));
+  ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError));
+  const auto lines = ReglookupLines(strSystem);
+  EXPECT_EQ(1,
+            std::count(lines.begin(), lines.end(), "/Setup/Flushed,SZ,1,,,,"));
+  EXPECT_EQ(0, std::count(lines.begin(), lines.end(), "/Setup/Lost,SZ,1,,,,"));
+}
+}  // namespace

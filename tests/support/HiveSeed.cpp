@@ -1,0 +1,105 @@
+#include "HiveSeed.h"
+
+#include <cstdlib>
+
+#include "HiveMaker.h"
+#include "ProcessRunner.h"
+#include "SuiteInstallation.h"
+#include "platform/host/FileRegistry.h"
+#include "platform/host/hive/HiveText.h"
+
+namespace {
+void CopyValues(IRegistry& registry, HKEY hKey, CHiveMaker& hive,
+                const std::string& strPath) {
+  hive.Key(strPath);
+  for (DWORD i = 0;; ++i) {
+    char szName[256];
+    DWORD cchName = sizeof szName, dwType = 0, cbData = 65536;
+    std::vector<BYTE> data(cbData);
+    if (registry.RegEnumValueA(hKey, i, szName, &cchName, &dwType, data.data(),
+                               &cbData) != ERROR_SUCCESS)
+      return;
+    data.resize(cbData);
+    hive.Set(strPath, CodePageToUtf8(szName), dwType,
+             ProgramToHiveData(dwType, data));
+  }
+}
+
+void CopyKey(IRegistry& registry, HKEY hKey, CHiveMaker& hive,
+             const std::string& strPath) {
+  CopyValues(registry, hKey, hive, strPath);
+  for (DWORD i = 0;; ++i) {
+    char szName[256];
+    DWORD cchName = sizeof szName;
+    if (registry.RegEnumKeyExA(hKey, i, szName, &cchName) != ERROR_SUCCESS)
+      return;
+    // Windows makes it at boot; no hive holds it.
+    if (strPath.empty() && std::string(szName) == "CurrentControlSet") continue;
+    HKEY hSubkey = nullptr;
+    if (registry.RegOpenKeyExA(hKey, szName, &hSubkey) != ERROR_SUCCESS)
+      continue;
+    const std::string strName = CodePageToUtf8(szName);
+    CopyKey(registry, hSubkey, hive,
+            strPath.empty() ? strName : strPath + "\\" + strName);
+    registry.RegCloseKey(hSubkey);
+  }
+}
+
+bool CopyToHive(IRegistry& registry, HKEY hRoot, const char* pszPath,
+                const std::string& strHive) {
+  if (!WriteEmptyHive(strHive, "$$$PROTO.HIV")) return false;
+  CHiveMaker hive(strHive);
+  HKEY hKey = nullptr;
+  if (registry.RegOpenKeyExA(hRoot, pszPath, &hKey) == ERROR_SUCCESS) {
+    CopyKey(registry, hKey, hive, "");
+    registry.RegCloseKey(hKey);
+  }
+  return hive.Commit();
+}
+
+bool IsBesideHives(const std::string& strEntry) {
+  return strEntry.rfind("WINNT/system32/config/", 0) == 0 ||
+         strEntry.find("/NTUSER.DAT") != std::string::npos;
+}
+}  // namespace
+
+bool ConvertStoreToHives(const std::string& strMachine) {
+  MakeHostDirectory(strMachine + "/WINNT/system32/config");
+  MakeHostDirectory(strMachine + "/WINNT/Profiles/Administrator");
+  {
+    CFileRegistry store;
+    std::string strError;
+    if (store.Open(strMachine + "/registry", &strError) != ERROR_SUCCESS)
+      return false;
+    if (!CopyToHive(store, HKEY_LOCAL_MACHINE, "SYSTEM",
+                    HivePath(strMachine, "SYSTEM")) ||
+        !CopyToHive(store, HKEY_LOCAL_MACHINE, "SOFTWARE",
+                    HivePath(strMachine, "SOFTWARE")) ||
+        !CopyToHive(store, HKEY_USERS, ".DEFAULT",
+                    HivePath(strMachine, "DEFAULT")) ||
+        !CopyToHive(store, HKEY_CURRENT_USER, "", UserHivePath(strMachine)))
+      return false;
+    store.Close(&strError);
+  }
+  return std::system(("rm -rf '" + strMachine + "/registry'").c_str()) == 0;
+}
+
+std::vector<std::string> MachineFilesBesideHives(
+    const std::string& strMachine) {
+  std::vector<std::string> files;
+  for (const std::string& strEntry : MachineFiles(strMachine))
+    if (!IsBesideHives(strEntry)) files.push_back(strEntry);
+  return files;
+}
+
+std::string HiveListings(const std::string& strMachine) {
+  std::string strText;
+  for (const std::string& strHive :
+       {HivePath(strMachine, "SYSTEM"), HivePath(strMachine, "SOFTWARE"),
+        HivePath(strMachine, "DEFAULT"), UserHivePath(strMachine)}) {
+    strText += "== " + strHive.substr(strMachine.size()) + "\n";
+    for (const std::string& strLine : ReglookupLines(strHive))
+      strText += strLine + "\n";
+  }
+  return strText;
+}
