@@ -3,7 +3,9 @@
 processes on machine directories whose HKEY_LOCAL_MACHINE holds 1,000, 10,000
 and 100,000 keys, and prints for each run its wall time, the store's flush
 count and bytes written (from QUORREL_STATS) and the peak memory of the
-process. Not a timed test: it reports figures.
+process. Each size runs on the .reg store and on NT hive files (the same keys
+imported into an empty SOFTWARE hive with quorrel-reg, next to quorrel). Not a
+timed test: it reports figures.
 
 usage: store_bench.py [--runs N] [--modes update,delete] <quorrel> [sizes...]
 
@@ -20,6 +22,8 @@ import tempfile
 import time
 
 VALUES_PER_KEY = 2
+EMPTY_HIVE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
+                          "tools", "empty-hive.py")
 
 
 def write_store(directory, keys):
@@ -41,8 +45,27 @@ def write_store(directory, keys):
         f.write("\r\n".join(lines).encode("cp1252") + b"\r\n")
 
 
+def hive_machine(quorrel, seed, machine):
+    """The seed's keys in the hives of an NT installation."""
+    config = os.path.join(machine, "WINNT", "system32", "config")
+    profile = os.path.join(machine, "WINNT", "Profiles", "Administrator")
+    os.makedirs(config)
+    os.makedirs(profile)
+    subprocess.run([sys.executable, EMPTY_HIVE] +
+                   [os.path.join(config, name)
+                    for name in ("SYSTEM", "SOFTWARE", "DEFAULT")] +
+                   [os.path.join(profile, "NTUSER.DAT")], check=True)
+    tool = os.path.join(os.path.dirname(quorrel), "quorrel-reg")
+    subprocess.run([tool, "import", os.path.join(seed, "HKEY_LOCAL_MACHINE.reg")],
+                   env=dict(os.environ, QUORREL_MACHINE=machine,
+                            USER="Administrator"), check=True)
+    return sum(os.path.getsize(os.path.join(config, name))
+               for name in ("SYSTEM", "SOFTWARE"))
+
+
 def run(quorrel, machine, mode):
-    env = dict(os.environ, QUORREL_MACHINE=machine, QUORREL_STATS="1")
+    env = dict(os.environ, QUORREL_MACHINE=machine, QUORREL_STATS="1",
+               USER="Administrator")
     work = tempfile.mkdtemp(prefix="quorrel-bench-run-")
     before = resource.getrusage(resource.RUSAGE_CHILDREN)
     start = time.monotonic()
@@ -85,27 +108,33 @@ def main():
     sizes = [int(s) for s in args[1:]] or [1000, 10000, 100000]
     root = tempfile.mkdtemp(prefix="quorrel-bench-")
     try:
-        print("%-7s %-6s %-10s %9s %8s %12s %10s %s" % (
-            "keys", "mode", "result", "wall_ms", "flushes", "bytes_written",
-            "maxrss_kb", "store_bytes"))
+        print("%-7s %-5s %-6s %-10s %9s %8s %12s %10s %s" % (
+            "keys", "store", "mode", "result", "wall_ms", "flushes",
+            "bytes_written", "maxrss_kb", "store_bytes"))
         for keys in sizes:
             seed = os.path.join(root, "seed-%d" % keys)
             write_store(seed, keys)
             size = os.path.getsize(os.path.join(seed, "HKEY_LOCAL_MACHINE.reg"))
-            for mode in modes:
-                results = []
-                for n in range(runs):
-                    machine = os.path.join(root, "m-%d-%s-%d" % (keys, mode, n))
-                    shutil.copytree(seed, os.path.join(machine, "registry"))
-                    results.append(run(quorrel, machine, mode))
-                    shutil.rmtree(machine)
-                results.sort(key=lambda r: r["wall"])
-                r = results[len(results) // 2]
-                print("%-7d %-6s %-10s %9.1f %8d %12d %10d %d" % (
-                    keys, mode, r["log"] or "exit %d" % r["exit"],
-                    r["wall"] * 1000, r["flushes"], r["bytes"],
-                    r["maxrss_kb"], size))
-                sys.stdout.flush()
+            for store in ("reg", "hive"):
+                for mode in modes:
+                    results = []
+                    for n in range(runs):
+                        machine = os.path.join(
+                            root, "m-%d-%s-%s-%d" % (keys, store, mode, n))
+                        if store == "reg":
+                            shutil.copytree(seed, os.path.join(machine, "registry"))
+                            stored = size
+                        else:
+                            stored = hive_machine(quorrel, seed, machine)
+                        results.append(run(quorrel, machine, mode))
+                        shutil.rmtree(machine)
+                    results.sort(key=lambda r: r["wall"])
+                    r = results[len(results) // 2]
+                    print("%-7d %-5s %-6s %-10s %9.1f %8d %12d %10d %d" % (
+                        keys, store, mode, r["log"] or "exit %d" % r["exit"],
+                        r["wall"] * 1000, r["flushes"], r["bytes"],
+                        r["maxrss_kb"], stored))
+                    sys.stdout.flush()
     finally:
         shutil.rmtree(root)
     return 0

@@ -1,7 +1,15 @@
-# Windows build (cross-compiled with cmake/mingw-w64.cmake): the Win32
+# Windows build (cross-compiled with cmake/mingw-w64-i686.cmake): the Win32
 # adapters, quorrel.exe with its resources, and the tests that run under
 # Wine.
 enable_language(RC)
+
+# The program is for Windows NT 4.0: the headers offer nothing newer, and
+# the image says it runs there (subsystem and OS version 4.0; the linker's
+# default, 5.1 and later, makes NT 4.0's loader refuse it).
+add_compile_definitions(_WIN32_WINNT=0x0400 WINVER=0x0400)
+set(QUORREL_NT4_IMAGE
+  -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
+  -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
 
 # Windows' MSG has a member (pt) more than the portable one; the logic's
 # MSG{...} initialisers leave it zero, as intended.
@@ -19,7 +27,8 @@ target_link_libraries(quorrel_win32 PUBLIC
   quorrel_core advapi32 user32 gdi32 shell32 ole32 comctl32)
 
 # The C and C++ runtimes linked in: quorrel.exe runs on its own.
-set(QUORREL_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+set(QUORREL_STATIC_RUNTIME -static -static-libgcc -static-libstdc++
+  ${QUORREL_NT4_IMAGE})
 
 # The resource script and its pictures come from a generator built for, and
 # run on, the build machine.
@@ -49,7 +58,16 @@ add_custom_command(
   DEPENDS ${QUORREL_RCGEN} quorrel_host_tools
   COMMENT "Generating the resource script")
 
-add_executable(quorrel WIN32 src/platform/win32/Win32Main.cpp ${QUORREL_RC})
+# The program's manifest (resource 1 of type 24, RT_MANIFEST).
+set(QUORREL_MANIFEST_RC ${QUORREL_RES_DIR}/manifest.rc)
+file(WRITE ${QUORREL_MANIFEST_RC}.in
+     "1 24 \"${CMAKE_SOURCE_DIR}/src/platform/win32/quorrel.exe.manifest\"\n")
+configure_file(${QUORREL_MANIFEST_RC}.in ${QUORREL_MANIFEST_RC} COPYONLY)
+set_source_files_properties(${QUORREL_MANIFEST_RC} PROPERTIES OBJECT_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/platform/win32/quorrel.exe.manifest)
+
+add_executable(quorrel WIN32 src/platform/win32/Win32Main.cpp ${QUORREL_RC}
+               ${QUORREL_MANIFEST_RC})
 target_include_directories(quorrel PRIVATE ${QUORREL_RES_DIR})
 target_link_libraries(quorrel PRIVATE quorrel_win32)
 target_link_options(quorrel PRIVATE ${QUORREL_STATIC_RUNTIME})

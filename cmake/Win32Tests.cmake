@@ -10,6 +10,10 @@ add_subdirectory(${QUORREL_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest
 foreach(target gtest gtest_main gmock gmock_main)
   set_property(TARGET ${target} PROPERTY COMPILE_OPTIONS "")
 endforeach()
+# The win32 thread model of the NT 4.0 toolchain has no std::mutex: the
+# tests' customisation of GoogleTest stands in where it needs one.
+target_include_directories(gtest BEFORE PUBLIC
+                           ${CMAKE_SOURCE_DIR}/tests/win32/gtest-custom)
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 # The registry conformance suite, with the real registry as its subject.
@@ -23,7 +27,8 @@ if(NOT EXISTS ${CMAKE_SOURCE_DIR}/src/fw/UiAdapter.h)
   list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX
        ".*/(Win32UiTest|DialogScreenshotTest)\\.cpp$")
 endif()
-add_executable(quorrel_win32_tests ${WIN32_TEST_SOURCES} ${QUORREL_RC})
+add_executable(quorrel_win32_tests ${WIN32_TEST_SOURCES} ${QUORREL_RC}
+               ${QUORREL_MANIFEST_RC})
 target_include_directories(quorrel_win32_tests PRIVATE tests
                            ${QUORREL_RES_DIR})
 target_link_libraries(quorrel_win32_tests PRIVATE quorrel_win32 gmock gtest
@@ -53,3 +58,11 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/MainFrame.cpp)
     COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/interactive.sh
             $<TARGET_FILE:quorrel> $<TARGET_FILE:quorrel_uidriver>)
 endif()
+
+# quorrel.exe imports only what Windows NT 4.0's system DLLs export.
+find_program(QUORREL_OBJDUMP NAMES ${QUORREL_MINGW_PREFIX}-objdump objdump)
+find_program(QUORREL_PYTHON NAMES python3)
+add_test(NAME win32_imports
+  COMMAND ${QUORREL_PYTHON} ${CMAKE_SOURCE_DIR}/tools/check-imports.py
+          ${QUORREL_OBJDUMP} $<TARGET_FILE:quorrel>
+          ${CMAKE_SOURCE_DIR}/tools/nt4-imports.txt)

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/host/hive/HiveBaseBlock.h"
+#include "platform/host/hive/HiveMachine.h"
 #include "platform/host/hive/HiveRegistry.h"
 #include "support/HiveMaker.h"
 #include "support/ProcessRunner.h"
@@ -225,5 +226,26 @@ TEST(HiveRegistry, FlushedChangesOfACrashedRunReachTheHiveNextTime) {
   EXPECT_EQ(1,
             std::count(lines.begin(), lines.end(), "/Setup/Flushed,SZ,1,,,,"));
   EXPECT_EQ(0, std::count(lines.begin(), lines.end(), "/Setup/Lost,SZ,1,,,,"));
+}
+}  // namespace
+
+namespace {
+TEST(HiveMachine, NamesMatchWithoutCaseAndTheProfileFallsBackToAdministrator) {
+  CTempDir dir;
+  CHiveMachine machine;
+  EXPECT_FALSE(FindHiveMachine(dir.Path(), "root", &machine));
+  for (const char* pszFile :
+       {"winnt/System32/CONFIG/system", "winnt/System32/CONFIG/Software",
+        "winnt/System32/CONFIG/system.alt",
+        "winnt/profiles/ADMINISTRATOR/ntuser.dat"})
+    WriteHostFile(dir / pszFile, "x");
+  ASSERT_TRUE(FindHiveMachine(dir.Path(), "root", &machine));
+  const std::string strConfig = dir / "winnt/System32/CONFIG";
+  EXPECT_EQ(strConfig + "/system", machine.strSystem);
+  EXPECT_EQ(strConfig + "/system.alt", machine.strSystemMirror);
+  EXPECT_EQ(strConfig + "/Software", machine.strSoftware);
+  EXPECT_EQ(strConfig + "/DEFAULT", machine.strDefault);  // missing: refused
+  EXPECT_EQ(dir / "winnt/profiles/ADMINISTRATOR/ntuser.dat", machine.strUser);
+  EXPECT_EQ("ADMINISTRATOR", machine.strUserFolder);
 }
 }  // namespace

@@ -1,10 +1,15 @@
 // The host's registries under the conformance suite: the in-memory
-// registry, and the file store in a directory of its own.
+// registry, the file store in a directory of its own, and the hive store on
+// hives made for it (whatever a case leaves must then commit to the hive).
 #include <memory>
 #include <string>
 
 #include "RegistryConformance.h"
+#include <gtest/gtest.h>
+
 #include "platform/host/FileRegistry.h"
+#include "platform/host/hive/HiveRegistry.h"
+#include "support/HiveMaker.h"
 #include "platform/memory/MemoryRegistry.h"
 #include "support/ProcessRunner.h"
 
@@ -46,6 +51,30 @@ class CFileStoreUnderTest : public CRegistryUnderTest {
   HKEY m_hScratch = nullptr;
 };
 
+class CHiveStoreUnderTest : public CRegistryUnderTest {
+ public:
+  CHiveStoreUnderTest() {
+    MakeHiveMachine(m_dir.Path());
+    CHiveMachine machine;
+    std::string strError;
+    if (FindHiveMachine(m_dir.Path(), "Administrator", &machine) &&
+        m_registry.Open(machine, &strError) == ERROR_SUCCESS)
+      m_registry.RegCreateKeyExA(HKEY_CURRENT_USER, kScratchPath, &m_hScratch,
+                                 nullptr);
+  }
+  ~CHiveStoreUnderTest() override {
+    std::string strError;
+    EXPECT_EQ(ERROR_SUCCESS, m_registry.Close(&strError)) << strError;
+  }
+  IRegistry& Registry() override { return m_registry; }
+  HKEY Scratch() override { return m_hScratch; }
+
+ private:
+  CTempDir m_dir;
+  CHiveRegistry m_registry;
+  HKEY m_hScratch = nullptr;
+};
+
 template <class T>
 std::unique_ptr<CRegistryUnderTest> Make() {
   return std::unique_ptr<CRegistryUnderTest>(new T);
@@ -55,6 +84,7 @@ std::unique_ptr<CRegistryUnderTest> Make() {
 const std::vector<CRegistryFactory>& RegistryFactories() {
   static const std::vector<CRegistryFactory> s_factories = {
       {"Memory", &Make<CMemoryUnderTest>},
-      {"FileStore", &Make<CFileStoreUnderTest>}};
+      {"FileStore", &Make<CFileStoreUnderTest>},
+      {"HiveStore", &Make<CHiveStoreUnderTest>}};
   return s_factories;
 }

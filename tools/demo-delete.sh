@@ -2,11 +2,15 @@
 # Seeds a machine directory with an installation of Tessarine next to a few
 # unrelated files and keys, runs the silent Clear on it, and shows what went:
 # the result file, the files and folders removed or changed, and the change
-# to each registry file.
+# to each registry file. With --hive the registry is the hive files of an NT
+# installation (WINNT/system32/config, the profile's NTUSER.DAT), made empty
+# and filled with quorrel-reg import; the change is read back with reglookup.
 #
-#   sh tools/demo-delete.sh [machine-directory]   (default: a fresh temp dir)
+#   sh tools/demo-delete.sh [--hive] [machine-directory]   (default: a temp dir)
 set -e
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
+HIVE=
+if [ "$1" = --hive ]; then HIVE=1; shift; fi
 [ -x "$ROOT/build/quorrel" ] || sh "$ROOT/tools/build.sh" >/dev/null
 M=${1:-$(mktemp -d "${TMPDIR:-/tmp}/quorrel-demo-XXXXXX")}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/quorrel-demo-run-XXXXXX")
@@ -96,10 +100,24 @@ REGEDIT4
 REG
 echo Trevant > "$M/services.state"
 
+CONFIG=WINNT/system32/config
+NTUSER=WINNT/Profiles/Administrator/NTUSER.DAT
+if [ -n "$HIVE" ]; then
+  mkdir -p "$M/$CONFIG"
+  python3 "$ROOT/tools/empty-hive.py" "$M/$CONFIG/SYSTEM" "$M/$CONFIG/SOFTWARE" \
+    "$M/$CONFIG/DEFAULT" "$M/$NTUSER"
+  for F in HKEY_LOCAL_MACHINE HKEY_USERS; do
+    QUORREL_MACHINE="$M" USER=Administrator "$ROOT/build/quorrel-reg" import \
+      "$M/registry/$F.reg"
+  done
+  rm -r "$M/registry"
+fi
+
 BEFORE=$(mktemp -d "${TMPDIR:-/tmp}/quorrel-demo-before-XXXXXX")
 cp -a "$M/." "$BEFORE/"
 listing() { (cd "$1" && find . -path ./registry -prune -o -path ./run -prune \
   -o -name services.state -prune -o -name quorrel-debug.log -prune \
+  -o -path "./$CONFIG/*" -prune -o -name NTUSER.DAT -prune \
   -o -type f -printf '%P  (%s bytes)\n' -o -type d -printf '%P/\n' | sort); }
 
 echo "machine directory: $M"
@@ -112,8 +130,17 @@ echo "--- files and folders (- removed, + new or changed)"
 listing "$BEFORE" > "$WORK/before.txt"; listing "$M" > "$WORK/after.txt"
 diff "$WORK/before.txt" "$WORK/after.txt" | grep '^[<>]' | sed 's/^</-/; s/^>/+/' || true
 echo "Pcmcia.sys in $D now holds: $(cat "$M/$D/Pcmcia.sys")"
-for F in HKEY_LOCAL_MACHINE HKEY_USERS; do
-  echo "--- registry/$F.reg"
-  diff "$BEFORE/registry/$F.reg" "$M/registry/$F.reg" | grep '^[<>]' | sed 's/^</-/; s/^>/+/' || true
-done
+if [ -n "$HIVE" ]; then
+  for F in "$CONFIG/SYSTEM" "$CONFIG/SOFTWARE" "$CONFIG/DEFAULT" "$NTUSER"; do
+    echo "--- $F, as reglookup reads it"
+    reglookup -H "$BEFORE/$F" > "$WORK/before.txt"
+    reglookup -H "$M/$F" > "$WORK/after.txt"
+    diff "$WORK/before.txt" "$WORK/after.txt" | grep '^[<>]' | sed 's/^</-/; s/^>/+/' || true
+  done
+else
+  for F in HKEY_LOCAL_MACHINE HKEY_USERS; do
+    echo "--- registry/$F.reg"
+    diff "$BEFORE/registry/$F.reg" "$M/registry/$F.reg" | grep '^[<>]' | sed 's/^</-/; s/^>/+/' || true
+  done
+fi
 rm -rf "$BEFORE" "$WORK"

@@ -15,16 +15,33 @@ std::string NewScratchPath() {
          std::to_string(++s_nScratch);
 }
 
+// NT's RegDeleteKeyA removes only a key without subkeys, and NT 4.0 has no
+// RegDeleteTreeA: the subkeys go first.
+bool DeleteTree(HKEY hParent, const char* pszPath) {
+  HKEY hKey = nullptr;
+  if (::RegOpenKeyExA(hParent, pszPath, 0, KEY_ALL_ACCESS, &hKey) !=
+      ERROR_SUCCESS)
+    return false;
+  char szName[256];
+  DWORD cchName = sizeof(szName);
+  while (::RegEnumKeyExA(hKey, 0, szName, &cchName, nullptr, nullptr, nullptr,
+                         nullptr) == ERROR_SUCCESS &&
+         DeleteTree(hKey, szName))
+    cchName = sizeof(szName);
+  ::RegCloseKey(hKey);
+  return ::RegDeleteKeyA(hParent, pszPath) == ERROR_SUCCESS;
+}
+
 class CWin32UnderTest : public CRegistryUnderTest {
  public:
   CWin32UnderTest() : m_strPath(NewScratchPath()) {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_strPath.c_str());
+    DeleteTree(HKEY_CURRENT_USER, m_strPath.c_str());
     m_registry.RegCreateKeyExA(HKEY_CURRENT_USER, m_strPath.c_str(),
                                &m_hScratch, nullptr);
   }
   ~CWin32UnderTest() override {
     if (m_hScratch) m_registry.RegCloseKey(m_hScratch);
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_strPath.c_str());
+    DeleteTree(HKEY_CURRENT_USER, m_strPath.c_str());
   }
   IRegistry& Registry() override { return m_registry; }
   HKEY Scratch() override { return m_hScratch; }

@@ -56,4 +56,18 @@ TEST(Win32Resources, PicturesHaveTheirSizesAndColourDepth) {
   EXPECT_NE(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101)),
             nullptr);
 }
+// Windows Vista and later run the program elevated, without redirecting
+// its registry writes; earlier Windows do not look at the manifest.
+TEST(Win32Resources, ManifestAsksToRunAsAdministrator) {
+  const HMODULE hModule = ::GetModuleHandleA(nullptr);
+  HRSRC hInfo =
+      ::FindResourceA(hModule, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  ASSERT_NE(hInfo, nullptr);
+  const char* pData =
+      static_cast<const char*>(::LockResource(::LoadResource(hModule, hInfo)));
+  ASSERT_NE(pData, nullptr);
+  const std::string strManifest(pData, ::SizeofResource(hModule, hInfo));
+  EXPECT_NE(strManifest.find("level=\"requireAdministrator\""),
+            std::string::npos);
+}
 }  // namespace

@@ -2,9 +2,9 @@
 # The interactive program under Wine on a virtual display ($DISPLAY): the
 # splash picture over the main window, the main window with exactly the
 # program's title, fixed in size, centred, its client area the form; a
-# second start brings the first instance forward and ends; the About box,
-# the Customizations dialogs and the Repairs dialog open from the main
-# window. A screenshot of each goes to $QUORREL_ARTIFACTS.
+# second start brings the first instance forward and ends; the About box
+# (with the system's figures), the Customizations dialogs and the Repairs
+# dialog open from the main window. A screenshot of each goes to $QUORREL_ARTIFACTS.
 # Usage: interactive.sh QUORREL_EXE UIDRIVER_EXE
 set -eu
 EXE=$1
@@ -37,6 +37,46 @@ opened() {
 }
 closed() {
   drv wait-gone "$1" 10000 || fail "\"$1\" did not close"
+}
+
+# The number as the About box writes it: groups of three digits, commas.
+grouped() { python3 -c 'import sys; n = int(sys.argv[1]); print(f"{n:,}" if n < 2**31 else n)' "$1"; }
+# n1 n2 PERCENT: n2 lies within PERCENT % of n1.
+near() { [ $(( ($1 - $2) * 100 )) -le $(( $1 * $3 )) ] && [ $(( ($2 - $1) * 100 )) -le $(( $1 * $3 )) ]; }
+# The About box's figures are the system's, as a program of its own reads
+# them: physical memory, the share in use, the processor class and the
+# free space of the current drive (which the machine's other programs
+# change meanwhile: within 2 %).
+about_figures() {
+  set -- $(drv figures)
+  TOTAL_KB=$1; AVAIL_KB=$2; CPU=$3; FREE_KB=$4
+  MEMORY=$(drv text "$ABOUT" 107)
+  [ "$MEMORY" = "$(grouped "$TOTAL_KB") (KB)" ] ||
+    fail "About box memory \"$MEMORY\", not \"$(grouped "$TOTAL_KB") (KB)\""
+  # Memory in use moves with the machine's other programs: the box's share
+  # lies within 10 points of the system's, read twice once it is up.
+  USED=$(drv text "$ABOUT" 114)
+  USED_BEFORE=$(( (TOTAL_KB - AVAIL_KB) * 100 / TOTAL_KB ))
+  set -- $(drv figures)
+  USED_AFTER=$(( ($1 - $2) * 100 / $1 ))
+  LOW=$(( (USED_BEFORE < USED_AFTER ? USED_BEFORE : USED_AFTER) - 10 ))
+  HIGH=$(( (USED_BEFORE > USED_AFTER ? USED_BEFORE : USED_AFTER) + 10 ))
+  case "$USED" in
+    *[!0-9%]* | "" | %*) fail "About box memory use \"$USED\" is not a percentage" ;;
+    *%) [ "${USED%\%}" -ge "$LOW" ] && [ "${USED%\%}" -le "$HIGH" ] ||
+          fail "About box memory use $USED, the system's ${USED_BEFORE}% then ${USED_AFTER}%" ;;
+    *) fail "About box memory use \"$USED\" lacks its %" ;;
+  esac
+  case "$CPU" in 386) CLASS=386 ;; 486) CLASS=486 ;; 586) CLASS=Pentium ;; *) CLASS=OTHER ;; esac
+  [ "$(drv text "$ABOUT" 113)" = "$CLASS" ] ||
+    fail "About box processor \"$(drv text "$ABOUT" 113)\", not $CLASS (type $CPU)"
+  DISK=$(drv text "$ABOUT" 108)
+  DISK_KB=$(printf '%s' "${DISK% KB Free}" | tr -d ,)
+  case "$DISK" in
+    *" KB Free") near "$FREE_KB" "$DISK_KB" 2 ||
+                   fail "About box disk space \"$DISK\", the system's $FREE_KB KB" ;;
+    *) fail "About box disk space \"$DISK\" (the system's: $FREE_KB KB)" ;;
+  esac
 }
 
 WORK=$(mktemp -d)
@@ -89,6 +129,7 @@ kill "$DECOY" 2>/dev/null || true
 ABOUT='About Tessarine Registry Update Utility For Windows NT'
 drv menu "$TITLE" 57664 || fail "no About command on the menu bar"
 opened "$ABOUT" about-box.png
+about_figures
 drv click "$ABOUT" 1 || fail "no OK button in the About box"
 closed "$ABOUT"
 

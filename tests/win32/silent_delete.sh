@@ -24,10 +24,10 @@ FOLDER=$(unix "$FOLDER_WIN")
 SERVICES='HKLM\System\CurrentControlSet\Services'
 PROFILE='HKLM\System\CurrentControlSet\Hardware Profiles\0001\System\CurrentControlSet\Services'
 WINLOGON='HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Winlogon'
-# Windows' logon program, then the suite's: the suite's entry and the comma
-# at the end go.
+# Windows' logon program, then the suite's: the suite's entry goes, the
+# separators stay as they were (Windows' own value ends in a comma).
 USERINIT_SEEDED='C:\windows\system32\userinit.exe,C:\Program Files\Tessarine\Mardel.exe,'
-USERINIT_EXPECTED='C:\windows\system32\userinit.exe'
+USERINIT_EXPECTED='C:\windows\system32\userinit.exe,'
 
 # The suite's registry footprint.
 for service in Trevant Pellin Pellix Gorvan Kestan Velcor Quesk Yurrin \

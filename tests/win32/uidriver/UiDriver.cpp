@@ -177,3 +177,13 @@ int CmdDecoy(const char* pszTitle, DWORD dwMilliseconds) {
   DestroyWindow(hWnd);
   return 0;
 }
+
+int CmdText(const char* pszTitle, UINT nID) {
+  HWND hWnd = Require(pszTitle);
+  HWND hControl = hWnd ? FindControl(hWnd, nID) : nullptr;
+  if (!hControl) return 1;
+  char szText[256] = "";
+  GetWindowTextA(hControl, szText, sizeof(szText));
+  std::printf("%s\n", szText);
+  return 0;
+}

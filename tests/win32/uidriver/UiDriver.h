@@ -15,3 +15,4 @@ int CmdMenu(const char* pszTitle, UINT nID);
 int CmdClose(const char* pszTitle);
 int CmdForeground();
 int CmdDecoy(const char* pszTitle, DWORD dwMilliseconds);
+int CmdText(const char* pszTitle, UINT nID);

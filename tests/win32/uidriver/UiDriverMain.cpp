@@ -14,10 +14,14 @@
 //   close TITLE           a click on the window's close box (WM_CLOSE)
 //   foreground            the title of the foreground window
 //   decoy TITLE MS        shows a window titled TITLE in front for MS ms
+//   text TITLE ID         the text of control ID of the window
+//   version               the system's version (see MachineFacts.h)
+//   figures               memory, processor and free disk space
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "MachineFacts.h"
 #include "UiDriver.h"
 
 namespace {
@@ -53,5 +57,9 @@ int main(int argc, char** argv) {
   if (strCommand == "foreground" && nArgs == 0) return CmdForeground();
   if (strCommand == "decoy" && nArgs == 2)
     return CmdDecoy(args[0], Number(args[1]));
+  if (strCommand == "text" && nArgs == 2)
+    return CmdText(args[0], static_cast<UINT>(Number(args[1])));
+  if (strCommand == "version" && nArgs == 0) return CmdVersion();
+  if (strCommand == "figures" && nArgs == 0) return CmdFigures();
   return Usage();
 }

@@ -50,15 +50,17 @@ hive_node_h CHiveFile::Root() const {
   return m_pHive ? hivex_root(m_pHive) : 0;
 }
 
-LONG CHiveFile::CommitTo(const std::string& strTemp, std::string* pstrError) {
+LONG CHiveFile::CommitTo(const std::string& strTemp, uint64_t* pcbWritten,
+                         std::string* pstrError) {
   if (hivex_commit(m_pHive, strTemp.c_str(), 0) != 0) {
     const LONG lResult = Failed(strTemp, "cannot write the hive", pstrError);
     unlink(strTemp.c_str());
     return lResult;
   }
   // The new file keeps the old one's permissions.
-  struct stat old;
-  if (stat(m_strPath.c_str(), &old) == 0) chmod(strTemp.c_str(), old.st_mode);
+  struct stat st;
+  if (stat(m_strPath.c_str(), &st) == 0) chmod(strTemp.c_str(), st.st_mode);
+  if (stat(strTemp.c_str(), &st) == 0) *pcbWritten += st.st_size;
   LONG lResult = SyncFile(strTemp, pstrError);
   if (lResult == ERROR_SUCCESS && rename(strTemp.c_str(), m_strPath.c_str()))
     lResult = Failed(m_strPath, "cannot replace", pstrError);
@@ -69,8 +71,9 @@ LONG CHiveFile::CommitTo(const std::string& strTemp, std::string* pstrError) {
   return SyncDirectoryOf(m_strPath, pstrError);
 }
 
-LONG CHiveFile::Commit(const std::string& strMirror, std::string* pstrError) {
-  LONG lResult = CommitTo(TempPathOf(m_strPath), pstrError);
+LONG CHiveFile::Commit(const std::string& strMirror, uint64_t* pcbWritten,
+                       std::string* pstrError) {
+  LONG lResult = CommitTo(TempPathOf(m_strPath), pcbWritten, pstrError);
   if (lResult != ERROR_SUCCESS || strMirror.empty()) return lResult;
   struct stat mirror;
   if (stat(strMirror.c_str(), &mirror) != 0) return ERROR_SUCCESS;
@@ -81,5 +84,6 @@ LONG CHiveFile::Commit(const std::string& strMirror, std::string* pstrError) {
   lResult =
       ReadWholeFile(m_strPath, size_t{1} << 31, &strBytes, &bExists, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
+  *pcbWritten += strBytes.size();
   return ReplaceFileDurably(strMirror, strBytes, pstrError);
 }

@@ -6,6 +6,7 @@
 
 #include <hivex.h>
 
+#include <cstdint>
 #include <string>
 
 #include "platform/WinTypes.h"
@@ -23,8 +24,9 @@ class CHiveFile {
   LONG Open(const std::string& strPath, bool bWritable, std::string* pstrError);
   // Writes the hive anew as described above; when strMirror names an
   // existing file (SYSTEM.ALT), it is then made a copy of the new hive, the
-  // same way.
-  LONG Commit(const std::string& strMirror, std::string* pstrError);
+  // same way. *pcbWritten: the bytes of every file written.
+  LONG Commit(const std::string& strMirror, uint64_t* pcbWritten,
+              std::string* pstrError);
 
   // The temporary file a commit writes first.
   static std::string TempPathOf(const std::string& strPath) {
@@ -36,7 +38,8 @@ class CHiveFile {
   const std::string& Path() const { return m_strPath; }
 
  private:
-  LONG CommitTo(const std::string& strTemp, std::string* pstrError);
+  LONG CommitTo(const std::string& strTemp, uint64_t* pcbWritten,
+                std::string* pstrError);
 
   hive_h* m_pHive = nullptr;
   std::string m_strPath;

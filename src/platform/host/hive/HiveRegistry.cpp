@@ -5,11 +5,27 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "../DurableFile.h"
 #include "../RegStoreLoader.h"
 #include "HiveTree.h"
+
+namespace {
+// The .reg store's line, so that one bench reads both.
+void PrintRegStoreStats(const CRegStoreStats& stats) {
+  std::fprintf(stderr,
+               "registry: flush_calls=%llu journal_records=%llu "
+               "journal_bytes=%llu files_written=%llu file_bytes=%llu\n",
+               static_cast<unsigned long long>(stats.nFlushCalls),
+               static_cast<unsigned long long>(stats.nJournalRecords),
+               static_cast<unsigned long long>(stats.nJournalBytes),
+               static_cast<unsigned long long>(stats.nFilesWritten),
+               static_cast<unsigned long long>(stats.nFileBytes));
+}
+}  // namespace
 
 const char CHiveRegistry::kJournalName[] = "quorrel.journal";
 const char CHiveRegistry::kLockName[] = "quorrel.lock";
@@ -158,5 +174,6 @@ LONG CHiveRegistry::Close(std::string* pstrError) {
   m_dirty.clear();
   for (CMount& mount : m_mounts) mount.file.reset();
   Unlock();
+  if (std::getenv("QUORREL_STATS") != nullptr) PrintRegStoreStats(m_stats);
   return lResult;
 }

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "../FileRegistry.h"
 #include "../RegJournal.h"
 #include "HiveFile.h"
 #include "HiveMachine.h"
@@ -41,6 +42,8 @@ class CHiveRegistry : public CMemoryRegistry {
   bool IsOpen() const { return m_mode == EMode::kOpen; }
 
   LONG RegFlushKey(HKEY hKey) override;
+  // What the run cost, as the .reg store counts it (QUORREL_STATS).
+  const CRegStoreStats& Stats() const { return m_stats; }
   const std::string& LastError() const { return m_strLastError; }
 
   static const char kJournalName[];
@@ -90,5 +93,6 @@ class CHiveRegistry : public CMemoryRegistry {
   CRegJournalRecord m_pending;
   std::unique_ptr<CRegJournal> m_journal;
   int m_fdLock = -1;
+  CRegStoreStats m_stats;
   std::string m_strLastError;
 };

@@ -69,14 +69,18 @@ void CHiveRegistry::OnValueDeleted(CRegKeyNode& key,
 
 LONG CHiveRegistry::AppendPending(std::string* pstrError) {
   const LONG lResult = m_journal->Append(m_pending, pstrError);
-  if (lResult == ERROR_SUCCESS) m_pending.clear();
-  return lResult;
+  if (lResult != ERROR_SUCCESS) return lResult;
+  m_pending.clear();
+  ++m_stats.nJournalRecords;
+  m_stats.nJournalBytes = m_journal->BytesWritten();
+  return ERROR_SUCCESS;
 }
 
 LONG CHiveRegistry::RegFlushKey(HKEY hKey) {
   std::shared_ptr<CRegKeyNode> node;
   const LONG lResult = NodeOf(hKey, &node);
   if (lResult != ERROR_SUCCESS) return lResult;
+  ++m_stats.nFlushCalls;
   // Windows flushes the whole hive; here every pending change of the store.
   if (m_mode != EMode::kOpen || m_pending.empty()) return ERROR_SUCCESS;
   std::string strError;
@@ -130,9 +134,13 @@ LONG CHiveRegistry::WriteChangedHives(std::string* pstrError) {
   }
   for (CMount& mount : m_mounts) {
     if (!mount.bDirty) continue;
-    const LONG lResult = mount.file->Commit(mount.strMirror, pstrError);
+    uint64_t cbWritten = 0;
+    const LONG lResult =
+        mount.file->Commit(mount.strMirror, &cbWritten, pstrError);
     if (lResult != ERROR_SUCCESS) return lResult;
     mount.bDirty = false;
+    ++m_stats.nFilesWritten;
+    m_stats.nFileBytes += cbWritten;
   }
   m_dirty.clear();
   return ERROR_SUCCESS;

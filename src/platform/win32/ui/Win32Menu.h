@@ -1,4 +1,5 @@
-// A real menu bar built from the program's menu data.
+// A real menu bar built from the program's menu data, and which of its
+// popups lies under a point.
 #pragma once
 
 #include <windows.h>
@@ -6,3 +7,7 @@
 #include "res/Menu.h"
 
 HMENU CreateMenuFromTemplate(const CMenuTemplate& menu);
+// The position of the item of hWnd's menu bar under ptScreen, -1 for none.
+// Hit-tests the items' rectangles (GetMenuItemRect), as NT 4.0 has no
+// MenuItemFromPoint.
+int MenuBarItemAt(HWND hWnd, POINT ptScreen);

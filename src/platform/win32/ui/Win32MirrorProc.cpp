@@ -3,6 +3,7 @@
 // framework's to choose; everything else is the real window's own.
 #include <cstring>
 
+#include "Win32Menu.h"
 #include "Win32Mirrors.h"
 #include "fw/ComboBox.h"
 #include "fw/WindowMap.h"
@@ -98,7 +99,7 @@ bool TranslateInput(HWND hReal, HWND hFramework, UINT message, WPARAM wParam,
       // The popup of the menu bar that was hit, in lParam's low word.
       const POINT pt = {static_cast<short>(LOWORD(lParam)),
                         static_cast<short>(HIWORD(lParam))};
-      const int nPopup = MenuItemFromPoint(hReal, GetMenu(hReal), pt);
+      const int nPopup = MenuBarItemAt(hReal, pt);
       lParam = MAKELPARAM(static_cast<WORD>(nPopup), 0);
     }
     Queue(hFramework, nDown, wParam, lParam);

@@ -4,6 +4,7 @@
 
 #include "Win32DialogTemplate.h"
 #include "Win32Menu.h"
+#include "Win32WindowTree.h"
 #include "fw/Button.h"
 #include "fw/ComboBox.h"
 #include "fw/Dialog.h"
@@ -334,7 +335,7 @@ void CWin32Mirrors::SyncFocus() {
   // Giving the focus activates the window; while it shows an owned window
   // (the splash picture) that one stays in front and active, as on
   // Windows, and the focus follows once it is gone.
-  if (hReal && HasVisibleOwnedWindow(GetAncestor(hReal, GA_ROOT))) return;
+  if (hReal && HasVisibleOwnedWindow(Win32TopLevelOf(hReal))) return;
   m_hLastFocus = hFocus;
   if (hReal && GetFocus() != hReal) SetFocus(hReal);
 }

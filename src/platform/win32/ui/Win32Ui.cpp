@@ -1,5 +1,6 @@
 #include "Win32Ui.h"
 
+#include "Win32MessageWait.h"
 #include "Win32Mirrors.h"
 #include "fw/Wnd.h"
 #include "platform/win32/Win32RealWindow.h"
@@ -41,8 +42,7 @@ BOOL CWin32Ui::WaitInput(MSG* pMsg, DWORD dwTimeout) {
     if (dwTimeout != INFINITE && dwElapsed >= dwTimeout) return FALSE;
     DWORD dwWait = dwTimeout == INFINITE ? INFINITE : dwTimeout - dwElapsed;
     if (bRestackDue && dwWait > kRestackPoll) dwWait = kRestackPoll;
-    MsgWaitForMultipleObjectsEx(0, nullptr, dwWait, QS_ALLINPUT,
-                                MWMO_INPUTAVAILABLE);
+    Win32WaitForMessage(dwWait);
   }
 }
 
