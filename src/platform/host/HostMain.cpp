@@ -23,6 +23,8 @@
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
 #include "fw/MessageQueue.h"
+#include "fw/WinApp.h"
+#include "fw/Wnd.h"
 #include "fw/UiAdapter.h"
 #include "platform/Platform.h"
 #include "res/StringTable.h"
@@ -99,11 +101,14 @@ int main(int argc, char** argv) {
   app.m_args.assign(argv + 1, argv + argc);
   // The process's exit status carries no result.
   if (app.InitInstance()) app.Run();
+  // A run ended by a signal or a restart request still has its main
+  // window: it closes first, as when the user exits.
+  if (CWnd* pMain = AfxGetMainWnd()) pMain->DestroyWindow();
   if (store.Close(&strError) != ERROR_SUCCESS)
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
-  if (pUi) SetUi(nullptr);
-  pUser.reset();  // the windows go: the terminal is left as it was
   if (HostEndSignal() != 0) {
+    if (pUi) SetUi(nullptr);
+    pUser.reset();  // the windows go: the terminal is left as it was
     // Ended in order; the caller still learns which signal ended it.
     signal(HostEndSignal(), SIG_DFL);
     raise(HostEndSignal());

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/host/HostRunEnd.h"
 #include "TuiDraw.h"
 #include "TuiUser.h"
 #include "fw/Button.h"
@@ -13,6 +12,7 @@
 #include "fw/FrameworkUser.h"
 #include "fw/WindowMap.h"
 #include "fw/Wnd.h"
+#include "platform/host/HostRunEnd.h"
 #include "res/Menu.h"
 
 BOOL CTuiUser::WaitInput(MSG* pMsg, DWORD dwTimeout) {
