@@ -25,7 +25,7 @@ const CStringResource kStrings[] = {
      "verbose error mode"},
     {130, "Create file failed with error %d."},
     {131, "Write file failed with error %d."},
-    {170,
+    {171,
      "The computer could not be restarted (error %d). Restart it yourself "
      "for the changes to take effect."},
     {57344, "Corvane Tessarine Registry Update Utility for Windows NT"},

@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 
 namespace {
-constexpr UINT IDS_RESTART_FAILED = 170;
+constexpr UINT IDS_RESTART_FAILED = 171;
 
 // A request that failed leaves no disabled window behind: the busy state
 // ends and the user learns why, so that the restart can be made by hand.
