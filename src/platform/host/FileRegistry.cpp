@@ -75,7 +75,12 @@ LONG CFileRegistry::OpenLocked(std::string* pstrError) {
   LONG lResult = JoinUsers(&bAlone, pstrError);
   // Only a program alone on the store may fold a journal into the files:
   // the others read the journal as they go.
-  if (lResult == ERROR_SUCCESS && bAlone) lResult = Recover(pstrError);
+  if (lResult == ERROR_SUCCESS && bAlone) {
+    lResult = Recover(pstrError);
+    // Files that can't be written now (a full disk) leave the journal as it
+    // is: it is replayed below instead, and folded in by a later close.
+    if (lResult == ERROR_CANTWRITE) lResult = ERROR_SUCCESS;
+  }
   if (lResult == ERROR_SUCCESS && bAlone)
     flock(m_fdUsers, LOCK_SH);  // lock held: no one can be in between
   m_journal.reset(new CRegJournal(m_strDir + "/" + kJournalName));
