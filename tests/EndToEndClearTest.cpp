@@ -145,6 +145,26 @@ TEST_P(EndToEndClearTest, SilentDeleteWithoutTheFolderKeepsItAndFails) {
             StoredRegistry(m_machine.Path()));
 }
 
+// A drive named as the program folder: the step is refused and skipped,
+// every other step of the suite's own still runs, and the run reports 0.
+TEST_F(EndToEndClearRun, SilentDeleteRefusesADriveAsTheProgramFolder) {
+  m_installation.SeedBefore(m_machine.Path());
+  m_installation.SeedExpectedAfter(m_expected.Path(), false);
+  for (const CTempDir* pMachine : {&m_machine, &m_expected})
+    WriteHostFile(pMachine->Path() + "/boot.ini", "[boot loader]");
+
+  const CProcessResult result = RunQuorrel({"-s", "delete", "-d", "C:\\"});
+
+  EXPECT_EQ("Delete=0\r\n", Log());
+  EXPECT_NE(std::string::npos,
+            result.strStderr.find("\"C:\\\" cannot be the Tessarine program "
+                                  "folder"));
+  EXPECT_NE(std::string::npos, result.strStderr.find("(Stop)"));
+  EXPECT_EQ(MachineFiles(m_expected.Path()), MachineFiles(m_machine.Path()));
+  EXPECT_EQ(StoredRegistry(m_expected.Path()),
+            StoredRegistry(m_machine.Path()));
+}
+
 // Removing leaves nothing of its own: no folder the machine did not have.
 TEST_F(EndToEndClearRun, SilentDeleteOnABareMachineCreatesNoFolder) {
   const CProcessResult result =

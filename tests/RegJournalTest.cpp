@@ -1,5 +1,5 @@
-// The journal's records: what is written reads back, and a damaged or torn
-// record ends the journal there.
+// The journal's records: what is written reads back, a torn last record is
+// dropped and damage before an intact record is refused.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -45,18 +45,26 @@ TEST(RegJournalTest, RecordsReadBackAsWritten) {
   }
 }
 
-TEST(RegJournalTest, DamageEndsTheJournalAtThatRecord) {
+TEST(RegJournalTest, OnlyATornLastRecordIsIgnoredDamageBeforeOneIsRefused) {
   const std::string strGood = Journal(3);
   const size_t nSecond = Journal(1).size();
+  const size_t nThird = Journal(2).size();
   std::vector<CRegJournalRecord> records;
   std::string strError;
-  // Every byte of the second record, flipped in turn: only the first stays.
-  const size_t nThird = Journal(2).size();
+  // Every byte of the second record flipped in turn: the intact third one
+  // behind it makes that damage, never a tail to drop.
   for (size_t i = nSecond; i < nThird; ++i) {
     std::string strBad = strGood;
     strBad[i] = static_cast<char>(strBad[i] ^ 0x41);
-    ASSERT_TRUE(DecodeJournal(strBad, &records, &strError));
-    EXPECT_EQ(1u, records.size()) << "byte " << i;
+    EXPECT_FALSE(DecodeJournal(strBad, &records, &strError)) << "byte " << i;
+    EXPECT_NE(std::string::npos, strError.find("damaged")) << strError;
+  }
+  // The last record flipped or cut short: torn, the others stay.
+  for (size_t i = nThird; i < strGood.size(); ++i) {
+    std::string strBad = strGood;
+    strBad[i] = static_cast<char>(strBad[i] ^ 0x41);
+    ASSERT_TRUE(DecodeJournal(strBad, &records, &strError)) << "byte " << i;
+    EXPECT_EQ(2u, records.size()) << "byte " << i;
   }
   for (size_t nLength = nSecond; nLength < nThird; ++nLength) {
     ASSERT_TRUE(DecodeJournal(strGood.substr(0, nLength), &records, &strError));

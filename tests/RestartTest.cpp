@@ -24,14 +24,18 @@ TEST_F(RestartTest, RequestsAnImmediateRebootAndDropsThePrivilegeAgain) {
   EXPECT_EQ(1u, QuorrelApp().m_nBusyCount);
 }
 
-TEST_F(RestartTest, MissingPrivilegeIsReportedOnTheDebugChannelOnly) {
+TEST_F(RestartTest, MissingPrivilegeEndsTheBusyStateAndSaysWhy) {
   m_platform.m_security.m_processToken.bShutdownPrivilege = false;
   RestartComputer();
   EXPECT_TRUE(m_platform.m_security.m_shutdownRequests.empty());
   ASSERT_EQ(1u, m_platform.m_debug.m_lines.size());
   EXPECT_EQ("TESSARINE: AdjustTokenPrivileges failed 514 ( 1300 )\n",
             m_platform.m_debug.m_lines[0]);
-  EXPECT_TRUE(m_platform.m_user.m_boxes.empty());
+  EXPECT_EQ(0u, QuorrelApp().m_nBusyCount);
+  ASSERT_EQ(1u, m_platform.m_user.m_boxes.size());
+  EXPECT_NE(std::string::npos,
+            m_platform.m_user.m_boxes[0].strText.find("(error 1300)"))
+      << m_platform.m_user.m_boxes[0].strText;
 }
 
 TEST_F(RestartTest, FailedShutdownAndMissingTokenAreReported) {
@@ -41,6 +45,8 @@ TEST_F(RestartTest, FailedShutdownAndMissingTokenAreReported) {
   ASSERT_EQ(1u, m_platform.m_debug.m_lines.size());
   EXPECT_EQ("TESSARINE: shutdown failed 5 ( 5 )\n",
             m_platform.m_debug.m_lines[0]);
+  EXPECT_EQ(0u, QuorrelApp().m_nBusyCount);
+  EXPECT_EQ(1u, m_platform.m_user.m_boxes.size());
 
   m_platform.m_debug.m_lines.clear();
   m_platform.m_security.m_bFailOpenProcessToken = true;

@@ -13,6 +13,14 @@ const char kResultFileName[] = "quorrel.log";
 constexpr UINT IDS_CREATE_FILE_FAILED = 130;
 constexpr UINT IDS_WRITE_FILE_FAILED = 131;
 
+// The run's changes are stored before the result line reports them: a
+// registry that can't store them makes the result 0.
+int Committed(int nResult) {
+  for (HKEY hRoot : {HKEY_LOCAL_MACHINE, HKEY_USERS, HKEY_CURRENT_USER})
+    if (Registry().RegFlushKey(hRoot) != ERROR_SUCCESS) return 0;
+  return nResult;
+}
+
 void WriteResultLine(HANDLE hFile, const char* pszFormat, int nResult) {
   char szLine[128];
   const int cchLine = std::snprintf(szLine, sizeof(szLine), pszFormat, nResult);
@@ -35,8 +43,8 @@ void WriteSilentResult() {
     return;
   }
   if (g_bSilentUpdate)
-    WriteResultLine(hFile, "Update=%d\r\n", SilentUpdateRegistry());
+    WriteResultLine(hFile, "Update=%d\r\n", Committed(SilentUpdateRegistry()));
   if (g_bSilentDelete)
-    WriteResultLine(hFile, "Delete=%d\r\n", SilentClearRegistry());
+    WriteResultLine(hFile, "Delete=%d\r\n", Committed(SilentClearRegistry()));
   Files().CloseHandle(hFile);
 }

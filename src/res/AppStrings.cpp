@@ -25,6 +25,9 @@ const CStringResource kStrings[] = {
      "verbose error mode"},
     {130, "Create file failed with error %d."},
     {131, "Write file failed with error %d."},
+    {171,
+     "The computer could not be restarted (error %d). Restart it yourself "
+     "for the changes to take effect."},
     {57344, "Corvane Tessarine Registry Update Utility for Windows NT"},
 };
 }  // namespace

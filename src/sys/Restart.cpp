@@ -3,9 +3,20 @@
 #include <cstdio>
 
 #include "app/quorrelApp.h"
+#include "fw/MessageBox.h"
 #include "platform/Platform.h"
 
 namespace {
+constexpr UINT IDS_RESTART_FAILED = 171;
+
+// A request that failed leaves no disabled window behind: the busy state
+// ends and the user learns why, so that the restart can be made by hand.
+void GiveUp(DWORD dwError) {
+  QuorrelApp().SetBusy(FALSE);
+  AfxFormatMessageBox(IDS_RESTART_FAILED, MB_OK | MB_ICONEXCLAMATION,
+                      static_cast<int>(dwError));
+}
+
 void DebugError(const char* pszFormat, DWORD dwError) {
   char szLine[128];
   std::snprintf(szLine, sizeof(szLine), pszFormat,
@@ -28,7 +39,9 @@ void RestartComputer() {
   HANDLE hToken = nullptr;
   if (!Security().OpenProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY,
                                    &hToken)) {
+    const DWORD dwError = GetLastError();
     Debug().OutputDebugStringA("TESSARINE: Can't get token for shutdown\n");
+    GiveUp(dwError);
     return;
   }
   SetShutdownPrivilege(hToken, SE_PRIVILEGE_ENABLED);
@@ -39,10 +52,15 @@ void RestartComputer() {
     DebugError("TESSARINE: AdjustTokenPrivileges failed %x ( %d )\n",
                dwAdjustError);
     Security().CloseHandle(hToken);
+    GiveUp(dwAdjustError);
     return;
   }
-  if (!Security().InitiateSystemShutdownA(nullptr, nullptr, 0, FALSE, TRUE))
-    DebugError("TESSARINE: shutdown failed %x ( %d )\n", GetLastError());
+  const BOOL bRequested =
+      Security().InitiateSystemShutdownA(nullptr, nullptr, 0, FALSE, TRUE);
+  const DWORD dwShutdownError = bRequested ? ERROR_SUCCESS : GetLastError();
+  if (!bRequested)
+    DebugError("TESSARINE: shutdown failed %x ( %d )\n", dwShutdownError);
   SetShutdownPrivilege(hToken, 0);
   Security().CloseHandle(hToken);
+  if (!bRequested) GiveUp(dwShutdownError);
 }

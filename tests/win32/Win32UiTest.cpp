@@ -172,6 +172,31 @@ TEST_F(Win32UiTest, CloseBoxAndMenuCommandsReachTheFramework) {
   EXPECT_TRUE(IsWindow(hReal));
 }
 
+// A press on the menu bar names the popup under the pointer, found by the
+// items' rectangles; a press beside every item names none.
+TEST_F(Win32UiTest, MenuBarPressNamesThePopupUnderThePointer) {
+  ShowMainFrame();
+  HWND hReal = Real(m_pFrame.get());
+  const int nPopups = GetMenuItemCount(GetMenu(hReal));
+  ASSERT_GE(nPopups, 2);
+  RECT rcLast;
+  for (int i = 0; i < nPopups; ++i) {
+    ASSERT_TRUE(GetMenuItemRect(hReal, GetMenu(hReal), i, &rcLast));
+    const int x = (rcLast.left + rcLast.right) / 2;
+    const int y = (rcLast.top + rcLast.bottom) / 2;
+    PostMessageA(hReal, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(x, y));
+    MSG msg;
+    ASSERT_TRUE(NextInput(&msg));
+    EXPECT_EQ(msg.message, UINT{WM_NCLBUTTONDOWN});
+    EXPECT_EQ(static_cast<short>(LOWORD(msg.lParam)), i);
+  }
+  PostMessageA(hReal, WM_NCLBUTTONDOWN, HTMENU,
+               MAKELPARAM(rcLast.right + 40, (rcLast.top + rcLast.bottom) / 2));
+  MSG msg;
+  ASSERT_TRUE(NextInput(&msg));
+  EXPECT_EQ(static_cast<short>(LOWORD(msg.lParam)), -1);
+}
+
 TEST_F(Win32UiTest, KeysGoToTheFrameworksFocus) {
   ShowMainFrame();
   CWnd* pFocus = CWnd::GetFocus();

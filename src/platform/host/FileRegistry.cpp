@@ -16,6 +16,7 @@
 
 const char CFileRegistry::kJournalName[] = "store.journal";
 const char CFileRegistry::kLockName[] = "store.lock";
+const char CFileRegistry::kUsersName[] = "store.users";
 
 namespace {
 const struct {
@@ -32,32 +33,21 @@ CFileRegistry::CFileRegistry() = default;
 CFileRegistry::~CFileRegistry() {
   std::string strError;
   Close(&strError);
-  Unlock();
-}
-
-LONG CFileRegistry::Lock(std::string* pstrError) {
-  const std::string strPath = m_strDir + "/" + kLockName;
-  m_fdLock = open(strPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (m_fdLock < 0) {
-    *pstrError = strPath + ": cannot open: " + std::strerror(errno);
-    return ERROR_CANTOPEN;
-  }
-  while (flock(m_fdLock, LOCK_EX) != 0) {
-    if (errno == EINTR) continue;
-    *pstrError = strPath + ": cannot lock: " + std::strerror(errno);
-    Unlock();
-    return ERROR_CANTOPEN;
-  }
-  return ERROR_SUCCESS;
-}
-
-void CFileRegistry::Unlock() {
-  if (m_fdLock >= 0) close(m_fdLock);  // releases the lock
-  m_fdLock = -1;
 }
 
 LONG CFileRegistry::Open(const std::string& strDir, std::string* pstrError) {
-  if (m_mode != EMode::kClosed) {
+  return Open(strDir, CStoreLock::DefaultTimeout(), pstrError);
+}
+
+void CFileRegistry::OpenAtFirstUse(const std::string& strDir) {
+  if (m_mode != EMode::kClosed) return;
+  m_strDir = strDir;
+  m_mode = EMode::kDeferred;
+}
+
+LONG CFileRegistry::Open(const std::string& strDir, DWORD dwWaitMs,
+                         std::string* pstrError) {
+  if (m_mode != EMode::kClosed && m_mode != EMode::kDeferred) {
     *pstrError = "registry store already open";
     return ERROR_ALREADY_EXISTS;
   }
@@ -67,17 +57,74 @@ LONG CFileRegistry::Open(const std::string& strDir, std::string* pstrError) {
     return ERROR_PATH_NOT_FOUND;
   }
   LONG lResult = MakeDirectories(strDir, pstrError);
-  if (lResult == ERROR_SUCCESS) lResult = Lock(pstrError);
-  if (lResult == ERROR_SUCCESS) lResult = Recover(pstrError);
-  if (lResult == ERROR_SUCCESS) lResult = LoadFiles(pstrError);
+  if (lResult == ERROR_SUCCESS) {
+    m_lock.reset(new CStoreLock(m_strDir + "/" + kLockName));
+    lResult = m_lock->Acquire(dwWaitMs, pstrError);
+  }
+  if (lResult == ERROR_SUCCESS) lResult = OpenLocked(pstrError);
   if (lResult != ERROR_SUCCESS) {
-    m_mode = EMode::kClosed;
-    Unlock();
+    Leave();
     return lResult;
   }
+  m_lock->Release();
+  return ERROR_SUCCESS;
+}
+
+LONG CFileRegistry::OpenLocked(std::string* pstrError) {
+  bool bAlone = false;
+  LONG lResult = JoinUsers(&bAlone, pstrError);
+  // Only a program alone on the store may fold a journal into the files:
+  // the others read the journal as they go.
+  if (lResult == ERROR_SUCCESS && bAlone) {
+    lResult = Recover(pstrError);
+    // Files that can't be written now (a full disk) leave the journal as it
+    // is: it is replayed below instead, and folded in by a later close.
+    if (lResult == ERROR_CANTWRITE) lResult = ERROR_SUCCESS;
+  }
+  if (lResult == ERROR_SUCCESS && bAlone)
+    flock(m_fdUsers, LOCK_SH);  // lock held: no one can be in between
   m_journal.reset(new CRegJournal(m_strDir + "/" + kJournalName));
+  if (lResult == ERROR_SUCCESS) lResult = LoadFiles(pstrError);
+  if (lResult == ERROR_SUCCESS) lResult = ReadJournal(pstrError);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  StampFiles();
   m_mode = EMode::kOpen;
   return ERROR_SUCCESS;
+}
+
+LONG CFileRegistry::JoinUsers(bool* pbAlone, std::string* pstrError) {
+  const std::string strPath = m_strDir + "/" + kUsersName;
+  m_fdUsers = open(strPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (m_fdUsers < 0) {
+    *pstrError = strPath + ": cannot open: " + std::strerror(errno);
+    return ERROR_CANTOPEN;
+  }
+  *pbAlone = OnlyUser();
+  if (*pbAlone) return ERROR_SUCCESS;
+  while (flock(m_fdUsers, LOCK_SH) != 0) {
+    if (errno == EINTR) continue;
+    *pstrError = strPath + ": cannot lock: " + std::strerror(errno);
+    return ERROR_CANTOPEN;
+  }
+  return ERROR_SUCCESS;
+}
+
+bool CFileRegistry::OnlyUser() {
+  // Taken with the store's lock held, so that no program joins meanwhile.
+  return flock(m_fdUsers, LOCK_EX | LOCK_NB) == 0;
+}
+
+void CFileRegistry::LeaveUsers() {
+  if (m_fdUsers >= 0) close(m_fdUsers);  // releases the lock
+  m_fdUsers = -1;
+}
+
+void CFileRegistry::Leave() {
+  m_journal.reset();
+  LeaveUsers();
+  if (m_lock) m_lock->Release();
+  m_mode = EMode::kClosed;
+  m_dirty.clear();
 }
 
 LONG CFileRegistry::LoadFiles(std::string* pstrError) {
@@ -120,23 +167,49 @@ LONG CFileRegistry::WriteChangedFiles(std::string* pstrError) {
 }
 
 LONG CFileRegistry::Close(std::string* pstrError) {
+  if (m_mode == EMode::kDeferred) m_mode = EMode::kClosed;
   if (m_mode != EMode::kOpen) return ERROR_SUCCESS;
-  // The journal first holds every change the files are about to: a crash
-  // between two file renames is then repaired by replaying it.
-  std::string strAppendError;
-  if (!m_pending.empty()) AppendPending(&strAppendError);
-  LONG lResult = WriteChangedFiles(pstrError);
-  if (lResult == ERROR_SUCCESS) {
-    m_journal->CloseFile();
-    lResult = RemoveFileDurably(m_journal->Path(), pstrError);
-  }
+  LONG lResult =
+      m_lock->Acquire(m_bGaveUp ? 0 : CStoreLock::DefaultTimeout(), pstrError);
+  if (lResult == ERROR_SUCCESS) lResult = Commit(pstrError);
   if (lResult != ERROR_SUCCESS) m_strLastError = *pstrError;
-  m_journal.reset();
-  m_mode = EMode::kClosed;
-  m_dirty.clear();
-  Unlock();
+  Leave();
   PrintStats();
   return lResult;
+}
+
+LONG CFileRegistry::Commit(std::string* pstrError) {
+  // Another program's last changes first: the files written below must hold
+  // every record of the journal they replace.
+  LONG lResult = CatchUp(pstrError);
+  if (lResult == ERROR_SUCCESS && !m_pending.empty())
+    lResult = AppendPending(pstrError);
+  // The journal covering the rewrite is whole and synced, or nothing is
+  // renamed: a crash between two renames is then repaired by replaying it.
+  if (lResult == ERROR_SUCCESS) lResult = m_journal->Sync(pstrError);
+  if (lResult != ERROR_SUCCESS || !OnlyUser()) return lResult;
+  lResult = WriteChangedFiles(pstrError);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  m_journal->CloseFile();
+  return RemoveFileDurably(m_journal->Path(), pstrError);
+}
+
+LONG CFileRegistry::Fail(LONG lResult, const std::string& strError) {
+  m_strLastError = strError;
+  if (strError != m_strNoticed) {
+    m_strNoticed = strError;
+    m_strToNotice =
+        strError + " (Windows error " + std::to_string(lResult) + ")";
+  }
+  return lResult;
+}
+
+void CFileRegistry::Notify() {
+  // Told with the store released: the user may take a while to answer.
+  if (m_strToNotice.empty() || m_nCallDepth > 0) return;
+  const std::string strNotice = m_strToNotice;
+  m_strToNotice.clear();
+  if (m_notice) m_notice(strNotice);
 }
 
 void CFileRegistry::PrintStats() const {

@@ -3,28 +3,37 @@
 // HKEY_LOCAL_MACHINE.reg, HKEY_USERS.reg and HKEY_CURRENT_USER.reg (a
 // missing file is an empty root; HKEY_CLASSES_ROOT is not stored).
 //
-// Durability: RegFlushKey appends the changes made since the last flush to
-// the journal store.journal as one checksummed record and syncs it, so a
-// flush costs what changed, not the size of the registry. Close() writes
-// each changed root file anew (temporary file, fsync, rename, fsync of the
-// directory) and then removes the journal; the files are complete whenever
-// no program has the store open. Open() replays the journal that a crashed
-// run left (ignoring a torn last record) and writes the files at once.
-// Changes not flushed when a run crashes are lost, as on Windows.
+// Several programs use one store at once, as programs share the Windows
+// registry. A program holds the store's lock (store.lock) only during one
+// registry call; at the start of each call it takes in what other programs
+// changed since its last call (the records they appended to the journal,
+// or everything when the files themselves were rewritten). Waiting for the
+// lock is bounded (StoreLock.h): past the bound the call fails with
+// ERROR_SHARING_VIOLATION and the trouble notice names the holder.
 //
-// The files keep their format (REGEDIT4 or version 5.00), encoding and line
-// ends; what the program did not change is written back as it was read.
-// Strings are 8-bit text of Windows-1252 (RegCodePage.h). One program at a
-// time has the store open (an exclusive lock on store.lock; others wait).
+// Durability: every call that changes something appends its changes to
+// the journal store.journal at once (written, not synced), so they outlive
+// the process, killed or not. RegFlushKey syncs the journal: flushed
+// changes also outlive a crash of the machine. Each program registers on
+// store.users while it has the store open; the last one to close writes
+// each changed root file anew (temporary file, fsync, rename, fsync of the
+// directory), but only once the journal covering the rewrite is whole and
+// synced, and then removes the journal. The first program to open a store
+// left with a journal (a run killed, a machine crash) replays it onto the
+// files and writes them at once. A journal damaged before its last record
+// is refused, and kept, with the files, as it is.
+//
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "RegJournal.h"
 #include "RegStoreFile.h"
+#include "StoreLock.h"
 #include "platform/memory/MemoryRegistry.h"
 
 struct CRegStoreStats {
@@ -35,6 +44,15 @@ struct CRegStoreStats {
   uint64_t nFileBytes = 0;
 };
 
+// Identity of a store file as last read, to tell when another program
+// rewrote it.
+struct CRegFileStamp {
+  bool bExists = false;
+  uint64_t nDevice = 0, nInode = 0, nSize = 0;
+  int64_t nModified = 0;  // ns
+  bool operator==(const CRegFileStamp& other) const;
+};
+
 class CFileRegistry : public CMemoryRegistry {
  public:
   CFileRegistry();
@@ -43,23 +61,51 @@ class CFileRegistry : public CMemoryRegistry {
   CFileRegistry(const CFileRegistry&) = delete;
   CFileRegistry& operator=(const CFileRegistry&) = delete;
 
-  // Reads the store in strDir (created when missing). A file that can't be
+  // Reads the store in strDir (created when missing), waiting for it at
+  // most dwWaitMs (the default bound when omitted). A file that can't be
   // read is refused, and left as it is: ERROR_BADDB with *pstrError naming
   // the file and line ("<path>: line N: <reason>").
   LONG Open(const std::string& strDir, std::string* pstrError);
-  // Stores every change and releases the store. The registry stays usable
-  // in memory, but changes made afterwards are not stored.
+  LONG Open(const std::string& strDir, DWORD dwWaitMs, std::string* pstrError);
+  // Opens the store at its first use instead, as a program does that must
+  // not wait before it has started (the store was busy when it tried).
+  void OpenAtFirstUse(const std::string& strDir);
+  // Stores every change and leaves the store. The registry stays usable in
+  // memory, but changes made afterwards are not stored.
   LONG Close(std::string* pstrError);
   bool IsOpen() const { return m_mode == EMode::kOpen; }
 
+  // Told, once for each new reason, when a call fails because the store
+  // can't be read or written (busy past the bound, disk full, damaged).
+  void SetTroubleNotice(std::function<void(const std::string&)> notice) {
+    m_notice = std::move(notice);
+  }
+
+  LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, HKEY* phkResult,
+                       DWORD* pdwDisposition) override;
+  LONG RegOpenKeyExA(HKEY hKey, const char* lpSubKey, HKEY* phkResult) override;
   LONG RegFlushKey(HKEY hKey) override;
+  LONG RegQueryValueExA(HKEY hKey, const char* lpValueName, DWORD* lpType,
+                        BYTE* lpData, DWORD* lpcbData) override;
+  LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD dwType,
+                      const BYTE* lpData, DWORD cbData) override;
+  LONG RegDeleteValueA(HKEY hKey, const char* lpValueName) override;
+  LONG RegDeleteKeyA(HKEY hKey, const char* lpSubKey) override;
+  LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, char* lpName,
+                     DWORD* lpcchName) override;
+  LONG RegQueryInfoKeyA(HKEY hKey, char* lpClass, DWORD* lpcchClass,
+                        DWORD* lpcSubKeys, DWORD* lpcValues) override;
+  LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, char* lpValueName,
+                     DWORD* lpcchValueName, DWORD* lpType, BYTE* lpData,
+                     DWORD* lpcbData) override;
 
   const CRegStoreStats& Stats() const { return m_stats; }
-  // The reason of the last failed flush or close, for the debug channel.
+  // The reason of the last failed call, flush or close.
   const std::string& LastError() const { return m_strLastError; }
 
   static const char kJournalName[];
   static const char kLockName[];
+  static const char kUsersName[];
 
  protected:
   void OnKeyCreated(CRegKeyNode& key) override;
@@ -68,10 +114,26 @@ class CFileRegistry : public CMemoryRegistry {
   void OnValueDeleted(CRegKeyNode& key, const std::string& strName) override;
 
  private:
-  enum class EMode { kClosed, kLoading, kReplaying, kOpen };
+  enum class EMode { kClosed, kDeferred, kLoading, kReplaying, kOpen };
 
-  LONG Lock(std::string* pstrError);
-  void Unlock();
+  // One registry call: takes the lock and the other programs' changes;
+  // EndCall appends this call's changes and releases the lock.
+  LONG BeginCall();
+  LONG EndCall(LONG lResult);
+  LONG Fail(LONG lResult, const std::string& strError);
+  void Notify();
+  LONG OpenLocked(std::string* pstrError);
+  LONG JoinUsers(bool* pbAlone, std::string* pstrError);
+  bool OnlyUser();
+  void LeaveUsers();
+  LONG CatchUp(std::string* pstrError);
+  LONG ReadJournal(std::string* pstrError);
+  LONG Reload(std::string* pstrError);
+  bool FilesMoved() const;
+  void StampFiles();
+  LONG Commit(std::string* pstrError);
+  void Leave();
+
   LONG LoadFiles(std::string* pstrError);
   LONG LoadFile(CRegStoreFile* pFile, std::string* pstrError);
   LONG Recover(std::string* pstrError);
@@ -90,10 +152,18 @@ class CFileRegistry : public CMemoryRegistry {
   EMode m_mode = EMode::kClosed;
   std::string m_strDir;
   std::vector<CRegStoreFile> m_files;
+  std::vector<CRegFileStamp> m_stamps;
   CRegDirtyMap m_dirty;
   CRegJournalRecord m_pending;
   std::unique_ptr<CRegJournal> m_journal;
-  int m_fdLock = -1;
+  std::unique_ptr<CStoreLock> m_lock;
+  int m_fdUsers = -1;
+  int m_nCallDepth = 0;
+  DWORD m_dwWaitMs = 0;
+  bool m_bGaveUp = false;  // a wait timed out: later calls don't wait again
   CRegStoreStats m_stats;
   std::string m_strLastError;
+  std::string m_strNoticed;
+  std::string m_strToNotice;
+  std::function<void(const std::string&)> m_notice;
 };

@@ -63,16 +63,3 @@ LONG CFileRegistry::AppendPending(std::string* pstrError) {
   m_stats.nJournalBytes = m_journal->BytesWritten();
   return ERROR_SUCCESS;
 }
-
-LONG CFileRegistry::RegFlushKey(HKEY hKey) {
-  std::shared_ptr<CRegKeyNode> node;
-  const LONG lResult = NodeOf(hKey, &node);
-  if (lResult != ERROR_SUCCESS) return lResult;
-  ++m_stats.nFlushCalls;
-  // Windows flushes the whole hive; here every pending change of the store.
-  if (m_mode != EMode::kOpen || m_pending.empty()) return ERROR_SUCCESS;
-  std::string strError;
-  const LONG lAppend = AppendPending(&strError);
-  if (lAppend != ERROR_SUCCESS) m_strLastError = strError;
-  return lAppend;
-}

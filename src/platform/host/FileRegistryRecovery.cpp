@@ -1,6 +1,6 @@
-// Recovery from a run that ended without closing the store: the journal it
-// left is replayed onto the files and the files are written at once, so the
-// run that opens the store starts from complete files again.
+// Recovery from a run that ended without closing the store: the first
+// program to open it replays the journal left onto the files and writes
+// the files at once, so that it starts from complete files again.
 //
 // Replaying is safe on files that already hold some of the journal's
 // changes (a crash while the files were being replaced): each change sets a
@@ -21,7 +21,8 @@ LONG CFileRegistry::Recover(std::string* pstrError) {
   std::vector<CRegJournalRecord> records;
   std::string strWhy;
   if (!DecodeJournal(strBytes, &records, &strWhy)) {
-    *pstrError = strPath + ": " + strWhy;
+    *pstrError = strPath + ": " + strWhy +
+                 "; the journal and the files are kept as they are";
     return ERROR_BADDB;
   }
   if (!records.empty()) {

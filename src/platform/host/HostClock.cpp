@@ -3,8 +3,12 @@
 #include <chrono>
 #include <thread>
 
+#include "HostRunEnd.h"
+
 void CHostClock::Sleep(DWORD dwMilliseconds) {
   std::this_thread::sleep_for(std::chrono::milliseconds(dwMilliseconds));
+  // The waits of long operations sleep here: an end signal is seen at once.
+  CheckHostEndSignal();
 }
 
 DWORD CHostClock::GetTickCount() {

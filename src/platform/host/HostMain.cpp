@@ -14,6 +14,7 @@
 #include "HostFileSystem.h"
 #include "HostMachine.h"
 #include "HostRegistryStore.h"
+#include "HostRunEnd.h"
 #include "HostSecurity.h"
 #include "HostServiceManager.h"
 #include "HostShell.h"
@@ -21,18 +22,31 @@
 #include "HostUser.h"
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
+#include "fw/MessageQueue.h"
+#include "fw/WinApp.h"
+#include "fw/Wnd.h"
 #include "fw/UiAdapter.h"
 #include "platform/Platform.h"
+#include "res/StringTable.h"
 #include "tui/TuiSession.h"
 
 namespace {
 // Another instance asks this one to come forward with SIGUSR1; the default
 // action would end the process.
 void OnComeForward(int) {}
+
+void TellStoreTrouble(const std::string& strReason) {
+  const std::string strText =
+      "The registry could not be used: " + strReason + ".";
+  User().MessageBoxA(nullptr, strText.c_str(),
+                     LoadResString(IDS_APP_TITLE).c_str(),
+                     MB_OK | MB_ICONEXCLAMATION, 0);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
   signal(SIGUSR1, OnComeForward);
+  InstallHostEndSignals();
   const std::string strMachine = HostMachineDirectory();
   if (strMachine.empty()) {
     std::fprintf(stderr, "quorrel: can't create the machine directory\n");
@@ -78,12 +92,26 @@ int main(int argc, char** argv) {
   platform.pServices = &services;
   platform.pDevices = &devices;
   SetPlatform(platform);
+  store.SetTroubleNotice(TellStoreTrouble);
+  // A signal or a restart request ends the message loop; the windows close
+  // and the store is closed below, as when the user exits.
+  SetHostEndRequest([] { AfxPostQuitMessage(0); });
 
   CquorrelApp& app = QuorrelApp();
   app.m_args.assign(argv + 1, argv + argc);
   // The process's exit status carries no result.
   if (app.InitInstance()) app.Run();
+  // A run ended by a signal or a restart request still has its main
+  // window: it closes first, as when the user exits.
+  if (CWnd* pMain = AfxGetMainWnd()) pMain->DestroyWindow();
   if (store.Close(&strError) != ERROR_SUCCESS)
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
+  if (HostEndSignal() != 0) {
+    if (pUi) SetUi(nullptr);
+    pUser.reset();  // the windows go: the terminal is left as it was
+    // Ended in order; the caller still learns which signal ended it.
+    signal(HostEndSignal(), SIG_DFL);
+    raise(HostEndSignal());
+  }
   return 0;
 }

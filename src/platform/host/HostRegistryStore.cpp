@@ -16,8 +16,20 @@ LONG CHostRegistryStore::Open(const std::string& strMachine,
     m_pHive.reset(new CHiveRegistry);
     return m_pHive->Open(machine, pstrError);
   }
+  // Nothing may wait before the single-instance check: a store busy this
+  // instant (another program in the middle of a call) is opened at its
+  // first use instead.
+  const std::string strDir = strMachine + "/registry";
   m_pFile.reset(new CFileRegistry);
-  return m_pFile->Open(strMachine + "/registry", pstrError);
+  const LONG lResult = m_pFile->Open(strDir, 0, pstrError);
+  if (lResult != ERROR_SHARING_VIOLATION) return lResult;
+  m_pFile->OpenAtFirstUse(strDir);
+  return ERROR_SUCCESS;
+}
+
+void CHostRegistryStore::SetTroubleNotice(
+    std::function<void(const std::string&)> notice) {
+  if (m_pFile) m_pFile->SetTroubleNotice(std::move(notice));
 }
 
 LONG CHostRegistryStore::Close(std::string* pstrError) {

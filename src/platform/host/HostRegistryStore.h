@@ -4,6 +4,7 @@
 // files of <machine>/registry (FileRegistry.h).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,8 @@ class CHostRegistryStore {
   // when it can't.
   LONG Open(const std::string& strMachine, std::string* pstrError);
   LONG Close(std::string* pstrError);
+  // Told when the .reg store can't be used (busy past its bound, disk full).
+  void SetTroubleNotice(std::function<void(const std::string&)> notice);
   // Valid once Open succeeded.
   CMemoryRegistry& Registry();
   bool IsHiveStore() const { return m_pHive != nullptr; }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "HostRunEnd.h"
 #include "platform/Platform.h"
 #include "res/StringTable.h"
 
@@ -36,7 +37,10 @@ BOOL CHostSecurity::InitiateSystemShutdownA(const char* lpMachineName,
   const std::string strCaption = LoadResString(IDS_APP_TITLE);
   User().MessageBoxA(nullptr,
                      "The Windows system must now be restarted for the changes "
-                     "to take effect.\n(This host is not rebooted.)",
+                     "to take effect.\n(This host is not rebooted; the "
+                     "program ends, as it would with the system.)",
                      strCaption.c_str(), MB_OK | MB_ICONINFORMATION, 0);
+  // Windows ends its programs for the restart: here the run ends in order.
+  RequestHostRunEnd();
   return TRUE;
 }

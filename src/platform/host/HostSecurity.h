@@ -2,7 +2,8 @@
 // configured from the effective user. The user is an administrator when the
 // effective user is root (uid 0); QUORREL_ADMIN=0 or 1 overrides it. A
 // shutdown request never reboots the host: it is recorded on the debug
-// channel and the user is told that the Windows system must be restarted.
+// channel, the user is told that the Windows system must be restarted, and
+// the run ends in order (HostRunEnd.h), as Windows' shutdown ends it.
 #pragma once
 
 #include "platform/memory/ModelSecurity.h"

@@ -1,8 +1,8 @@
-// The store's journal: every flush appends one record holding the changes
-// made since the flush before, and syncs it, so that a flush costs what it
-// changed and not the size of the registry. Records are framed and
-// checksummed; a crash mid-append leaves a torn record at the tail, which
-// reading ignores.
+// The store's journal: the changes made since the store's files were last
+// written, one record for each registry call that changed something, so
+// that a change costs what it changed and not the size of the registry.
+// Records are framed and checksummed; a crash mid-append leaves a torn
+// record at the tail, which reading ignores.
 #pragma once
 
 #include <cstdint>
@@ -32,13 +32,23 @@ typedef std::vector<CRegStoreOp> CRegJournalRecord;
 extern const char kJournalMagic[8];
 
 std::string EncodeJournalRecord(const CRegJournalRecord& ops);
-// The records of a journal file's bytes up to the first torn or damaged
-// one. False only when the bytes are not a journal at all.
+// The records of a journal file's bytes. A torn last record (a crash
+// mid-append) is ignored; false when the bytes are not a journal, or when a
+// damaged record lies before an intact one.
 bool DecodeJournal(const std::string& strBytes,
                    std::vector<CRegJournalRecord>* pRecords,
                    std::string* pstrError);
+// The same for the records part alone (the bytes after the header, or after
+// records already read); *pnWhole is where the last whole record ends.
+bool DecodeJournalRecords(const char* pBytes, size_t cbBytes,
+                          std::vector<CRegJournalRecord>* pRecords,
+                          size_t* pnWhole, std::string* pstrError);
 uint32_t Crc32(const char* pBytes, size_t cbBytes);
 
+// The journal as one program of several sees it; every call is made while
+// the program holds the store's lock. Each change is appended when it is
+// made (written, not synced: it outlives the process, as a registry write
+// outlives a process on Windows); Sync makes it survive a machine crash.
 class CRegJournal {
  public:
   explicit CRegJournal(std::string strPath) : m_strPath(std::move(strPath)) {}
@@ -46,20 +56,36 @@ class CRegJournal {
   CRegJournal(const CRegJournal&) = delete;
   CRegJournal& operator=(const CRegJournal&) = delete;
 
-  // Appends one record and syncs it. Creates the journal on first use (its
-  // directory entry synced too). On a failed write the journal is cut back
-  // to the records before, so that later records can't follow a torn one.
+  // The records other programs appended since the last call. *pbReplaced
+  // when the journal read before is gone or replaced (the store's files
+  // were rewritten): the caller reloads and calls again. A torn tail, which
+  // only a program that died mid-append leaves, is cut off.
+  LONG ReadNew(std::vector<CRegJournalRecord>* pRecords, bool* pbReplaced,
+               std::string* pstrError);
+  // Appends one record; creates the journal on first use (synced, with its
+  // directory entry). A failed write is cut back, so that later records
+  // can't follow a torn one.
   LONG Append(const CRegJournalRecord& ops, std::string* pstrError);
+  // Syncs what was appended since the last sync.
+  LONG Sync(std::string* pstrError);
+  // Forgets the file (after the store's files took in every record).
   void CloseFile();
   const std::string& Path() const { return m_strPath; }
   uint64_t BytesWritten() const { return m_nBytesWritten; }
 
  private:
   LONG Create(std::string* pstrError);
+  LONG OpenExisting(std::string* pstrError);
+  LONG ReadTail(uint64_t nSize, std::vector<CRegJournalRecord>* pRecords,
+                std::string* pstrError);
+  LONG CutBack(uint64_t nSize, std::string* pstrError);
 
   std::string m_strPath;
   int m_fd = -1;
-  uint64_t m_nSize = 0;
+  bool m_bKnown = false;  // a journal was read: losing it means a reload
+  uint64_t m_nDevice = 0;
+  uint64_t m_nInode = 0;
+  uint64_t m_nSeen = 0;  // end of the last record applied
   uint64_t m_nBytesWritten = 0;
-  bool m_bBroken = false;
+  bool m_bUnsynced = false;
 };

@@ -110,6 +110,57 @@ std::string EncodeJournalRecord(const CRegJournalRecord& ops) {
   return strRecord + strPayload;
 }
 
+namespace {
+// The size of the whole, intact record at p, or 0 when there is none there.
+size_t WholeRecordAt(const char* p, size_t n, CRegJournalRecord* pOps) {
+  if (n < kRecordHeader || std::memcmp(p, kRecordMagic, sizeof kRecordMagic))
+    return 0;
+  CReader header(p + 4, 8);
+  uint32_t cbPayload = 0, nCrc = 0;
+  header.U32(&cbPayload);
+  header.U32(&nCrc);
+  if (cbPayload > kMaxRecordPayload || n - kRecordHeader < cbPayload) return 0;
+  const char* pPayload = p + kRecordHeader;
+  if (Crc32(pPayload, cbPayload) != nCrc ||
+      !DecodePayload(pPayload, cbPayload, pOps))
+    return 0;
+  return kRecordHeader + cbPayload;
+}
+
+// Whether an intact record starts anywhere in the bytes: bad bytes before
+// one are damage, not a torn tail.
+bool HoldsWholeRecord(const char* p, size_t n) {
+  for (size_t i = 0; i + kRecordHeader <= n; ++i) {
+    const void* pHit = std::memchr(p + i, kRecordMagic[0], n - i);
+    if (pHit == nullptr) return false;
+    i = static_cast<size_t>(static_cast<const char*>(pHit) - p);
+    CRegJournalRecord ops;
+    if (WholeRecordAt(p + i, n - i, &ops) != 0) return true;
+  }
+  return false;
+}
+}  // namespace
+
+bool DecodeJournalRecords(const char* pBytes, size_t cbBytes,
+                          std::vector<CRegJournalRecord>* pRecords,
+                          size_t* pnWhole, std::string* pstrError) {
+  size_t i = 0;
+  while (i < cbBytes) {
+    CRegJournalRecord ops;
+    const size_t cbRecord = WholeRecordAt(pBytes + i, cbBytes - i, &ops);
+    if (cbRecord == 0) break;
+    pRecords->push_back(std::move(ops));
+    i += cbRecord;
+  }
+  *pnWhole = i;
+  if (i < cbBytes && HoldsWholeRecord(pBytes + i + 1, cbBytes - i - 1)) {
+    *pstrError =
+        "damaged record at byte " + std::to_string(i) + ", before intact ones";
+    return false;
+  }
+  return true;
+}
+
 bool DecodeJournal(const std::string& strBytes,
                    std::vector<CRegJournalRecord>* pRecords,
                    std::string* pstrError) {
@@ -122,23 +173,13 @@ bool DecodeJournal(const std::string& strBytes,
     *pstrError = "not a registry journal";
     return false;
   }
-  size_t i = nMagic;
-  while (strBytes.size() >= i + kRecordHeader &&
-         std::memcmp(&strBytes[i], kRecordMagic, sizeof kRecordMagic) == 0) {
-    CReader header(&strBytes[i + 4], 8);
-    uint32_t cbPayload = 0, nCrc = 0;
-    header.U32(&cbPayload);
-    header.U32(&nCrc);
-    if (cbPayload > kMaxRecordPayload ||
-        strBytes.size() - i - kRecordHeader < cbPayload)
-      break;
-    const char* pPayload = &strBytes[i + kRecordHeader];
-    CRegJournalRecord ops;
-    if (Crc32(pPayload, cbPayload) != nCrc ||
-        !DecodePayload(pPayload, cbPayload, &ops))
-      break;
-    pRecords->push_back(std::move(ops));
-    i += kRecordHeader + cbPayload;
+  if (strBytes.size() <= nMagic) return true;
+  size_t nWhole = 0;
+  if (!DecodeJournalRecords(&strBytes[nMagic], strBytes.size() - nMagic,
+                            pRecords, &nWhole, pstrError)) {
+    *pstrError = "damaged record at byte " + std::to_string(nMagic + nWhole) +
+                 ", before intact ones";
+    return false;
   }
   return true;
 }

@@ -277,3 +277,33 @@ LONG CMemoryRegistry::RegEnumValueA(HKEY hKey, DWORD dwIndex, char* lpValueName,
   if (lpType) *lpType = value.dwType;
   return CopyData(value.data, lpData, lpcbData);
 }
+
+std::map<HKEY, std::string> CMemoryRegistry::OpenHandlePaths() const {
+  std::map<HKEY, std::string> paths;
+  for (const auto& handle : m_handles)
+    if (!handle.second->bDeleted) paths[handle.first] = handle.second->Path();
+  return paths;
+}
+
+void CMemoryRegistry::RebindHandles(const std::map<HKEY, std::string>& paths) {
+  for (const auto& entry : paths) {
+    auto it = m_handles.find(entry.first);
+    if (it == m_handles.end() || !it->second->bDeleted) continue;
+    const std::string& strPath = entry.second;
+    const size_t nSlash = strPath.find('\\');
+    std::shared_ptr<CRegKeyNode> node;
+    for (const auto& root : m_roots)
+      if (EqualRegNames(root.second->strName, strPath.substr(0, nSlash)))
+        node = root.second;
+    if (!node) continue;
+    std::vector<std::string> names;
+    if (nSlash != std::string::npos &&
+        !SplitKeyPath(strPath.c_str() + nSlash + 1, &names))
+      continue;
+    for (const auto& strName : names) {
+      node = node ? node->FindSubkey(strName) : nullptr;
+      if (node) node = Resolve(node);
+    }
+    if (node) it->second = node;
+  }
+}

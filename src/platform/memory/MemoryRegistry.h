@@ -61,6 +61,12 @@ class CMemoryRegistry : public IRegistry {
 
   // The live node behind a handle, or an error code.
   LONG NodeOf(HKEY hKey, std::shared_ptr<CRegKeyNode>* pNode) const;
+  // The path of the key behind each open handle (deleted keys left out),
+  // and the handles moved onto the keys of those paths in a tree built
+  // anew: a store does this when another program rewrote its files.
+  // Handles whose key is gone read as deleted.
+  std::map<HKEY, std::string> OpenHandlePaths() const;
+  void RebindHandles(const std::map<HKEY, std::string>& paths);
   // Follows link keys to the key they stand for.
   static std::shared_ptr<CRegKeyNode> Resolve(
       std::shared_ptr<CRegKeyNode> node);

@@ -105,3 +105,13 @@ std::string CRegKeyNode::Path() const {
   const std::string strParent = pParent->Path();
   return strParent.empty() ? strName : strParent + "\\" + strName;
 }
+
+void DetachRegSubtree(CRegKeyNode& node) {
+  for (auto& child : node.subkeys) {
+    DetachRegSubtree(*child);
+    child->bDeleted = true;
+    child->pParent = nullptr;
+  }
+  node.subkeys.clear();
+  node.values.clear();
+}

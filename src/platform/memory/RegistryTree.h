@@ -47,5 +47,8 @@ int CompareRegNames(const std::string& a, const std::string& b);
 bool EqualRegNames(const std::string& a, const std::string& b);
 // The name as the comparison sees it (upper case), for use as a map key.
 std::string FoldRegName(const std::string& strName);
+// Removes every key and value below the node; each removed key reads as
+// deleted to whoever still holds it.
+void DetachRegSubtree(CRegKeyNode& node);
 // Follows link keys to the key they stand for.
 std::shared_ptr<CRegKeyNode> ResolveRegLink(std::shared_ptr<CRegKeyNode> node);

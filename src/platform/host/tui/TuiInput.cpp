@@ -12,6 +12,7 @@
 #include "fw/FrameworkUser.h"
 #include "fw/WindowMap.h"
 #include "fw/Wnd.h"
+#include "platform/host/HostRunEnd.h"
 #include "res/Menu.h"
 
 BOOL CTuiUser::WaitInput(MSG* pMsg, DWORD dwTimeout) {
@@ -31,7 +32,10 @@ BOOL CTuiUser::WaitInput(MSG* pMsg, DWORD dwTimeout) {
 BOOL CTuiUser::ReadInput(MSG* pMsg, int nTimeout) {
   timeout(nTimeout);
   const int nKey = getch();
-  if (nKey == ERR) return FALSE;
+  if (nKey == ERR) {
+    CheckHostEndSignal();  // a signal ends the wait with ERR
+    return FALSE;
+  }
   if (nKey == KEY_RESIZE) {
     DrawAll();
     return FALSE;

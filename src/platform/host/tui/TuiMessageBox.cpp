@@ -10,6 +10,7 @@
 #include "TuiDraw.h"
 #include "TuiUser.h"
 #include "platform/host/HostAnswers.h"
+#include "platform/host/HostRunEnd.h"
 
 namespace {
 std::vector<int> Buttons(UINT uType) {
@@ -117,6 +118,12 @@ int CTuiUser::RunMessageBox(const std::string& strText,
     refresh();
     timeout(-1);
     const int nKey = getch();
+    if (nKey == ERR && HostEndSignal() != 0) {
+      // The run is ending: the box goes with the answer that changes
+      // nothing (Cancel, No or OK).
+      CheckHostEndSignal();
+      return EscapeAnswer(buttons) ? EscapeAnswer(buttons) : buttons.back();
+    }
     const int nCount = static_cast<int>(buttons.size());
     if (nKey == '\t' || nKey == KEY_RIGHT) nFocus = (nFocus + 1) % nCount;
     if (nKey == KEY_BTAB || nKey == KEY_LEFT)

@@ -1,0 +1,131 @@
+// The registry calls of a store shared with other programs: each holds the
+// store's lock from before it reads the other programs' changes until after
+// its own changes are in the journal.
+#include "FileRegistry.h"
+
+LONG CFileRegistry::BeginCall() {
+  if (m_mode == EMode::kDeferred) {
+    std::string strError;
+    const LONG lResult =
+        Open(m_strDir, m_bGaveUp ? 0 : CStoreLock::DefaultTimeout(), &strError);
+    m_bGaveUp = lResult == ERROR_SHARING_VIOLATION;
+    if (lResult != ERROR_SUCCESS) {
+      m_mode = EMode::kDeferred;
+      Fail(lResult, strError);
+      Notify();
+      return lResult;
+    }
+  }
+  if (m_mode != EMode::kOpen || m_nCallDepth++ > 0) return ERROR_SUCCESS;
+  std::string strError;
+  LONG lResult =
+      m_lock->Acquire(m_bGaveUp ? 0 : CStoreLock::DefaultTimeout(), &strError);
+  m_bGaveUp = lResult == ERROR_SHARING_VIOLATION;
+  if (lResult == ERROR_SUCCESS) lResult = CatchUp(&strError);
+  if (lResult == ERROR_SUCCESS) return ERROR_SUCCESS;
+  m_lock->Release();
+  m_nCallDepth = 0;
+  Fail(lResult, strError);
+  Notify();
+  return lResult;
+}
+
+LONG CFileRegistry::EndCall(LONG lResult) {
+  if (m_mode != EMode::kOpen || --m_nCallDepth > 0) return lResult;
+  if (!m_pending.empty()) {
+    // Kept pending when it can't be written: the next call, flush or close
+    // tries again, and a flush or close reports the failure.
+    std::string strError;
+    if (AppendPending(&strError) != ERROR_SUCCESS)
+      Fail(ERROR_REGISTRY_IO_FAILED, strError);
+  }
+  m_lock->Release();
+  Notify();
+  return lResult;
+}
+
+LONG CFileRegistry::RegCreateKeyExA(HKEY hKey, const char* lpSubKey,
+                                    HKEY* phkResult, DWORD* pdwDisposition) {
+  const LONG lBegin = BeginCall();
+  if (lBegin != ERROR_SUCCESS) return lBegin;
+  return EndCall(CMemoryRegistry::RegCreateKeyExA(hKey, lpSubKey, phkResult,
+                                                  pdwDisposition));
+}
+
+LONG CFileRegistry::RegOpenKeyExA(HKEY hKey, const char* lpSubKey,
+                                  HKEY* phkResult) {
+  const LONG lBegin = BeginCall();
+  if (lBegin != ERROR_SUCCESS) return lBegin;
+  return EndCall(CMemoryRegistry::RegOpenKeyExA(hKey, lpSubKey, phkResult));
+}
+
+LONG CFileRegistry::RegQueryValueExA(HKEY hKey, const char* lpValueName,
+                                     DWORD* lpType, BYTE* lpData,
+                                     DWORD* lpcbData) {
+  const LONG lBegin = BeginCall();
+  if (lBegin != ERROR_SUCCESS) return lBegin;
+  return EndCall(CMemoryRegistry::RegQueryValueExA(hKey, lpValueName, lpType,
+                                                   lpData, lpcbData));
+}
+
+LONG CFileRegistry::RegSetValueExA(HKEY hKey, const char* lpValueName,
+                                   DWORD dwType, const BYTE* lpData,
+                                   DWORD cbData) {
+  const LONG lBegin = BeginCall();
+  if (lBegin != ERROR_SUCCESS) return lBegin;
+  return EndCall(CMemoryRegistry::RegSetValueExA(hKey, lpValueName, dwType,
+                                                 lpData, cbData));
+}
+
+LONG CFileRegistry::RegDeleteValueA(HKEY hKey, const char* lpValueName) {
+  const LONG lBegin = BeginCall();
+  if (lBegin != ERROR_SUCCESS) return lBegin;
+  return EndCall(CMemoryRegistry::RegDeleteValueA(hKey, lpValueName));
+}
+
+LONG CFileRegistry::RegDeleteKeyA(HKEY hKey, const char* lpSubKey) {
+  const LONG lBegin = BeginCall();
+  if (lBegin != ERROR_SUCCESS) return lBegin;
+  return EndCall(CMemoryRegistry::RegDeleteKeyA(hKey, lpSubKey));
+}
+
+LONG CFileRegistry::RegEnumKeyExA(HKEY hKey, DWORD dwIndex, char* lpName,
+                                  DWORD* lpcchName) {
+  const LONG lBegin = BeginCall();
+  if (lBegin != ERROR_SUCCESS) return lBegin;
+  return EndCall(
+      CMemoryRegistry::RegEnumKeyExA(hKey, dwIndex, lpName, lpcchName));
+}
+
+LONG CFileRegistry::RegQueryInfoKeyA(HKEY hKey, char* lpClass,
+                                     DWORD* lpcchClass, DWORD* lpcSubKeys,
+                                     DWORD* lpcValues) {
+  const LONG lBegin = BeginCall();
+  if (lBegin != ERROR_SUCCESS) return lBegin;
+  return EndCall(CMemoryRegistry::RegQueryInfoKeyA(hKey, lpClass, lpcchClass,
+                                                   lpcSubKeys, lpcValues));
+}
+
+LONG CFileRegistry::RegEnumValueA(HKEY hKey, DWORD dwIndex, char* lpValueName,
+                                  DWORD* lpcchValueName, DWORD* lpType,
+                                  BYTE* lpData, DWORD* lpcbData) {
+  const LONG lBegin = BeginCall();
+  if (lBegin != ERROR_SUCCESS) return lBegin;
+  return EndCall(CMemoryRegistry::RegEnumValueA(
+      hKey, dwIndex, lpValueName, lpcchValueName, lpType, lpData, lpcbData));
+}
+
+LONG CFileRegistry::RegFlushKey(HKEY hKey) {
+  const LONG lBegin = BeginCall();
+  if (lBegin != ERROR_SUCCESS) return lBegin;
+  LONG lResult = CMemoryRegistry::RegFlushKey(hKey);
+  ++m_stats.nFlushCalls;
+  // Windows flushes the whole hive; here every change of the store.
+  std::string strError;
+  if (lResult == ERROR_SUCCESS && m_mode == EMode::kOpen) {
+    if (!m_pending.empty()) lResult = AppendPending(&strError);
+    if (lResult == ERROR_SUCCESS) lResult = m_journal->Sync(&strError);
+    if (lResult != ERROR_SUCCESS) Fail(lResult, strError);
+  }
+  return EndCall(lResult);
+}
