@@ -72,10 +72,8 @@ class CTrayProcess {
   bool m_bReaped = false;
 };
 
-class EndToEndClearTest : public ::testing::TestWithParam<const char*> {
+class EndToEndClearRun : public ::testing::Test {
  protected:
-  EndToEndClearTest() { m_installation.strProfileAlias = GetParam(); }
-
   CProcessResult RunQuorrel(const std::vector<std::string>& args) {
     std::vector<std::string> argv = {QuorrelExe()};
     argv.insert(argv.end(), args.begin(), args.end());
@@ -94,6 +92,12 @@ class EndToEndClearTest : public ::testing::TestWithParam<const char*> {
   CTempDir m_machine;
   CTempDir m_expected;
   CTempDir m_work;
+};
+
+class EndToEndClearTest : public EndToEndClearRun,
+                          public ::testing::WithParamInterface<const char*> {
+ protected:
+  EndToEndClearTest() { m_installation.strProfileAlias = GetParam(); }
 };
 
 TEST_P(EndToEndClearTest, SilentDeleteRemovesEveryTraceAndNothingElse) {
@@ -139,6 +143,35 @@ TEST_P(EndToEndClearTest, SilentDeleteWithoutTheFolderKeepsItAndFails) {
   EXPECT_EQ(MachineFiles(m_expected.Path()), MachineFiles(m_machine.Path()));
   EXPECT_EQ(StoredRegistry(m_expected.Path()),
             StoredRegistry(m_machine.Path()));
+}
+
+// A drive named as the program folder: the step is refused and skipped,
+// every other step of the suite's own still runs, and the run reports 0.
+TEST_F(EndToEndClearRun, SilentDeleteRefusesADriveAsTheProgramFolder) {
+  m_installation.SeedBefore(m_machine.Path());
+  m_installation.SeedExpectedAfter(m_expected.Path(), false);
+  for (const CTempDir* pMachine : {&m_machine, &m_expected})
+    WriteHostFile(pMachine->Path() + "/boot.ini", "[boot loader]");
+
+  const CProcessResult result = RunQuorrel({"-s", "delete", "-d", "C:\\"});
+
+  EXPECT_EQ("Delete=0\r\n", Log());
+  EXPECT_NE(std::string::npos,
+            result.strStderr.find("\"C:\\\" cannot be the Tessarine program "
+                                  "folder"));
+  EXPECT_NE(std::string::npos, result.strStderr.find("(Stop)"));
+  EXPECT_EQ(MachineFiles(m_expected.Path()), MachineFiles(m_machine.Path()));
+  EXPECT_EQ(StoredRegistry(m_expected.Path()),
+            StoredRegistry(m_machine.Path()));
+}
+
+// Removing leaves nothing of its own: no folder the machine did not have.
+TEST_F(EndToEndClearRun, SilentDeleteOnABareMachineCreatesNoFolder) {
+  const CProcessResult result =
+      RunQuorrel({"-s", "delete", "-d", CSuiteInstallation::kProgramFolder});
+  EXPECT_EQ("Delete=1\r\n", Log());
+  EXPECT_EQ("", result.strStderr);
+  EXPECT_EQ(std::vector<std::string>{}, MachineFiles(m_machine.Path()));
 }
 
 INSTANTIATE_TEST_SUITE_P(ProfileAlias, EndToEndClearTest,

@@ -26,7 +26,7 @@ class HostShellTest : public ::testing::Test {
   CHostFileSystem m_files{m_machine.Path()};
 };
 
-TEST_F(HostShellTest, ProgramsFoldersLieInTheProfilesAndAreCreated) {
+TEST_F(HostShellTest, ProgramsFoldersLieInTheProfilesAndAreNotCreated) {
   CHostShell shell(m_files, "Beth");
   struct {
     int nFolder;
@@ -45,7 +45,7 @@ TEST_F(HostShellTest, ProgramsFoldersLieInTheProfilesAndAreCreated) {
     ASSERT_EQ(S_OK,
               shell.SHGetSpecialFolderLocation(nullptr, c.nFolder, &pidl));
     EXPECT_EQ(c.pszPath, PathOf(pidl, shell));
-    EXPECT_TRUE(HostExists(m_machine / c.pszHost));
+    EXPECT_FALSE(HostExists(m_machine / c.pszHost));
     Free(pidl, shell);
   }
   LPITEMIDLIST pidl = nullptr;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "clear/FileRemoval.h"
 #include "support/FileTestPlatform.h"
@@ -42,6 +43,24 @@ TEST_F(InstallerFilesTest, IstmpFoldersInTheTemporaryDirectoryGoWithContent) {
                                       "other/_istmp1.dir/",
                                       "other/_istmp1.dir/x=keep"}),
             HostTreeListing(m_test.Host("TEMP")));
+}
+
+// A link is an entry of its own: it goes, what it leads to stays, wherever
+// that is.
+TEST_F(InstallerFilesTest, LinksInTheTemporaryDirectoryGoButNotTheirTargets) {
+  CTempDirectory outside;
+  WriteHostFile(outside / "data/keep.txt", "keep");
+  WriteHostFile(m_test.Host("TEMP/_istmp7.dir/setup.ins"), "");
+  ASSERT_EQ(0, symlink((outside / "data").c_str(),
+                       m_test.Host("TEMP/_istmp7.dir/link").c_str()));
+  ASSERT_EQ(0, symlink((outside / "data/keep.txt").c_str(),
+                       m_test.Host("TEMP/_istmp7.dir/keep.lnk").c_str()));
+  ASSERT_EQ(0, symlink((outside / "data").c_str(),
+                       m_test.Host("TEMP/_istmp8.dir").c_str()));
+  EXPECT_TRUE(DeleteIstmpFolders());
+  EXPECT_EQ(std::vector<std::string>{}, HostTreeListing(m_test.Host("TEMP")));
+  EXPECT_EQ((std::vector<std::string>{"data/", "data/keep.txt=keep"}),
+            HostTreeListing(outside.Path()));
 }
 
 TEST_F(InstallerFilesTest, FailingFolderQueriesAreAlwaysReported) {

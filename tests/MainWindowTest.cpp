@@ -93,6 +93,20 @@ TEST_F(MainWindowTest, CustomizationsRefusedWithoutAdministratorRights) {
             m_platform.m_user.m_boxes[0].Icon());
 }
 
+// A message box over the main window hands the focus back to the button
+// that had it, so Enter presses that button again.
+TEST_F(MainWindowTest, FocusComesBackAfterAMessageBox) {
+  m_platform.SetAdministrator(false);
+  UINT nFocus = 0;
+  AfterSplash().Key(VK_TAB).Key(VK_RETURN).Do([&] {
+    nFocus = CWnd::GetFocus() ? CWnd::GetFocus()->GetDlgCtrlID() : 0;
+  });
+  m_ui.Key(VK_RETURN);
+  RunMainWindow(m_ui);
+  EXPECT_EQ(static_cast<UINT>(IDC_REGISTRY_CUSTOMIZATIONS), nFocus);
+  EXPECT_EQ((std::vector<UINT>{116, 116}), m_platform.m_user.BoxIds());
+}
+
 TEST_F(MainWindowTest, CustomizationsClosedWithCancelOffersNoRestart) {
   AfterSplash()
       .Click(IDC_REGISTRY_CUSTOMIZATIONS)

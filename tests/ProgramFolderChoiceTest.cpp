@@ -42,7 +42,7 @@ TEST_F(ProgramFolderChoiceTest, CancellingTheBrowserDeletesNothingAndSucceeds) {
 }
 
 TEST_F(ProgramFolderChoiceTest, NoShowsTheBrowserAgainYesDeletes) {
-  Shell().m_browseAnswers = {"C:\\Program Files", kProgram};
+  Shell().m_browseAnswers = {"C:\\Program Files\\Corvane", kProgram};
   User().m_answers = {IDNO, IDYES};
   EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form));
   EXPECT_EQ(2u, Shell().m_browses.size());
@@ -97,5 +97,14 @@ TEST_F(ProgramFolderChoiceTest, AFolderWithASubfolderFailsTheStep) {
   User().m_answers = {IDYES};
   EXPECT_FALSE(SelectAndDeleteProgramFolder(m_form));
   EXPECT_TRUE(ProgramFolderExists());
+}
+TEST_F(ProgramFolderChoiceTest, ASystemFolderIsRefusedAndTheBrowserComesBack) {
+  WriteHostFile(m_test.Host("WINNT/explorer.exe"), "keep");
+  Shell().m_browseAnswers = {"C:\\WINNT", ""};
+  EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form));
+  EXPECT_EQ(2u, Shell().m_browses.size());
+  EXPECT_EQ(std::vector<UINT>{170}, User().BoxIds());
+  EXPECT_EQ("keep", ReadHostFile(m_test.Host("WINNT/explorer.exe")));
+  EXPECT_EQ("suite", DriverInPlace());
 }
 }  // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "clear/FileRemoval.h"
 #include "support/FileTestPlatform.h"
+#include "sys/RegistryOps.h"
 
 namespace {
 const char kProgram[] = "C:\\Program Files\\Corvane\\Tessarine";
@@ -93,5 +95,46 @@ TEST_F(ProgramFolderTest, AFailingSystemDirectoryQueryKeepsTheFolder) {
   EXPECT_EQ("The GetSystemDirectory system call  failed with error 87.",
             Boxes()[0].strText);
   EXPECT_EQ(4u, HostTreeListing(Program()).size());
+}
+// The step empties whatever folder it is given: one that holds Windows,
+// other programs or users' files is refused, nothing is copied from it and
+// nothing of it goes.
+TEST_F(ProgramFolderTest, FoldersOfTheSystemAreRefusedAndKept) {
+  for (const char* pszFile :
+       {"boot.ini", "Pcmcia.sys", "WINNT/explorer.exe", "WINNT/Pcmcia.sys",
+        "WINNT/system32/Pcmcia.sys", "WINNT/Profiles/Ann/Pcmcia.sys",
+        "Program Files/Pcmcia.sys", "Users/Bob/Pcmcia.sys",
+        "WINNT/Profiles/All Users/Start Menu/Programs/x.lnk"})
+    WriteHostFile(m_test.Host(pszFile), "keep");
+  WriteHostFile(m_test.Host(kWindowsPcmcia), "suite's replacement");
+  WriteRegString(HKEY_LOCAL_MACHINE,
+                 "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\"
+                 "ProfileList\\S-1-5-21-7",
+                 "ProfileImagePath", "%SystemDrive%\\Users\\Bob");
+  const std::vector<std::string> before = HostTreeListing(m_test.Host(""));
+  for (const char* pszFolder :
+       {"C:\\", "c:/", "C:", "C:\\WINNT", "c:\\winnt.\\", "C:\\WINNT\\system32",
+        "C:\\WINNT\\Profiles\\Ann", "C:\\Program Files",
+        "C:\\Program Files\\..", "C:\\Users", "C:\\Users\\Bob", "Tessarine",
+        "C:\\Program Files\\Corv*"}) {
+    SCOPED_TRACE(pszFolder);
+    m_test.m_platform.m_user.m_boxes.clear();
+    EXPECT_FALSE(DeleteProgramFolder(pszFolder));
+    ASSERT_EQ(1u, Boxes().size());
+    EXPECT_EQ(170u, Boxes()[0].nIDPrompt);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), Boxes()[0].uType);
+    EXPECT_EQ(0u, Boxes()[0].strText.find(std::string("\"") + pszFolder +
+                                          "\" cannot be the Tessarine"));
+  }
+  EXPECT_EQ(before, HostTreeListing(m_test.Host("")));
+}
+
+TEST_F(ProgramFolderTest, AFolderThatIsALinkIsRefused) {
+  SeedProgramFolder();
+  ASSERT_EQ(0, symlink(Program().c_str(), m_test.Host("Linked").c_str()));
+  EXPECT_FALSE(DeleteProgramFolder("C:\\Linked"));
+  EXPECT_FALSE(DeleteProgramFolder("C:\\Linked\\..\\Linked\\."));
+  EXPECT_EQ("windows pcmcia", ReadHostFile(Program("Pcmcia.sys")));
+  EXPECT_EQ("suite's replacement", ReadHostFile(m_test.Host(kWindowsPcmcia)));
 }
 }  // namespace

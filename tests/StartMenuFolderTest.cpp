@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "clear/FileRemoval.h"
 #include "support/FileTestPlatform.h"
@@ -32,6 +33,21 @@ TEST_F(StartMenuFolderTest, TessarineEntriesGoFromBothProgramsFolders) {
               HostTreeListing(m_test.Host(pszPrograms)));
   EXPECT_EQ(0u, m_test.m_shell.LiveItemCount());
   EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(StartMenuFolderTest, ALinkedEntryGoesAndItsTargetStays) {
+  CTempDirectory outside;
+  WriteHostFile(outside / "Tools/keep.exe", "keep");
+  const std::string strPrograms = m_test.Host(kUserProgramsHost) + "/";
+  WriteHostFile(strPrograms + "Accessories/Notepad.lnk", "keep");
+  ASSERT_EQ(0, symlink((outside / "Tools").c_str(),
+                       (strPrograms + "Tessarine Tools").c_str()));
+  EXPECT_TRUE(DeleteStartMenuFolder(CSIDL_PROGRAMS));
+  EXPECT_EQ((std::vector<std::string>{"Accessories/",
+                                      "Accessories/Notepad.lnk=keep"}),
+            HostTreeListing(strPrograms));
+  EXPECT_EQ((std::vector<std::string>{"Tools/", "Tools/keep.exe=keep"}),
+            HostTreeListing(outside.Path()));
 }
 
 TEST_F(StartMenuFolderTest, ShellFailuresAreReported) {

@@ -1,8 +1,13 @@
 // The interactive program in a real terminal (tmux): the splash picture,
 // the main window, Update Registry with its two boxes, the About box from
-// the menu, and File > Exit.
+// the menu, File > Exit; at 80 x 24: the focus after a message box, the
+// PC Card Configuration dialog's texts, and the Clear's folder browser.
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/host/FileRegistry.h"
@@ -14,6 +19,51 @@ namespace {
 
 const char kTitle[] =
     "Corvane Tessarine Registry Update Utility for Windows NT";
+
+// The screen's lines with every character one byte ('#' for those outside
+// ASCII, such as the box lines), so that columns line up.
+std::vector<std::string> Columns(const std::string& strScreen) {
+  std::vector<std::string> lines(1);
+  for (size_t i = 0; i < strScreen.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(strScreen[i]);
+    if (c == '\n')
+      lines.emplace_back();
+    else if (c < 0x80)
+      lines.back() += static_cast<char>(c);
+    else if ((c & 0xC0) != 0x80)
+      lines.back() += '#';
+  }
+  return lines;
+}
+
+// TRUE when strText stands on the screen whole: on one row, or wrapped at
+// blanks onto the rows below, each part starting in the same column.
+bool ShowsWhole(const std::string& strScreen, const std::string& strText) {
+  const std::vector<std::string> lines = Columns(strScreen);
+  const std::string strFirst = strText.substr(0, strText.find(' '));
+  for (size_t r = 0; r < lines.size(); ++r) {
+    for (size_t c = lines[r].find(strFirst); c != std::string::npos;
+         c = lines[r].find(strFirst, c + 1)) {
+      std::string strRest = strText;
+      for (size_t row = r; row < lines.size() && c < lines[row].size(); ++row) {
+        const std::string strPart = lines[row].substr(c);
+        size_t k = 0;
+        while (k < strRest.size() && k < strPart.size() &&
+               strRest[k] == strPart[k])
+          ++k;
+        if (k == strRest.size()) return true;
+        // The line breaks after a matched blank or before an unmatched one.
+        if (k > 0 && strRest[k - 1] == ' ')
+          strRest = strRest.substr(k);
+        else if (k > 0 && strRest[k] == ' ')
+          strRest = strRest.substr(k + 1);
+        else
+          break;
+      }
+    }
+  }
+  return false;
+}
 
 class TerminalUiEndToEndTest : public ::testing::Test {
  protected:
@@ -42,8 +92,95 @@ class TerminalUiEndToEndTest : public ::testing::Test {
     SetPlatform(saved);
     ASSERT_EQ(ERROR_SUCCESS, registry.Close(&strError)) << strError;
   }
+  // Starts the program at 80 x 24 and lets the splash picture go.
+  void StartSmall(CTmuxSession& tmux) {
+    ASSERT_TRUE(tmux.Started());
+    std::string strScreen;
+    ASSERT_TRUE(tmux.WaitFor("T E S S A R I N E", 10000, &strScreen))
+        << strScreen;
+    tmux.SendKeys("Enter");
+    ASSERT_TRUE(tmux.WaitFor("[ Registry Repairs... ]", 5000, &strScreen))
+        << strScreen;
+  }
   CTempDir m_machine;
 };
+
+TEST_F(TerminalUiEndToEndTest, FocusComesBackAfterTheRefusalBox) {
+  CTmuxSession tmux("env QUORREL_ADMIN=0 " + Command(), 80, 24);
+  StartSmall(tmux);
+  std::string strScreen;
+  tmux.SendKeys("Tab Enter");
+  ASSERT_TRUE(tmux.WaitFor("Administrator", 5000, &strScreen)) << strScreen;
+  tmux.SendKeys("Enter");
+  ASSERT_TRUE(tmux.WaitFor("Administrator", 5000, &strScreen, true))
+      << strScreen;
+  // The Customizations button has the focus again: Enter presses it.
+  tmux.SendKeys("Enter");
+  EXPECT_TRUE(tmux.WaitFor("Administrator", 5000, &strScreen)) << strScreen;
+}
+
+TEST_F(TerminalUiEndToEndTest, CardConfigurationShowsWholeTextsAt80By24) {
+  CTmuxSession tmux(Command(), 80, 24);
+  StartSmall(tmux);
+  std::string strScreen;
+  tmux.SendKeys("Tab Enter");
+  ASSERT_TRUE(tmux.WaitFor("[ PC Card Configuration... ]", 5000, &strScreen))
+      << strScreen;
+  tmux.SendKeys("Enter");
+  ASSERT_TRUE(tmux.WaitFor("Allocation", 5000, &strScreen)) << strScreen;
+  for (const char* pszText :
+       {"Use PCI address space for CIS processing and Tessarine.",
+        "Enable Modem PC Cards at boot time (version 5.00.07 or higher).",
+        "Reserved Memory Windows Allocation Start Address",
+        "16 bit PC Card Configuration (version 5.10.00 or higher)"})
+    EXPECT_TRUE(ShowsWhole(strScreen, pszText)) << pszText << "\n" << strScreen;
+  EXPECT_NE(std::string::npos, strScreen.find("[ More Information ]"))
+      << strScreen;
+  // The radio group's keys are shown, and the dialog's border is whole.
+  EXPECT_NE(std::string::npos, strScreen.find("Up/Down: choose"));
+  const std::vector<std::string> lines = Columns(strScreen);
+  ASSERT_EQ(24u, lines.size() - (lines.back().empty() ? 1 : 0));
+  EXPECT_EQ(std::string(80, '#'), lines[22]) << strScreen;
+  tmux.SendKeys("Escape");
+  ASSERT_TRUE(tmux.WaitFor("Allocation", 5000, &strScreen, true));
+}
+
+TEST_F(TerminalUiEndToEndTest, ClearFolderBrowserTakesATypedPathAndCancels) {
+  const std::string strFolder =
+      m_machine.Path() + "/Program Files/Corvane/Tessarine";
+  ASSERT_EQ(0, std::system(("mkdir -p '" + strFolder + "'").c_str()));
+  CTmuxSession tmux(Command(), 80, 24);
+  StartSmall(tmux);
+  std::string strScreen;
+  tmux.SendKeys("Tab Tab Enter");
+  ASSERT_TRUE(tmux.WaitFor("Do you wish to continue?", 5000, &strScreen))
+      << strScreen;
+  tmux.SendKeys("y");
+  ASSERT_TRUE(tmux.WaitFor("restart your computer now?", 5000, &strScreen))
+      << strScreen;
+  tmux.SendKeys("n");
+  ASSERT_TRUE(tmux.WaitFor("applications are closed", 5000, &strScreen))
+      << strScreen;
+  tmux.SendKeys("Enter");
+  ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 20000, &strScreen))
+      << strScreen;
+  // The folders below the typed path are listed.
+  EXPECT_NE(std::string::npos, strScreen.find("Program Files")) << strScreen;
+  tmux.SendKeys("C-u");
+  tmux.SendKeys("-l 'C:\\Program Files\\Corvane\\Tessarine'");
+  tmux.SendKeys("Enter");
+  ASSERT_TRUE(tmux.WaitFor("WILL BE DELETED", 5000, &strScreen)) << strScreen;
+  EXPECT_NE(std::string::npos,
+            strScreen.find("\"C:\\Program Files\\Corvane\\Tessarine\""))
+      << strScreen;
+  // No: the browser asks again; Escape cancels it, the folder stays.
+  tmux.SendKeys("n");
+  ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen)) << strScreen;
+  tmux.SendKeys("Escape");
+  ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen, true))
+      << strScreen;
+  EXPECT_EQ(0, std::system(("test -d '" + strFolder + "'").c_str()));
+}
 
 TEST_F(TerminalUiEndToEndTest, UpdateRegistryThenNoRestartThenExit) {
   SeedVelcorService();

@@ -1,4 +1,4 @@
-// The terminal UI's text handling and its pixel-to-cell mapping.
+// The terminal UI's text handling.
 #include <gtest/gtest.h>
 
 #include "platform/host/tui/TuiDraw.h"
@@ -37,27 +37,12 @@ TEST(TuiDrawTest, WrapKeepsWordsWholeAndHonoursLineBreaks) {
     EXPECT_EQ(c.lines, TuiWrap(c.pszText, c.nWidth)) << c.pszText;
 }
 
-TEST(TuiDrawTest, MappingScalesSixByThirteenPixelCellsAndRoundTrips) {
-  CCellMapping map;
-  map.window = RECT{60, 26, 60 + 492, 26 + 299};
-  map.sx = 1.0 / 6;
-  map.sy = 1.0 / 13;
-  map.col0 = 10;
-  map.row0 = 2;
-  const CCellRect whole = map.Map(map.window);
-  EXPECT_EQ(10, whole.col);
-  EXPECT_EQ(2, whole.row);
-  EXPECT_EQ(82, whole.cols);
-  EXPECT_EQ(23, whole.rows);
-  // A 135 x 24 dialog-unit button of the form: 202 x 39 pixels.
-  const CCellRect button = map.Map(RECT{60 + 144, 26 + 48, 60 + 346, 26 + 87});
-  EXPECT_EQ(34, button.cols);
-  EXPECT_EQ(3, button.rows);
-  const POINT pt = map.Unmap(button.col + 1, button.row + 1);
-  EXPECT_GE(pt.x, 60 + 144);
-  EXPECT_LT(pt.x, 60 + 346);
-  EXPECT_GE(pt.y, 26 + 48);
-  EXPECT_LT(pt.y, 26 + 87);
+TEST(TuiDrawTest, MnemonicIsTheLetterAfterASingleAmpersand) {
+  EXPECT_EQ(1, TuiMnemonicIndex("E&xit"));
+  EXPECT_EQ(0, TuiMnemonicIndex("&Help"));
+  EXPECT_EQ(-1, TuiMnemonicIndex("Clear Registry && Delete Files"));
+  EXPECT_EQ(4, TuiMnemonicIndex("A && &B"));
+  EXPECT_EQ(-1, TuiMnemonicIndex("trailing&"));
 }
 
 }  // namespace

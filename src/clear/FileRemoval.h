@@ -17,7 +17,9 @@ BOOL DeleteDetmpFiles();
 BOOL DeleteIstmpFolders();
 // Puts Windows' own Pcmcia.sys back from the program folder, then deletes
 // the folder's files and the folder; a subfolder makes it fail. An empty
-// path is reported (string 104) and fails.
+// path is reported (string 104) and fails; so is a folder of the system,
+// of other programs or of the users (string 170, see ProgramFolderGuard.h),
+// which is left untouched.
 BOOL DeleteProgramFolder(const std::string& strFolder);
 // Everything named "Tessarine*" in a Programs folder of the Start menu
 // (CSIDL_COMMON_PROGRAMS or CSIDL_PROGRAMS), folders with their content.

@@ -9,6 +9,7 @@
 // and removed when bDescend is set, and is a failure otherwise. The first
 // failure stops the walk of this folder and of every folder above it. The
 // folder itself stays. TRUE when nothing failed, also when nothing matched
-// or the folder does not exist. Read-only files are not deleted.
+// or the folder does not exist. Read-only files are not deleted. A link
+// (reparse point) is removed itself and never followed.
 BOOL DeleteFolderEntries(const std::string& strFolder,
                          const std::string& strMask, BOOL bDescend);

@@ -2,6 +2,7 @@
 #include "DeletionReport.h"
 #include "FileRemoval.h"
 #include "FolderEntries.h"
+#include "ProgramFolderGuard.h"
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
@@ -32,6 +33,8 @@ BOOL DeleteProgramFolder(const std::string& strFolder) {
     AfxMessageBox(IDS_NO_PROGRAM_FOLDER, MB_OK | MB_ICONEXCLAMATION);
     return FALSE;
   }
+  // Before anything is copied from it or deleted in it.
+  if (!CheckProgramFolder(strFolder)) return FALSE;
   std::string strSystem;
   if (!FetchSystemDirectory(&strSystem)) {
     AfxFormatMessageBox(IDS_GET_SYSTEM_DIRECTORY_FAILED,

@@ -4,6 +4,7 @@
 
 #include "ClearStringIds.h"
 #include "FileRemoval.h"
+#include "ProgramFolderGuard.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
 #include "res/StringTable.h"
@@ -34,6 +35,9 @@ std::string ChooseProgramFolder(IMainForm& form) {
       AfxMessageBox(IDS_SH_GET_PATH_FAILED, MB_OK | MB_ICONEXCLAMATION);
       return std::string();
     }
+    // A folder that can't be the program folder is refused before the
+    // question; the browser comes back for another choice.
+    if (!CheckProgramFolder(szPath)) continue;
     if (AfxFormatMessageBox(IDS_CONFIRM_PROGRAM_FOLDER,
                             MB_YESNO | MB_ICONQUESTION, szPath) == IDYES)
       return szPath;

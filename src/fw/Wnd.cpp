@@ -155,11 +155,31 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
   } else {
     m_dwStyle |= WS_DISABLED;
     // A disabled window can't keep the keyboard focus.
+    SaveFocus();
     AfxForgetFocus(this);
   }
   if (bWasDisabled != !bEnable) SendMessage(WM_ENABLE, bEnable ? 1 : 0);
+  if (bEnable && bWasDisabled) RestoreFocus();
   Invalidate();
   return bWasDisabled;
+}
+
+void CWnd::SaveFocus() {
+  CWnd* pFocus = AfxGetFocusWnd();
+  if (m_pParent || !pFocus || pFocus == this) return;
+  if (pFocus->GetTopLevelParent() == this) m_hWndSavedFocus = pFocus->m_hWnd;
+}
+
+void CWnd::RestoreFocus() {
+  // Given back only when nothing else took the focus meanwhile, and only
+  // to a control that can still take it.
+  const HWND hSaved = m_hWndSavedFocus;
+  m_hWndSavedFocus = nullptr;
+  CWnd* pSaved = AfxWndFromHandle(hSaved);
+  if (m_pParent || !pSaved || AfxGetFocusWnd()) return;
+  if (pSaved->GetTopLevelParent() == this && pSaved->IsInputEnabled() &&
+      pSaved->IsWindowVisible())
+    pSaved->SetFocus();
 }
 
 BOOL CWnd::IsWindowEnabled() const {

@@ -133,6 +133,8 @@ class CWnd : public CCmdTarget {
 
  private:
   void Detach();
+  void SaveFocus();
+  void RestoreFocus();
 
   UINT m_nID = 0;
   DWORD m_dwStyle = 0;
@@ -144,4 +146,7 @@ class CWnd : public CCmdTarget {
   BOOL m_bIconic = FALSE;
   BOOL m_bNeedPaint = FALSE;
   std::vector<CBlit> m_blits;
+  // The control that had the focus when this top-level window was disabled
+  // (Windows' dialog manager keeps it across deactivation).
+  HWND m_hWndSavedFocus = nullptr;
 };

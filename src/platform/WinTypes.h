@@ -27,6 +27,11 @@
 #ifndef BIF_RETURNONLYFSDIRS
 #define BIF_RETURNONLYFSDIRS 0x00000001
 #endif
+// Reparse points came after NT 4.0, whose headers may lack the bit; there
+// it is simply never set in find data.
+#ifndef FILE_ATTRIBUTE_REPARSE_POINT
+#define FILE_ATTRIBUTE_REPARSE_POINT 0x00000400
+#endif
 #else
 #include <cstddef>
 #include <cstdint>
@@ -266,6 +271,7 @@ typedef enum _TOKEN_INFORMATION_CLASS {
 #define FILE_ATTRIBUTE_DIRECTORY 0x00000010
 #define FILE_ATTRIBUTE_ARCHIVE 0x00000020
 #define FILE_ATTRIBUTE_NORMAL 0x00000080
+#define FILE_ATTRIBUTE_REPARSE_POINT 0x00000400
 
 typedef struct _WIN32_FIND_DATAA {
   DWORD dwFileAttributes;

@@ -17,7 +17,7 @@ const char* const kSplashArt[] = {
     "|                                                                      |",
     "|        .----------------------------.                                |",
     "|        |  ::::::::::::::::::::::::  |=|     PC Card and CardBus      |",
-    "|        |  ::  T E S S A R I N E   :: |=|    drivers for Windows NT    |",
+    "|        |  ::  T E S S A R I N E  ::  |=|    drivers for Windows NT    |",
     "|        |  ::::::::::::::::::::::::  |=|                              |",
     "|        '----------------------------'      Registry Update Utility   |",
     "|                                                                      |",

@@ -44,6 +44,10 @@ const CStringResource kStrings[] = {
     {153,
      "For information on how to remove Tessarine from your computer "
      "manually, visit http://www.tessarine.example/support/removal.html."},
+    {170,
+     "\"%s\" cannot be the Tessarine program folder: it is a drive, holds "
+     "Windows, other programs or users' profiles, or is not one full folder "
+     "path.\nNothing in it has been deleted."},
 };
 }  // namespace
 

@@ -289,7 +289,7 @@ void WriteFiles(const std::string& strMachine, bool bAfter,
                                                          : file.strContent);
   }
   if (!bAfter) return;
-  // Folders that stay when their content goes, and those a run creates.
+  // Folders that stay when their content goes.
   for (const char* pszFolder : {"Program Files/Corvane", "TEMP",
                                 kProgramsFolders[0], kProgramsFolders[1]})
     MakeHostDirectory(strMachine + "/" + pszFolder);

@@ -17,7 +17,6 @@
 namespace {
 const char kWindowsDirectory[] = "C:\\WINNT";
 const char kSystemDirectory[] = "C:\\WINNT\\system32";
-const char kDriversDirectory[] = "C:\\WINNT\\system32\\drivers";
 const char kTempPath[] = "C:\\TEMP\\";
 
 DWORD ErrorOf(int nErrno) {
@@ -77,9 +76,23 @@ DWORD CopyPathOut(const std::string& strPath, char* pBuffer, DWORD nSize) {
   return nLength;
 }
 
-void FillFindData(const std::string& strName, const struct stat& st,
-                  WIN32_FIND_DATAA* pData) {
+// A symbolic link shows as Windows shows a link: a reparse point, marked a
+// directory when it leads to one, with no size of its own.
+DWORD LinkAttributes(const std::string& strHost) {
+  return FILE_ATTRIBUTE_REPARSE_POINT |
+         (IsDirectory(strHost) ? FILE_ATTRIBUTE_DIRECTORY
+                               : FILE_ATTRIBUTE_ARCHIVE);
+}
+
+// st is the entry's own status (lstat): a link is never followed.
+void FillFindData(const std::string& strName, const std::string& strHost,
+                  const struct stat& st, WIN32_FIND_DATAA* pData) {
   std::memset(pData, 0, sizeof(*pData));
+  std::strncpy(pData->cFileName, strName.c_str(), MAX_PATH - 1);
+  if (S_ISLNK(st.st_mode)) {
+    pData->dwFileAttributes = LinkAttributes(strHost);
+    return;
+  }
   DWORD dwAttributes = 0;
   if (S_ISDIR(st.st_mode)) dwAttributes |= FILE_ATTRIBUTE_DIRECTORY;
   if (IsReadOnly(st)) dwAttributes |= FILE_ATTRIBUTE_READONLY;
@@ -88,7 +101,6 @@ void FillFindData(const std::string& strName, const struct stat& st,
   const uint64_t nSize = S_ISDIR(st.st_mode) ? 0 : st.st_size;
   pData->nFileSizeHigh = static_cast<DWORD>(nSize >> 32);
   pData->nFileSizeLow = static_cast<DWORD>(nSize);
-  std::strncpy(pData->cFileName, strName.c_str(), MAX_PATH - 1);
 }
 
 std::string CurrentDirectory() {
@@ -212,9 +224,10 @@ BOOL CHostFileSystem::FindNextFileA(HANDLE hFindFile,
   // An entry deleted since the search began is passed over.
   while (find.nNext < find.names.size()) {
     const std::string& strName = find.names[find.nNext++];
+    const std::string strHost = find.strDirectory + "/" + strName;
     struct stat st;
-    if (stat((find.strDirectory + "/" + strName).c_str(), &st) != 0) continue;
-    FillFindData(strName, st, lpFindFileData);
+    if (lstat(strHost.c_str(), &st) != 0) continue;
+    FillFindData(strName, strHost, st, lpFindFileData);
     return TRUE;
   }
   return Fail(ERROR_NO_MORE_FILES);
@@ -229,6 +242,12 @@ BOOL CHostFileSystem::DeleteFileA(const char* lpFileName) {
   if (!Map(lpFileName, &strHost)) return FALSE;
   struct stat st;
   if (lstat(strHost.c_str(), &st) != 0) return Fail(MissingError(strHost));
+  // A link to a folder is removed as a folder is, as on Windows; a link to
+  // a file goes itself, whatever its target.
+  if (S_ISLNK(st.st_mode)) {
+    if (IsDirectory(strHost)) return Fail(ERROR_ACCESS_DENIED);
+    return unlink(strHost.c_str()) == 0 ? TRUE : Fail(ErrorOf(errno));
+  }
   if (S_ISDIR(st.st_mode) || IsReadOnly(st)) return Fail(ERROR_ACCESS_DENIED);
   for (const auto& open : m_openFilePaths)
     if (open.second == strHost) return Fail(ERROR_SHARING_VIOLATION);
@@ -240,6 +259,11 @@ BOOL CHostFileSystem::RemoveDirectoryA(const char* lpPathName) {
   if (!Map(lpPathName, &strHost)) return FALSE;
   struct stat st;
   if (lstat(strHost.c_str(), &st) != 0) return Fail(MissingError(strHost));
+  // A link to a folder goes itself; what it leads to, full or not, stays.
+  if (S_ISLNK(st.st_mode)) {
+    if (!IsDirectory(strHost)) return Fail(ERROR_DIRECTORY);
+    return unlink(strHost.c_str()) == 0 ? TRUE : Fail(ErrorOf(errno));
+  }
   if (!S_ISDIR(st.st_mode)) return Fail(ERROR_DIRECTORY);
   if (strHost == m_strMachine || IsReadOnly(st))
     return Fail(ERROR_ACCESS_DENIED);
@@ -288,34 +312,17 @@ BOOL CHostFileSystem::CopyFileA(const char* lpExistingFileName,
   return dwError == ERROR_SUCCESS ? TRUE : Fail(dwError);
 }
 
-BOOL CHostFileSystem::EnsureFolder(const std::string& strWindows) {
-  std::string strHost;
-  if (!Map(strWindows.c_str(), &strHost)) return FALSE;
-  const std::string& strRoot = m_strMachine;
-  if (strHost.compare(0, strRoot.size(), strRoot) != 0)
-    return Fail(ERROR_ACCESS_DENIED);
-  // Each missing folder from the top down; mkdir of one that exists is fine.
-  for (size_t nSlash = strRoot.size(); nSlash != std::string::npos;) {
-    nSlash = strHost.find('/', nSlash + 1);
-    const std::string strPart = strHost.substr(0, nSlash);
-    if (mkdir(strPart.c_str(), 0755) != 0 && errno != EEXIST)
-      return Fail(ErrorOf(errno));
-  }
-  return IsDirectory(strHost) ? TRUE : Fail(ERROR_PATH_NOT_FOUND);
-}
-
+// The folder queries only name the folders, as Windows' do: a machine
+// directory without them stays without them.
 UINT CHostFileSystem::GetSystemDirectoryA(char* lpBuffer, UINT uSize) {
-  if (!EnsureFolder(kDriversDirectory)) return 0;
   return CopyPathOut(kSystemDirectory, lpBuffer, uSize);
 }
 
 UINT CHostFileSystem::GetWindowsDirectoryA(char* lpBuffer, UINT uSize) {
-  if (!EnsureFolder(kWindowsDirectory)) return 0;
   return CopyPathOut(kWindowsDirectory, lpBuffer, uSize);
 }
 
 DWORD CHostFileSystem::GetTempPathA(DWORD nBufferLength, char* lpBuffer) {
-  if (!EnsureFolder(kTempPath)) return 0;
   return CopyPathOut(kTempPath, lpBuffer, nBufferLength);
 }
 

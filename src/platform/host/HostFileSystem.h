@@ -11,11 +11,16 @@
 // result file. GetModuleFileNameA gives the executable's path in the same
 // terms (Z:\... unless it lies inside the machine directory).
 //
-// The machine's folders, created on first use:
+// The machine's folders, named by the queries but never created by them:
 //   C:\WINNT                  the Windows directory (GetWindowsDirectoryA)
-//   C:\WINNT\system32         the system directory (GetSystemDirectoryA),
-//   C:\WINNT\system32\drivers   created with its drivers folder
+//   C:\WINNT\system32         the system directory (GetSystemDirectoryA)
 //   C:\TEMP\                  the temporary directory (GetTempPathA)
+//
+// Symbolic links are entries of their own, as links are on Windows: a
+// search lists one as FILE_ATTRIBUTE_REPARSE_POINT (with
+// FILE_ATTRIBUTE_DIRECTORY when it leads to a folder); DeleteFileA (a link
+// to a file) and RemoveDirectoryA (a link to a folder) remove the link and
+// never touch what it leads to.
 //
 // Read-only: a file or folder without write permission for its owner counts
 // as read-only (FILE_ATTRIBUTE_READONLY) and is refused by DeleteFileA,
@@ -59,10 +64,6 @@ class CHostFileSystem : public IFileSystem {
   BOOL CloseHandle(HANDLE hObject) override;
   DWORD GetModuleFileNameA(char* lpFilename, DWORD nSize) override;
 
-  // Creates the folder, and the folders above it, inside the machine
-  // directory; TRUE when it exists afterwards. Used by the shell adapter
-  // for the Programs folders.
-  BOOL EnsureFolder(const std::string& strWindows);
   // The host path a Windows path stands for; empty when it can't be mapped.
   std::string HostPathOf(const std::string& strWindows) const;
   const std::string& Machine() const { return m_strMachine; }

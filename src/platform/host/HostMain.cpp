@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
   if (pUi) SetUi(pUi);
   CHostFileSystem files(strMachine);
   CHostShell shell(files);
+  UseTerminalFolderBrowser(pUi, shell, files);
   CHostServiceManager services(registry, strMachine);
   CHostDevice devices(registry, strMachine);
   CHostSystemInfo systemInfo;

@@ -91,7 +91,7 @@ HRESULT CHostShell::SHGetSpecialFolderLocation(HWND /*hwndOwner*/, int nFolder,
   *ppidl = nullptr;
   const std::string strPath = SpecialFolderPath(nFolder);
   if (strPath.empty()) return E_INVALIDARG;
-  if (!m_files.EnsureFolder(strPath)) return E_FAIL;
+  // Named, not created: a machine without the folder stays without it.
   *ppidl = NewItem(strPath);
   return S_OK;
 }
@@ -141,24 +141,31 @@ bool CHostShell::NextAnswer(const std::string& strTitle,
   return m_prompt && m_prompt(strTitle, pstrFolder);
 }
 
+bool HostFolderExists(CHostFileSystem& files, const std::string& strPath) {
+  if (strPath.empty()) return false;
+  std::string strProbe = strPath;
+  if (strProbe.back() != '\\' && strProbe.back() != '/') strProbe += '\\';
+  WIN32_FIND_DATAA data;
+  HANDLE hFind = files.FindFirstFileA((strProbe + "*.*").c_str(), &data);
+  if (hFind != INVALID_HANDLE_VALUE) {
+    files.FindClose(hFind);
+    return true;
+  }
+  return GetLastError() == ERROR_FILE_NOT_FOUND;  // an empty folder
+}
+
 bool CHostShell::PromptOnTerminal(const std::string& strTitle,
                                   std::string* pstrFolder) {
   if (!isatty(STDIN_FILENO)) return false;
   for (;;) {
     std::cout << strTitle << "\nFolder (empty to cancel): " << std::flush;
     std::string strLine;
-    if (!std::getline(std::cin, strLine) || strLine.empty()) return false;
-    WIN32_FIND_DATAA data;
+    if (!std::getline(std::cin, strLine)) return false;
+    // A terminal left in raw mode ends the line with a carriage return.
+    while (!strLine.empty() && strLine.back() == '\r') strLine.pop_back();
+    if (strLine.empty()) return false;
     // An existing folder, as the shell's browser offers only those.
-    std::string strProbe = strLine;
-    if (strProbe.back() != '\\' && strProbe.back() != '/') strProbe += '\\';
-    HANDLE hFind = m_files.FindFirstFileA((strProbe + "*.*").c_str(), &data);
-    if (hFind != INVALID_HANDLE_VALUE) {
-      m_files.FindClose(hFind);
-      *pstrFolder = strLine;
-      return true;
-    }
-    if (GetLastError() == ERROR_FILE_NOT_FOUND) {  // an empty folder
+    if (HostFolderExists(m_files, strLine)) {
       *pstrFolder = strLine;
       return true;
     }

@@ -1,6 +1,6 @@
 // The shell's folder services on the host.
 //
-// Special folders (created on first use, inside the machine directory):
+// Special folders (named inside the machine directory, never created):
 //   CSIDL_COMMON_PROGRAMS (23)  C:\WINNT\Profiles\All Users\Start Menu\Programs
 //   CSIDL_PROGRAMS (2)          C:\WINNT\Profiles\<user>\Start Menu\Programs
 // with <user> from $USER, "Administrator" when that is unset. Other folders
@@ -10,10 +10,10 @@
 // "C:\Program Files\Corvane\Tessarine"):
 //   - scripted: the environment variable QUORREL_BROWSE holds the answers
 //     of successive browsers, separated by '|'; an empty answer cancels;
-//   - when those are used up: on a terminal, a prompt on stdin, repeated
-//     until the answer is an existing folder; an empty line or end of input
-//     cancels; without a terminal, the browser is cancelled.
-// A terminal user interface may take over the prompt (SetFolderPrompt).
+//   - when those are used up: the prompt set with SetFolderPrompt (the
+//     terminal UI's input box), else on a terminal a prompt on stdin,
+//     repeated until the answer is an existing folder; an empty line or end
+//     of input cancels; without a terminal, the browser is cancelled.
 #pragma once
 
 #include <deque>
@@ -24,6 +24,9 @@
 
 #include "HostFileSystem.h"
 #include "platform/Shell.h"
+
+// TRUE when strPath (a Windows path) names an existing folder.
+bool HostFolderExists(CHostFileSystem& files, const std::string& strPath);
 
 class CHostShell : public IShell {
  public:

@@ -3,7 +3,6 @@
 #include <curses.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "fw/Button.h"
 #include "fw/ComboBox.h"
@@ -15,9 +14,6 @@
 #include "res/Menu.h"
 
 namespace {
-constexpr int kCellWidth = 5;
-constexpr int kCellHeight = 13;
-
 void Put(int row, int col, const std::string& strUtf8, int nMaxCols) {
   if (row < 0 || row >= LINES || nMaxCols <= 0) return;
   // Cut at nMaxCols characters and at the right edge of the screen.
@@ -39,13 +35,17 @@ void Fill(int row, int col, int rows, int cols) {
   for (int r = 0; r < rows; ++r) Put(row + r, col, strBlank, cols);
 }
 
+int ArtCols(const CBitmapResource& bitmap) {
+  int nCols = 0;
+  for (size_t i = 0; i < bitmap.nArtLines; ++i)
+    nCols = std::max(nCols, TuiTextWidth(bitmap.ppszArt[i]));
+  return nCols;
+}
+
 void DrawArt(UINT nBitmap, const CCellRect& cell, BOOL bBorder) {
   const CBitmapResource* pBitmap = FindBitmapResource(nBitmap);
   if (!pBitmap) return;
-  int nArtCols = 0;
-  for (size_t i = 0; i < pBitmap->nArtLines; ++i)
-    nArtCols = std::max(
-        nArtCols, static_cast<int>(std::string(pBitmap->ppszArt[i]).size()));
+  const int nArtCols = ArtCols(*pBitmap);
   const int nRows = static_cast<int>(pBitmap->nArtLines);
   const int nTop = cell.row + std::max(0, (cell.rows - nRows) / 2);
   const int nLeft = cell.col + std::max(0, (cell.cols - nArtCols) / 2);
@@ -62,46 +62,58 @@ int Attr(CWnd& wnd) {
   return nAttr;
 }
 
-void DrawButton(CButton& button, const CCellRect& cell) {
-  const std::string strText = TuiFromCodePage(TuiLabel(button.GetWindowText()));
+std::string Shown(CWnd& wnd) {
+  return TuiFromCodePage(TuiLabel(wnd.GetWindowText()));
+}
+
+void DrawCheck(CButton& button, const CCellRect& cell) {
   const BOOL bEnabled = button.IsInputEnabled();
-  if (button.IsGroupBox()) {
+  const BOOL bChecked = button.GetCheck() == BST_CHECKED;
+  const std::string strMark = button.IsRadio() ? (bChecked ? "(*) " : "( ) ")
+                                               : (bChecked ? "[X] " : "[ ] ");
+  const std::vector<std::string> lines =
+      TuiWrap(Shown(button), std::max(1, cell.cols - 4));
+  for (size_t i = 0; i < lines.size() && static_cast<int>(i) < cell.rows; ++i) {
     attrset(bEnabled ? 0 : A_DIM);
-    TuiDrawBox(cell.row, cell.col, std::max(cell.rows, 2), cell.cols, strText,
-               bEnabled ? 0 : A_DIM);
-    attrset(0);
-    return;
+    Put(cell.row + static_cast<int>(i), cell.col, i == 0 ? strMark : "    ", 4);
+    attrset(Attr(button));
+    Put(cell.row + static_cast<int>(i), cell.col + 4, lines[i], cell.cols - 4);
   }
-  if (button.IsCheckable()) {
-    const BOOL bChecked = button.GetCheck() == BST_CHECKED;
-    const std::string strMark = button.IsRadio() ? (bChecked ? "(*) " : "( ) ")
-                                                 : (bChecked ? "[X] " : "[ ] ");
-    std::vector<std::string> lines =
-        TuiWrap(strText, std::max(1, cell.cols - 4));
-    for (size_t i = 0;
-         i < lines.size() && static_cast<int>(i) < std::max(cell.rows, 1);
-         ++i) {
-      attrset(bEnabled ? 0 : A_DIM);
-      Put(cell.row + static_cast<int>(i), cell.col, i == 0 ? strMark : "    ",
-          4);
-      attrset(Attr(button));
-      Put(cell.row + static_cast<int>(i), cell.col + 4, lines[i],
-          cell.cols - 4);
-    }
-    attrset(0);
-    return;
-  }
-  // A push button: its label in brackets on its middle row; a greyed one
-  // shows without brackets, dimmed.
-  std::string strShown =
-      bEnabled ? "[ " + strText + " ]" : "  " + strText + "  ";
-  if (button.IsDefault() && bEnabled) strShown = "< " + strText + " >";
+  attrset(0);
+}
+
+// A push button: its label in brackets, on its middle row, or on its first
+// when it shares a row with other controls; a greyed one shows without
+// brackets, dimmed.
+void DrawPushButton(CButton& button, const CCellRect& cell, BOOL bInBand) {
+  const std::string strText = Shown(button);
+  const BOOL bEnabled = button.IsInputEnabled();
+  const BOOL bRoomy = TuiTextWidth(strText) + 4 <= cell.cols;
+  const std::string strPad = bRoomy ? " " : "";
+  std::string strShown = bEnabled ? "[" + strPad + strText + strPad + "]"
+                                  : " " + strPad + strText + strPad + " ";
+  if (button.IsDefault() && bEnabled)
+    strShown = "<" + strPad + strText + strPad + ">";
   const int nWidth = TuiTextWidth(strShown);
-  const int nRow = cell.row + std::max(cell.rows, 1) / 2;
+  const int nRow = cell.row + (bInBand ? 0 : (cell.rows - 1) / 2);
   const int nCol = cell.col + std::max(0, (cell.cols - nWidth) / 2);
   attrset(Attr(button) | (button.IsDefault() ? A_BOLD : 0));
   Put(nRow, nCol, strShown, std::max(cell.cols, nWidth));
   attrset(0);
+}
+
+void DrawButton(CButton& button, const CCellRect& cell, BOOL bInBand) {
+  if (button.IsGroupBox()) {
+    const int nAttr = button.IsInputEnabled() ? 0 : A_DIM;
+    attrset(nAttr);
+    TuiDrawBox(cell.row, cell.col, std::max(cell.rows, 2), cell.cols,
+               Shown(button), nAttr);
+    attrset(0);
+  } else if (button.IsCheckable()) {
+    DrawCheck(button, cell);
+  } else {
+    DrawPushButton(button, cell, bInBand);
+  }
 }
 
 void DrawStatic(CStatic& ctl, const CCellRect& cell) {
@@ -116,116 +128,187 @@ void DrawStatic(CStatic& ctl, const CCellRect& cell) {
     return;
   }
   attrset(ctl.IsInputEnabled() ? 0 : A_DIM);
-  const std::vector<std::string> lines = TuiWrap(
-      TuiFromCodePage(TuiLabel(ctl.GetWindowText())), std::max(cell.cols, 1));
-  for (size_t i = 0;
-       i < lines.size() && static_cast<int>(i) < std::max(cell.rows, 1); ++i)
+  const std::vector<std::string> lines =
+      TuiWrap(Shown(ctl), std::max(cell.cols, 1));
+  for (size_t i = 0; i < lines.size() && static_cast<int>(i) < cell.rows; ++i)
     Put(cell.row + static_cast<int>(i), cell.col, lines[i], cell.cols);
   attrset(0);
 }
 
 void DrawCombo(CComboBox& combo, const CCellRect& cell) {
   const int nWidth = std::max(cell.cols, 6);
-  std::string strText = combo.GetLBText(combo.GetCurSel());
+  std::string strText = TuiFromCodePage(combo.GetLBText(combo.GetCurSel()));
   strText.resize(static_cast<size_t>(nWidth - 4), ' ');
   attrset(Attr(combo));
   Put(cell.row, cell.col, "[" + strText + "|v]", nWidth);
   attrset(0);
 }
 
-void DrawChildren(CWnd& parent, const CCellMapping& map) {
-  for (CWnd* pChild : parent.GetChildren()) {
-    if (!(pChild->GetStyle() & WS_VISIBLE)) continue;
-    RECT rc;
-    pChild->GetWindowRect(&rc);
-    const CCellRect cell = map.Map(rc);
-    if (auto* pButton = dynamic_cast<CButton*>(pChild))
-      DrawButton(*pButton, cell);
-    else if (auto* pStatic = dynamic_cast<CStatic*>(pChild))
-      DrawStatic(*pStatic, cell);
-    else if (auto* pCombo = dynamic_cast<CComboBox*>(pChild))
-      DrawCombo(*pCombo, cell);
-    DrawChildren(*pChild, map);
+void DrawItem(CWnd& wnd, const CCellRect& cell, BOOL bInBand) {
+  if (auto* pButton = dynamic_cast<CButton*>(&wnd))
+    DrawButton(*pButton, cell, bInBand);
+  else if (auto* pStatic = dynamic_cast<CStatic*>(&wnd))
+    DrawStatic(*pStatic, cell);
+  else if (auto* pCombo = dynamic_cast<CComboBox*>(&wnd))
+    DrawCombo(*pCombo, cell);
+}
+
+void DrawMenuBar(CWnd& frame) {
+  const CMenuTemplate* pMenu = frame.GetMenu();
+  const int nAttr = frame.IsInputEnabled() ? 0 : A_DIM;
+  for (size_t i = 0; i < pMenu->nPopups; ++i) {
+    const CCellRect title = TuiMenuTitleRect(frame, static_cast<int>(i));
+    TuiPutLabel(title.row, title.col + 1, pMenu->pPopups[i].pszText, nAttr);
   }
 }
 
-void DrawMenuBar(CWnd& frame, const CCellMapping& map) {
-  const CMenuTemplate* pMenu = frame.GetMenu();
-  attrset(frame.IsInputEnabled() ? 0 : A_DIM);
-  for (size_t i = 0; i < pMenu->nPopups; ++i) {
-    const CCellRect title = TuiMenuTitleRect(frame, static_cast<int>(i));
-    Put(title.row, title.col, " " + TuiLabel(pMenu->pPopups[i].pszText) + " ",
-        title.cols);
-  }
-  (void)map;
+// Said in place of a window that the screen can't hold.
+void DrawTooSmall(CWnd& top, const CTuiLayout& layout) {
+  std::string strNeed =
+      layout.nMinCols > COLS
+          ? std::to_string(layout.nMinCols) + " columns"
+          : std::to_string(layout.nMinRows + LINES - TuiWindowRows()) + " rows";
+  const std::string strText = "The terminal is too small for \"" +
+                              TuiFromCodePage(top.GetWindowText()) +
+                              "\": make it at least " + strNeed + ".";
+  const std::vector<std::string> lines = TuiWrap(strText, std::max(COLS, 1));
+  const int nTop =
+      std::max(0, (TuiWindowRows() - static_cast<int>(lines.size())) / 2);
+  Fill(0, 0, TuiWindowRows(), COLS);
+  attrset(A_BOLD);
+  for (size_t i = 0; i < lines.size(); ++i)
+    Put(nTop + static_cast<int>(i),
+        std::max(0, (COLS - TuiTextWidth(lines[i])) / 2), lines[i], COLS);
   attrset(0);
 }
 
-void DrawTopLevel(CWnd& top) {
-  const CCellMapping map = TuiMappingOf(top);
-  const CCellRect cell = map.Map(map.window);
-  Fill(cell.row, cell.col, cell.rows, cell.cols);
+void DrawFrame(CWnd& top, const CCellRect& cell) {
   const DWORD dwStyle = top.GetStyle();
-  if ((dwStyle & WS_CAPTION) == WS_CAPTION) {
-    std::string strTitle = TuiFromCodePage(top.GetWindowText());
-    if (AfxIsWaitCursor() && &top == AfxGetMainWnd())
-      strTitle += " - Busy, please wait";
-    TuiDrawBox(cell.row, cell.col, cell.rows, cell.cols, strTitle,
-               top.IsInputEnabled() ? A_BOLD : A_DIM);
-    if (dwStyle & WS_SYSMENU) Put(cell.row, cell.col + cell.cols - 4, "[X]", 3);
-  }
-  if (top.GetMenu()) DrawMenuBar(top, map);
+  if ((dwStyle & WS_CAPTION) != WS_CAPTION) return;
+  std::string strTitle = TuiFromCodePage(top.GetWindowText());
+  if (AfxIsWaitCursor() && &top == AfxGetMainWnd())
+    strTitle += " - Busy, please wait";
+  TuiDrawBox(cell.row, cell.col, cell.rows, cell.cols, strTitle,
+             top.IsInputEnabled() ? A_BOLD : A_DIM);
+  if (dwStyle & WS_SYSMENU) Put(cell.row, cell.col + cell.cols - 4, "[X]", 3);
+}
+
+void DrawBlits(CWnd& top, const CTuiLayout& layout) {
   for (const CBlit& blit : top.GetBlits()) {
-    const POINT origin = top.ClientOrigin();
-    const RECT rc = {origin.x + blit.x, origin.y + blit.y,
-                     origin.x + blit.x + blit.cx, origin.y + blit.y + blit.cy};
     // The drawing brings its own frame.
-    DrawArt(blit.nBitmap, map.Map(rc), FALSE);
+    const int nLeft = layout.x.Map(blit.x), nTop = layout.y.Map(blit.y);
+    DrawArt(blit.nBitmap,
+            CCellRect{layout.client.col + nLeft, layout.client.row + nTop,
+                      layout.x.Map(blit.x + blit.cx) - nLeft,
+                      layout.y.Map(blit.y + blit.cy) - nTop},
+            FALSE);
   }
-  DrawChildren(top, map);
+}
+
+void DrawTopLevel(CWnd& top) {
+  const CTuiWindowLayout shown = TuiLayoutOf(top);
+  const CTuiLayout& layout = shown.layout;
+  if (!layout.bFits) {
+    DrawTooSmall(top, layout);
+    return;
+  }
+  const CCellRect& cell = layout.window;
+  Fill(cell.row, cell.col, cell.rows, cell.cols);
+  DrawFrame(top, cell);
+  if (top.GetMenu()) DrawMenuBar(top);
+  DrawBlits(top, layout);
+  for (size_t i = 0; i < shown.wnds.size(); ++i)
+    DrawItem(*shown.wnds[i], layout.cells[i], layout.inBand[i]);
+}
+
+CTuiItemKind KindOf(CWnd& wnd, std::string* pstrText, int* pnCols,
+                    int* pnRows) {
+  *pstrText = Shown(wnd);
+  if (auto* pButton = dynamic_cast<CButton*>(&wnd))
+    return pButton->IsGroupBox()    ? CTuiItemKind::GroupBox
+           : pButton->IsCheckable() ? CTuiItemKind::Check
+                                    : CTuiItemKind::PushButton;
+  if (auto* pCombo = dynamic_cast<CComboBox*>(&wnd)) {
+    pstrText->clear();
+    for (int i = 0; i < pCombo->GetCount(); ++i)
+      if (TuiTextWidth(pCombo->GetLBText(i)) > TuiTextWidth(*pstrText))
+        *pstrText = TuiFromCodePage(pCombo->GetLBText(i));
+    return CTuiItemKind::Combo;
+  }
+  auto* pStatic = dynamic_cast<CStatic*>(&wnd);
+  if (!pStatic) return CTuiItemKind::Pane;
+  if (pStatic->GetStaticStyle() == SS_BLACKRECT) {
+    *pnCols = *pnRows = 1;
+    return CTuiItemKind::Picture;
+  }
+  if (pStatic->GetStaticStyle() != SS_BITMAP) return CTuiItemKind::Text;
+  const CBitmapResource* pBitmap = FindBitmapResource(pStatic->GetImage());
+  const int nBorder = (wnd.GetStyle() & WS_BORDER) ? 2 : 0;
+  *pnCols = (pBitmap ? ArtCols(*pBitmap) : 0) + nBorder;
+  *pnRows = (pBitmap ? static_cast<int>(pBitmap->nArtLines) : 0) + nBorder;
+  return CTuiItemKind::Picture;
+}
+
+void CollectItems(CWnd& parent, int nParent, const POINT& origin,
+                  std::vector<CTuiLayoutItem>* pItems, CTuiWindowLayout* pOut) {
+  for (CWnd* pChild : parent.GetChildren()) {
+    if (!(pChild->GetStyle() & WS_VISIBLE)) continue;
+    CTuiLayoutItem item{};
+    item.kind = KindOf(*pChild, &item.strText, &item.nCols, &item.nRows);
+    pChild->GetWindowRect(&item.rc);
+    item.rc = RECT{item.rc.left - origin.x, item.rc.top - origin.y,
+                   item.rc.right - origin.x, item.rc.bottom - origin.y};
+    item.nParent = nParent;
+    pItems->push_back(item);
+    pOut->wnds.push_back(pChild);
+    const int nIndex = static_cast<int>(pItems->size()) - 1;
+    // A group box holds the controls that lie inside it, though they are
+    // its siblings; a child window holds its own children.
+    CollectItems(*pChild, nIndex, origin, pItems, pOut);
+  }
+}
+
+// Controls inside a group box's rectangle belong to it.
+void AssignGroups(std::vector<CTuiLayoutItem>* pItems) {
+  auto& items = *pItems;
+  for (size_t g = 0; g < items.size(); ++g) {
+    if (items[g].kind != CTuiItemKind::GroupBox) continue;
+    for (size_t i = 0; i < items.size(); ++i) {
+      const RECT& rc = items[i].rc;
+      const RECT& box = items[g].rc;
+      if (i == g || items[i].nParent != items[g].nParent) continue;
+      if (rc.left >= box.left && rc.right <= box.right && rc.top >= box.top &&
+          rc.bottom <= box.bottom)
+        items[i].nParent = static_cast<int>(g);
+    }
+  }
 }
 }  // namespace
 
-CCellRect CCellMapping::Map(const RECT& rc) const {
-  const int col =
-      col0 + static_cast<int>(std::floor((rc.left - window.left) * sx + 0.5));
-  const int row =
-      row0 + static_cast<int>(std::floor((rc.top - window.top) * sy + 0.5));
-  const int col2 =
-      col0 + static_cast<int>(std::floor((rc.right - window.left) * sx + 0.5));
-  const int row2 =
-      row0 + static_cast<int>(std::floor((rc.bottom - window.top) * sy + 0.5));
-  return CCellRect{col, row, std::max(col2 - col, 1), std::max(row2 - row, 1)};
+int TuiWindowRows() { return std::max(1, LINES - 1); }
+
+CTuiWindowLayout TuiLayoutOf(CWnd& top) {
+  return TuiLayoutOf(top, COLS, TuiWindowRows());
 }
 
-POINT CCellMapping::Unmap(int col, int row) const {
-  return POINT{window.left + static_cast<LONG>((col - col0 + 0.5) / sx),
-               window.top + static_cast<LONG>((row - row0 + 0.5) / sy)};
-}
-
-CCellMapping TuiMappingOf(CWnd& top) {
-  CCellMapping map;
-  top.GetWindowRect(&map.window);
-  const double w = std::max<LONG>(1, map.window.right - map.window.left);
-  const double h = std::max<LONG>(1, map.window.bottom - map.window.top);
-  map.sx = std::min(1.0 / kCellWidth, COLS / w);
-  map.sy = std::min(1.0 / kCellHeight, LINES / h);
-  map.col0 =
-      static_cast<int>(std::floor(map.window.left / double(kCellWidth) + 0.5));
-  map.row0 =
-      static_cast<int>(std::floor(map.window.top / double(kCellHeight) + 0.5));
-  if (map.sx < 1.0 / kCellWidth) map.col0 = 0;
-  if (map.sy < 1.0 / kCellHeight) map.row0 = 0;
-  map.col0 =
-      std::max(0, std::min(map.col0, COLS - static_cast<int>(w * map.sx)));
-  map.row0 =
-      std::max(0, std::min(map.row0, LINES - static_cast<int>(h * map.sy)));
-  return map;
+CTuiWindowLayout TuiLayoutOf(CWnd& top, int nCols, int nRows) {
+  CTuiWindowLayout out;
+  CTuiWindowShape shape;
+  top.GetWindowRect(&shape.window);
+  const POINT origin = top.ClientOrigin();
+  RECT client;
+  top.GetClientRect(&client);
+  shape.client = RECT{origin.x, origin.y, origin.x + client.right,
+                      origin.y + client.bottom};
+  std::vector<CTuiLayoutItem> items;
+  CollectItems(top, -1, origin, &items, &out);
+  AssignGroups(&items);
+  out.layout = TuiLayOut(shape, items, nCols, nRows);
+  return out;
 }
 
 CCellRect TuiMenuTitleRect(CWnd& frame, int nPopup) {
-  const CCellMapping map = TuiMappingOf(frame);
-  const CCellRect cell = map.Map(map.window);
+  const CCellRect cell = TuiLayoutOf(frame).layout.window;
   int col = cell.col + 1;
   const CMenuTemplate* pMenu = frame.GetMenu();
   for (int i = 0; pMenu && i < static_cast<int>(pMenu->nPopups); ++i) {
@@ -274,40 +357,28 @@ std::string TuiLabel(const std::string& strText) {
   return strOut;
 }
 
-int TuiTextWidth(const std::string& strUtf8) {
-  int n = 0;
-  for (unsigned char c : strUtf8)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
+int TuiMnemonicIndex(const std::string& strText) {
+  int nShown = 0;
+  for (size_t i = 0; i < strText.size(); ++i, ++nShown) {
+    if (strText[i] != '&') continue;
+    if (i + 1 >= strText.size()) return -1;
+    if (strText[i + 1] != '&') return nShown;
+    ++i;
+  }
+  return -1;
 }
 
-std::vector<std::string> TuiWrap(const std::string& strText, int nWidth) {
-  std::vector<std::string> lines;
-  std::string strLine, strWord;
-  auto flushWord = [&] {
-    if (strWord.empty()) return;
-    if (!strLine.empty() &&
-        TuiTextWidth(strLine) + 1 + TuiTextWidth(strWord) > nWidth) {
-      lines.push_back(strLine);
-      strLine.clear();
-    }
-    strLine += (strLine.empty() ? "" : " ") + strWord;
-    strWord.clear();
-  };
-  for (char c : strText) {
-    if (c == '\n') {
-      flushWord();
-      lines.push_back(strLine);
-      strLine.clear();
-    } else if (c == ' ' || c == '\t' || c == '\r') {
-      flushWord();
-    } else {
-      strWord += c;
-    }
+void TuiPutLabel(int row, int col, const std::string& strText, int nAttr) {
+  const std::string strShown = TuiFromCodePage(TuiLabel(strText));
+  attrset(nAttr);
+  Put(row, col, strShown, TuiTextWidth(strShown));
+  const int nMnemonic = TuiMnemonicIndex(strText);
+  if (nMnemonic >= 0 && static_cast<size_t>(nMnemonic) < strShown.size()) {
+    attrset(nAttr | A_UNDERLINE);
+    Put(row, col + nMnemonic,
+        strShown.substr(static_cast<size_t>(nMnemonic), 1), 1);
   }
-  flushWord();
-  if (!strLine.empty() || lines.empty()) lines.push_back(strLine);
-  return lines;
+  attrset(0);
 }
 
 void TuiDrawBox(int row, int col, int rows, int cols,

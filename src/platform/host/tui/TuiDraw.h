@@ -4,11 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "TuiUser.h"
+#include "TuiLayout.h"
 #include "fw/Wnd.h"
 
-// The mapping of a top-level window onto the current screen.
-CCellMapping TuiMappingOf(CWnd& top);
+// A top-level window's layout on the current screen, with the window of
+// each laid-out item.
+struct CTuiWindowLayout {
+  CTuiLayout layout;
+  std::vector<CWnd*> wnds;
+};
+
+CTuiWindowLayout TuiLayoutOf(CWnd& top);
+// The same for a screen of nCols x nRows cells for windows.
+CTuiWindowLayout TuiLayoutOf(CWnd& top, int nCols, int nRows);
+// Rows of the screen that windows may use: all but the status line.
+int TuiWindowRows();
 // Draws every visible top-level window, bottom first.
 void TuiDrawWindows();
 // Text of the system code page (Windows-1252) as UTF-8.
@@ -16,12 +26,12 @@ std::string TuiFromCodePage(const std::string& strText);
 // A control text as shown: "&&" is one ampersand, a single "&" marks the
 // mnemonic and is dropped.
 std::string TuiLabel(const std::string& strText);
-// Words of strText wrapped into lines of at most nWidth characters.
-std::vector<std::string> TuiWrap(const std::string& strText, int nWidth);
+// The position of the mnemonic letter in TuiLabel(strText); -1 for none.
+int TuiMnemonicIndex(const std::string& strText);
+// Draws a label at a position with its mnemonic letter underlined.
+void TuiPutLabel(int row, int col, const std::string& strText, int nAttr);
 // Draws a box with a title in its top edge.
 void TuiDrawBox(int row, int col, int rows, int cols,
                 const std::string& strTitle, int nAttr);
-// The cell rectangle of the menu title nPopup of a frame (row, col, width).
+// The cell rectangle of the menu title nPopup of a frame.
 CCellRect TuiMenuTitleRect(CWnd& frame, int nPopup);
-// UTF-8 aware length.
-int TuiTextWidth(const std::string& strUtf8);

@@ -56,6 +56,9 @@ int CTuiUser::MessageBoxA(HWND hWnd, const char* lpText, const char* lpCaption,
   // Up on the screen it is a top-level window with the program's title, as
   // on Windows, which a second instance's check finds.
   const HWND hBox = Windows().AddOwnWindow(strCaption);
+  // Windows closed since the last paint go before the box comes up.
+  DrawAll(" Left/Right or Tab: button   Enter: press   letter: press it" +
+          std::string(EscapeAnswer(Buttons(uType)) ? "   Esc: close" : ""));
   const int nAnswer = RunMessageBox(TuiFromCodePage(lpText ? lpText : ""),
                                     TuiFromCodePage(strCaption), uType);
   Windows().RemoveOwnWindow(hBox);
@@ -103,10 +106,13 @@ int CTuiUser::RunMessageBox(const std::string& strText,
       mvaddstr(nTop + 2 + static_cast<int>(i), nLeft + 2 + nMarkWidth,
                lines[i].c_str());
     for (size_t i = 0; i < buttons.size(); ++i) {
-      attrset(static_cast<int>(i) == nFocus ? A_REVERSE : 0);
-      mvaddstr(nTop + nRows - 2, nButtonsLeft + buttonCols[i],
-               ("[ " + ButtonText(buttons[i]) + " ]").c_str());
-      attrset(0);
+      const int nAttr = static_cast<int>(i) == nFocus ? A_REVERSE : 0;
+      const std::string strText = ButtonText(buttons[i]);
+      const int nCol = nButtonsLeft + buttonCols[i];
+      attrset(nAttr);
+      mvaddstr(nTop + nRows - 2, nCol, ("[ " + strText + " ]").c_str());
+      // The first letter presses it.
+      TuiPutLabel(nTop + nRows - 2, nCol + 2, "&" + strText, nAttr);
     }
     refresh();
     timeout(-1);

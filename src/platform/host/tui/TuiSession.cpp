@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "TuiUser.h"
+#include "platform/host/HostShell.h"
 
 BOOL HasUsableTerminal() {
   if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return FALSE;
@@ -22,4 +23,14 @@ std::unique_ptr<CHostUser> CreateHostUser(const std::string& strWindowDirectory,
   auto pTui = std::make_unique<CTuiUser>(strWindowDirectory);
   *ppUi = pTui.get();
   return pTui;
+}
+
+void UseTerminalFolderBrowser(IUiAdapter* pUi, CHostShell& shell,
+                              CHostFileSystem& files) {
+  auto* pTui = dynamic_cast<CTuiUser*>(pUi);
+  if (!pTui) return;
+  shell.SetFolderPrompt(
+      [pTui, &files](const std::string& strTitle, std::string* pstrFolder) {
+        return pTui->PromptFolder(files, strTitle, pstrFolder) ? true : false;
+      });
 }

@@ -9,6 +9,8 @@
 
 #include "platform/host/HostUser.h"
 
+class CHostFileSystem;
+class CHostShell;
 class IUiAdapter;
 
 // *ppUi is the terminal UI when there is one, else null (the framework's
@@ -18,3 +20,6 @@ std::unique_ptr<CHostUser> CreateHostUser(const std::string& strWindowDirectory,
                                           IUiAdapter** ppUi);
 // TRUE when this process can run the full-screen terminal UI.
 BOOL HasUsableTerminal();
+// With the terminal UI, the shell's folder browser becomes its input box.
+void UseTerminalFolderBrowser(IUiAdapter* pUi, CHostShell& shell,
+                              CHostFileSystem& files);

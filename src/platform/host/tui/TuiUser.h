@@ -13,20 +13,7 @@
 #include "fw/UiAdapter.h"
 #include "platform/host/HostUser.h"
 
-struct CCellRect {
-  int col, row, cols, rows;
-};
-
-// Pixels to cells for one top-level window and its children: nominal cells
-// of 5 x 13 pixels, squeezed when the window is larger than the screen.
-struct CCellMapping {
-  RECT window;  // screen pixels
-  double sx, sy;
-  int col0, row0;
-  CCellRect Map(const RECT& rcScreen) const;
-  // The pixel under a cell (inverse of Map).
-  POINT Unmap(int col, int row) const;
-};
+class CHostFileSystem;
 
 class CTuiUser : public CHostUser, public IUiAdapter {
  public:
@@ -44,11 +31,18 @@ class CTuiUser : public CHostUser, public IUiAdapter {
   UINT TrackMenu(CWnd& wnd, int nPopup) override;
   int GetSystemMetrics(int nIndex) override;
 
+  // The folder browser as a box on the screen: a path typed with editing
+  // keys, the folders below it listed; FALSE when cancelled.
+  BOOL PromptFolder(CHostFileSystem& files, const std::string& strTitle,
+                    std::string* pstrFolder);
+
  private:
   BOOL Start();
   void Stop();
   void SyncPublishedWindows();
   void DrawAll(const std::string& strStatus = std::string());
+  // The keys that work on the focused control, for the status line.
+  std::string KeyHints() const;
   BOOL ReadInput(MSG* pMsg, int nTimeout);
   BOOL TranslateKey(int nKey, MSG* pMsg);
   BOOL TranslateMouse(MSG* pMsg);

@@ -1,0 +1,189 @@
+// The folder browser as an input box: the path is typed and edited in
+// place, the folders below what is typed are listed under it, Up and Down
+// pick one of them, Tab or Enter on a picked one takes it into the path,
+// Enter accepts the path when it names a folder, Escape cancels.
+#include <curses.h>
+
+#include <algorithm>
+#include <cctype>
+
+#include "TuiDraw.h"
+#include "TuiUser.h"
+#include "platform/host/HostFileSystem.h"
+#include "platform/host/HostShell.h"
+
+namespace {
+constexpr int kListRows = 8;
+
+struct CFolderEdit {
+  std::string strText = "C:\\";
+  size_t nCursor = 3;
+  int nPick = -1;  // the picked folder of the list; -1: none
+  std::string strMessage;
+};
+
+size_t FolderPartLength(const std::string& strText) {
+  const size_t nSlash = strText.find_last_of("\\/");
+  return nSlash == std::string::npos ? 0 : nSlash + 1;
+}
+
+BOOL StartsWithNoCase(const std::string& strName, const std::string& strStart) {
+  if (strStart.size() > strName.size()) return FALSE;
+  for (size_t i = 0; i < strStart.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(strName[i])) !=
+        std::toupper(static_cast<unsigned char>(strStart[i])))
+      return FALSE;
+  return TRUE;
+}
+
+// The folders in the typed path's folder whose names begin with its last
+// part, sorted.
+std::vector<std::string> Matches(CHostFileSystem& files,
+                                 const std::string& strText) {
+  const size_t nFolder = FolderPartLength(strText);
+  if (nFolder == 0) return {};
+  const std::string strStart = strText.substr(nFolder);
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA data;
+  HANDLE hFind =
+      files.FindFirstFileA((strText.substr(0, nFolder) + "*.*").c_str(), &data);
+  if (hFind == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string strName = data.cFileName;
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && strName != "." &&
+        strName != ".." && StartsWithNoCase(strName, strStart))
+      names.push_back(strName);
+  } while (files.FindNextFileA(hFind, &data));
+  files.FindClose(hFind);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void TakePick(CFolderEdit* pEdit, const std::vector<std::string>& matches) {
+  if (pEdit->nPick < 0 || pEdit->nPick >= static_cast<int>(matches.size()))
+    return;
+  pEdit->strText = pEdit->strText.substr(0, FolderPartLength(pEdit->strText)) +
+                   matches[static_cast<size_t>(pEdit->nPick)] + "\\";
+  pEdit->nCursor = pEdit->strText.size();
+  pEdit->nPick = -1;
+}
+
+// Editing keys; FALSE for a key they do not handle.
+BOOL Edit(CFolderEdit* pEdit, int nKey) {
+  std::string& strText = pEdit->strText;
+  size_t& nCursor = pEdit->nCursor;
+  if (nKey == KEY_LEFT && nCursor > 0)
+    --nCursor;
+  else if (nKey == KEY_RIGHT && nCursor < strText.size())
+    ++nCursor;
+  else if (nKey == KEY_HOME || nKey == 1)
+    nCursor = 0;
+  else if (nKey == KEY_END || nKey == 5)
+    nCursor = strText.size();
+  else if ((nKey == KEY_BACKSPACE || nKey == 127 || nKey == 8) && nCursor > 0)
+    strText.erase(--nCursor, 1);
+  else if (nKey == KEY_DC && nCursor < strText.size())
+    strText.erase(nCursor, 1);
+  else if (nKey == 21) {  // Ctrl-U
+    strText.clear();
+    nCursor = 0;
+  } else if (nKey >= 32 && nKey < 127)
+    strText.insert(nCursor++, 1, static_cast<char>(nKey));
+  else
+    return FALSE;
+  pEdit->nPick = -1;
+  pEdit->strMessage.clear();
+  return TRUE;
+}
+
+void DrawFolderBox(const std::string& strTitle, const CFolderEdit& edit,
+                   const std::vector<std::string>& matches) {
+  const int nCols = std::min(COLS, 72);
+  const int nWidth = nCols - 4;
+  const std::vector<std::string> title = TuiWrap(strTitle, nWidth);
+  const int nTitleRows = std::min(static_cast<int>(title.size()), 3);
+  const int nRows = std::min(TuiWindowRows(), nTitleRows + kListRows + 6);
+  const int nTop = std::max(0, (TuiWindowRows() - nRows) / 2);
+  const int nLeft = std::max(0, (COLS - nCols) / 2);
+  for (int r = 0; r < nRows; ++r)
+    mvaddstr(nTop + r, nLeft,
+             std::string(static_cast<size_t>(nCols), ' ').c_str());
+  TuiDrawBox(nTop, nLeft, nRows, nCols, "Browse for Folder", A_BOLD);
+  for (int r = 0; r < nTitleRows; ++r)
+    mvaddnstr(nTop + 1 + r, nLeft + 2, title[static_cast<size_t>(r)].c_str(),
+              nWidth);
+  // The path's last nWidth - 1 characters, so that the cursor shows.
+  const int nInputRow = nTop + 2 + nTitleRows;
+  const size_t nFirst = edit.nCursor >= static_cast<size_t>(nWidth - 1)
+                            ? edit.nCursor - static_cast<size_t>(nWidth - 1) + 1
+                            : 0;
+  std::string strShown = edit.strText.substr(nFirst);
+  strShown.resize(static_cast<size_t>(nWidth), ' ');
+  attrset(A_UNDERLINE);
+  mvaddnstr(nInputRow, nLeft + 2, strShown.c_str(), nWidth);
+  attrset(A_REVERSE);
+  const size_t nAt = edit.nCursor - nFirst;
+  mvaddch(nInputRow, nLeft + 2 + static_cast<int>(nAt),
+          static_cast<chtype>(static_cast<unsigned char>(strShown[nAt])));
+  attrset(0);
+  const int nListTop = nInputRow + 1;
+  const int nListRows = std::max(0, nTop + nRows - 2 - nListTop);
+  if (!edit.strMessage.empty()) {
+    attrset(A_BOLD);
+    mvaddnstr(nListTop, nLeft + 2, edit.strMessage.c_str(), nWidth);
+    attrset(0);
+    return;
+  }
+  const int nStart = std::max(0, edit.nPick - nListRows + 1);
+  for (int r = 0;
+       r < nListRows && nStart + r < static_cast<int>(matches.size()); ++r) {
+    attrset(nStart + r == edit.nPick ? A_REVERSE : 0);
+    mvaddnstr(nListTop + r, nLeft + 4,
+              matches[static_cast<size_t>(nStart + r)].c_str(), nWidth - 2);
+    attrset(0);
+  }
+}
+}  // namespace
+
+BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
+                            std::string* pstrFolder) {
+  if (!Start()) return FALSE;
+  CFolderEdit edit;
+  const std::string strTitleShown = TuiFromCodePage(strTitle);
+  for (;;) {
+    const std::vector<std::string> matches = Matches(files, edit.strText);
+    DrawAll(
+        " Type a path   Up/Down: folder   Tab: take it   Enter: accept"
+        "   Esc: cancel");
+    DrawFolderBox(strTitleShown, edit, matches);
+    refresh();
+    timeout(-1);
+    const int nKey = getch();
+    const int nCount = static_cast<int>(matches.size());
+    if (nKey == 27) {
+      timeout(0);
+      if (getch() == ERR) break;
+    } else if (nKey == KEY_DOWN && nCount > 0) {
+      edit.nPick = (edit.nPick + 1) % nCount;
+    } else if (nKey == KEY_UP && nCount > 0) {
+      edit.nPick = edit.nPick <= 0 ? nCount - 1 : edit.nPick - 1;
+    } else if (nKey == '\t') {
+      if (edit.nPick < 0 && nCount == 1) edit.nPick = 0;
+      TakePick(&edit, matches);
+    } else if (nKey == '\r' || nKey == '\n' || nKey == KEY_ENTER) {
+      if (edit.nPick >= 0) {
+        TakePick(&edit, matches);
+      } else if (HostFolderExists(files, edit.strText)) {
+        *pstrFolder = edit.strText;
+        DrawAll();
+        return TRUE;
+      } else {
+        edit.strMessage = "No such folder: " + edit.strText;
+      }
+    } else if (nKey != KEY_RESIZE) {
+      Edit(&edit, nKey);
+    }
+  }
+  DrawAll();
+  return FALSE;
+}
