@@ -11,6 +11,7 @@
 #include "platform/host/hive/HiveBaseBlock.h"
 #include "platform/host/hive/HiveMachine.h"
 #include "platform/host/hive/HiveRegistry.h"
+#include "platform/host/hive/HiveType.h"
 #include "support/HiveMaker.h"
 #include "support/ProcessRunner.h"
 #include "support/StoreTestUtil.h"
@@ -60,7 +61,7 @@ std::string RawValue(const std::string& strHive, const std::string& strKey,
   if (char* p =
           hValue ? hivex_value_value(pHive, hValue, &type, &cb) : nullptr) {
     strRaw.assign(p, cb);
-    *pdwType = type;
+    *pdwType = FromHiveType(&type);
     free(p);
   }
   hivex_close(pHive);

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "ProcessRunner.h"
+#include "platform/host/hive/HiveType.h"
 
 namespace {
 constexpr size_t kBinBytes = 4096;
@@ -157,8 +158,11 @@ hive_node_h CHiveMaker::Key(const std::string& strPath) {
 bool CHiveMaker::Set(const std::string& strPath, const std::string& strName,
                      uint32_t dwType, const std::string& strRaw) {
   std::string strKey = strName, strData = strRaw;
-  hive_set_value value{&strKey[0], static_cast<hive_type>(dwType),
-                       strData.size(), &strData[0]};
+  hive_set_value value;
+  value.key = &strKey[0];
+  ToHiveType(dwType, &value.t);
+  value.len = strData.size();
+  value.value = &strData[0];
   const hive_node_h hKey = Key(strPath);
   return hKey != 0 && hivex_node_set_value(m_pHive, hKey, &value, 0) == 0;
 }

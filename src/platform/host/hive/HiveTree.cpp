@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "HiveText.h"
+#include "HiveType.h"
 
 namespace {
 struct CFreeDeleter {
@@ -38,11 +39,12 @@ bool ReadValues(hive_h* pHive, hive_node_h hKey,
   if (!values) return Fail("cannot read a key's values", pstrWhy);
   for (const hive_value_h* p = values.get(); *p != 0; ++p) {
     CMalloced<char> name(hivex_value_key(pHive, *p));
-    hive_type type = hive_t_none;
+    hive_type type;
+    ToHiveType(REG_NONE, &type);
     size_t cbData = 0;
     CMalloced<char> data(hivex_value_value(pHive, *p, &type, &cbData));
     if (!name || !data) return Fail("cannot read a value", pstrWhy);
-    pValues->push_back(CHiveValue{name.get(), static_cast<DWORD>(type),
+    pValues->push_back(CHiveValue{name.get(), FromHiveType(&type),
                                   std::string(data.get(), cbData)});
   }
   return true;
@@ -83,10 +85,14 @@ CHiveValue HiveFormOf(const CRegValue& value,
 bool WriteValues(hive_h* pHive, hive_node_h hKey,
                  std::vector<CHiveValue>& values, std::string* pstrWhy) {
   std::vector<hive_set_value> set;
-  for (CHiveValue& value : values)
-    set.push_back(hive_set_value{&value.strName[0],
-                                 static_cast<hive_type>(value.dwType),
-                                 value.strRaw.size(), &value.strRaw[0]});
+  for (CHiveValue& value : values) {
+    hive_set_value one;
+    one.key = &value.strName[0];
+    ToHiveType(value.dwType, &one.t);
+    one.len = value.strRaw.size();
+    one.value = &value.strRaw[0];
+    set.push_back(one);
+  }
   if (hivex_node_set_values(pHive, hKey, set.size(), set.data(), 0) != 0)
     return Fail("cannot set a key's values", pstrWhy);
   return true;
