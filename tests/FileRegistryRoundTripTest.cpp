@@ -3,7 +3,7 @@
 // for byte, in the file's own format, encoding and line ends.
 #include <gtest/gtest.h>
 
-#include "platform/host/FileRegistry.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/StoreTestUtil.h"
 
 namespace {
