@@ -78,7 +78,7 @@ TEST_F(InterruptsDlgTest, OpensWithTheStoredSharingMode) {
                     dlg.IsDlgButtonChecked(IDC_EXCLUDE_PCI_IRQS));
         })
         .Click(IDCANCEL);
-    dlg.DoModal();
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
   }
 }
 
@@ -133,7 +133,7 @@ TEST_F(InterruptsDlgTest, ExclusionBoxesAreWrittenAsOneOrZero) {
       })
       .Click(IDC_EXCLUDE_PCI_IRQS)
       .Click(IDOK);
-  dlg.DoModal();
+  EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ(1u, ReadRegDword(HKEY_LOCAL_MACHINE, kDovrelSystemKey,
                              "EnableSpecialIrqMask"));
   EXPECT_EQ(1u, ReadRegDword(HKEY_LOCAL_MACHINE, kBrannicParametersKey,
@@ -157,7 +157,7 @@ TEST_F(InterruptsDlgTest, MoreInformationButtons) {
       .Click(IDC_MORE_EXCLUDE_IRQ12_TO_15)
       .Click(IDC_MORE_EXCLUDE_PCI_IRQS)
       .Click(IDCANCEL);
-  dlg.DoModal();
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
   EXPECT_EQ((std::vector<UINT>{134, 141, 142, 146, 135, 143}),
             m_platform.m_user.BoxIds());
   for (const auto& box : m_platform.m_user.m_boxes)

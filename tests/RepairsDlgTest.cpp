@@ -33,7 +33,6 @@ TEST_F(RepairsDlgTest, ButtonsRunTheRepairsAndTheDialogStaysOpen) {
   EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ((std::vector<UINT>{167, 167, 162}), m_platform.m_user.BoxIds());
   EXPECT_TRUE(m_log.empty());
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(RepairsDlgTest, NonAdministratorIsRefusedByEachRepair) {
@@ -42,7 +41,7 @@ TEST_F(RepairsDlgTest, NonAdministratorIsRefusedByEachRepair) {
   m_ui.Click(IDC_REPAIR_MAC_DATABASE)
       .Click(IDC_REPAIR_GROUP_ORDER_LIST)
       .Click(IDOK);
-  dlg.DoModal();
+  EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ((std::vector<UINT>{116, 116}), m_platform.m_user.BoxIds());
   EXPECT_TRUE(m_log.empty());
 }
