@@ -20,14 +20,15 @@
 #include "HostShell.h"
 #include "HostSystemInfo.h"
 #include "HostUser.h"
+#include "app/ProgramServices.h"
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
 #include "fw/MessageQueue.h"
+#include "fw/StringTable.h"
+#include "fw/UiAdapter.h"
 #include "fw/WinApp.h"
 #include "fw/Wnd.h"
-#include "fw/UiAdapter.h"
 #include "platform/Platform.h"
-#include "res/StringTable.h"
 #include "tui/TuiSession.h"
 
 namespace {
@@ -97,6 +98,7 @@ int main(int argc, char** argv) {
   // and the store is closed below, as when the user exits.
   SetHostEndRequest([] { AfxPostQuitMessage(0); });
 
+  InstallProgramServices();
   CquorrelApp& app = QuorrelApp();
   app.m_args.assign(argv + 1, argv + argc);
   // The process's exit status carries no result.
