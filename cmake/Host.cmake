@@ -1,6 +1,8 @@
 # Host build: adapters for any POSIX machine, the quorrel executable, tests.
 file(GLOB HOST_SOURCES CONFIGURE_DEPENDS src/platform/host/*.cpp
-  src/platform/host/tui/*.cpp src/platform/host/hive/*.cpp)
+  src/platform/host/store/*.cpp src/platform/host/regfile/*.cpp
+  src/platform/host/hive/*.cpp src/platform/host/services/*.cpp
+  src/platform/host/files/*.cpp src/platform/host/tui/*.cpp)
 list(FILTER HOST_SOURCES EXCLUDE REGEX ".*/HostMain\\.cpp$")
 add_library(quorrel_host STATIC ${HOST_SOURCES})
 set(CURSES_NEED_WIDE TRUE)

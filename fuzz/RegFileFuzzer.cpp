@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/host/RegStoreLoader.h"
-#include "platform/host/RegStoreRenderer.h"
+#include "platform/host/regfile/RegStoreLoader.h"
+#include "platform/host/regfile/RegStoreRenderer.h"
 
 namespace {
 struct CLoaded {

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/host/FileRegistry.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/ProcessRunner.h"
 #include "support/TmuxSession.h"
 #include "sys/RegistryOps.h"

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/host/DurableFile.h"
+#include "platform/host/store/DurableFile.h"
 #include "support/StoreTestUtil.h"
 
 namespace {

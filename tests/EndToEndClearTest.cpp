@@ -8,9 +8,9 @@
 #include <unistd.h>
 
 #include "platform/Platform.h"
-#include "platform/host/FileRegistry.h"
-#include "platform/host/HostServiceState.h"
 #include "platform/host/HostWindowList.h"
+#include "platform/host/services/HostServiceState.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/ProcessRunner.h"
 #include "support/RegistryTestUtil.h"
 #include "support/SuiteInstallation.h"

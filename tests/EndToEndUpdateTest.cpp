@@ -2,7 +2,7 @@
 // result read back through the store the way the next run would read it.
 #include <gtest/gtest.h>
 
-#include "platform/host/FileRegistry.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/ProcessRunner.h"
 #include "sys/RegistryOps.h"
 #include "update/CardTable.h"
@@ -21,8 +21,7 @@ CProcessResult RunUpdate(const CTempDir& machine, const CTempDir& work) {
 size_t CountCardValues(const std::string& strMachine) {
   CFileRegistry registry;
   std::string strError;
-  EXPECT_EQ(ERROR_SUCCESS,
-            registry.Open(strMachine + "/registry", &strError))
+  EXPECT_EQ(ERROR_SUCCESS, registry.Open(strMachine + "/registry", &strError))
       << strError;
   size_t nFound = 0;
   for (const CardEntry& entry : CardEntries()) {
@@ -34,8 +33,8 @@ size_t CountCardValues(const std::string& strMachine) {
     for (const CardValue& value : entry.values) {
       BYTE data[64];
       DWORD cbData = sizeof(data), dwType = 0;
-      if (registry.RegQueryValueExA(hKey, value.name, &dwType, data,
-                                    &cbData) != ERROR_SUCCESS ||
+      if (registry.RegQueryValueExA(hKey, value.name, &dwType, data, &cbData) !=
+              ERROR_SUCCESS ||
           dwType != value.type)
         continue;
       const bool bSame =

@@ -3,7 +3,7 @@
 // and the other control sets are never touched.
 #include <gtest/gtest.h>
 
-#include "platform/host/FileRegistry.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/StoreTestUtil.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <random>
 
-#include "platform/host/FileRegistry.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/StoreTestUtil.h"
 
 namespace {

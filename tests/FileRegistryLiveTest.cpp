@@ -7,7 +7,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "platform/host/FileRegistry.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/StoreTestUtil.h"
 
 namespace {

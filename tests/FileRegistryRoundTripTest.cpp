@@ -3,7 +3,10 @@
 // for byte, in the file's own format, encoding and line ends.
 #include <gtest/gtest.h>
 
-#include "platform/host/FileRegistry.h"
+#include <map>
+
+#include "platform/host/regfile/RegCodePage.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/StoreTestUtil.h"
 
 namespace {
@@ -410,5 +413,47 @@ TEST(FileRegistryVersion5, Utf16FileReadUpdatedAndWrittenBack) {
   strExpected.insert(strExpected.find("\r\n\r\n", 100) + 2,
                      "\"new\"=hex(2):ac,20,00,00\r\n");
   EXPECT_EQ(Utf16File(strExpected), ReadWholeFile(strPath));
+}
+
+TEST(FileRegistryVersion5, NamesOutsideTheCodePageStayApartAndExact) {
+  // As "??" the two keys were one.
+  const std::string strNihon("\xE5\x65\x2C\x67", 4);  // 日本 in UTF-16LE
+  const std::string strChina("\x2D\x4E\xFD\x56", 4);  // 中国
+  auto Key = [](const std::string& strName, const char* pszValue) {
+    return CodePageToUtf16Le("[HKEY_CURRENT_USER\\Software\\") + strName +
+           CodePageToUtf16Le(std::string("]\r\n\"v\"=\"") + pszValue +
+                             "\"\r\n\r\n");
+  };
+  const std::string strFile =
+      Utf16File("Windows Registry Editor Version 5.00\r\n\r\n") +
+      Key(strNihon, "1") + Key(strChina, "2");
+  CTempDir dir;
+  const std::string strPath = InDir(dir, "HKEY_CURRENT_USER.reg");
+  ASSERT_TRUE(WriteWholeFile(strPath, strFile));
+  CFileRegistry store;
+  std::string strError;
+  ASSERT_EQ(ERROR_SUCCESS, store.Open(dir.Path(), &strError)) << strError;
+  HKEY hSoftware = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS,
+            store.RegOpenKeyExA(HKEY_CURRENT_USER, "Software", &hSoftware));
+  std::map<std::string, std::string> keys;  // value v -> name as enumerated
+  char szName[256];
+  DWORD cch = sizeof szName;
+  for (DWORD i = 0;
+       store.RegEnumKeyExA(hSoftware, i, szName, &cch) == ERROR_SUCCESS;
+       ++i, cch = sizeof szName) {
+    DWORD dwType = 0;
+    std::vector<BYTE> data;
+    ASSERT_TRUE(GetValue(store, hSoftware, szName, "v", &dwType, &data));
+    keys[std::string(data.begin(), data.end() - 1)] = szName;
+  }
+  store.RegCloseKey(hSoftware);
+  ASSERT_EQ(2u, keys.size());
+  ASSERT_TRUE(PutString(store, HKEY_CURRENT_USER,
+                        "Software\\" + keys["1"] + "\\Neu", "w", "3"));
+  ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
+  EXPECT_EQ(strFile + CodePageToUtf16Le("[HKEY_CURRENT_USER\\Software\\") +
+                strNihon + CodePageToUtf16Le("\\Neu]\r\n\"w\"=\"3\"\r\n\r\n"),
+            ReadWholeFile(strPath));
 }
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include "platform/LastError.h"
 #include "platform/QuorrelControl.h"
-#include "platform/host/HostDevice.h"
-#include "platform/host/HostMacDatabase.h"
-#include "platform/host/HostServiceManager.h"
+#include "platform/host/services/HostDevice.h"
+#include "platform/host/services/HostMacDatabase.h"
+#include "platform/host/services/HostServiceManager.h"
 #include "support/ScratchDirectory.h"
 #include "support/TestPlatform.h"
 #include "sys/RegistryOps.h"

@@ -4,8 +4,8 @@
 #include <climits>
 
 #include "platform/LastError.h"
-#include "platform/host/HostFileSystem.h"
-#include "platform/host/HostPath.h"
+#include "platform/host/files/HostFileSystem.h"
+#include "platform/host/files/HostPath.h"
 #include "support/TempDirectory.h"
 
 namespace {

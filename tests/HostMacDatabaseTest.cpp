@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/host/HostMacDatabase.h"
+#include "platform/host/services/HostMacDatabase.h"
 #include "platform/memory/MemoryRegistry.h"
 #include "support/TestPlatform.h"
 #include "sys/RegistryOps.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/host/HostPath.h"
+#include "platform/host/files/HostPath.h"
 #include "support/ScratchDirectory.h"
 
 namespace {

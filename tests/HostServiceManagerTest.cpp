@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/LastError.h"
-#include "platform/host/HostServiceManager.h"
+#include "platform/host/services/HostServiceManager.h"
 #include "platform/memory/MemoryRegistry.h"
 #include "support/ScratchDirectory.h"
 #include "support/TestPlatform.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/host/HostServiceState.h"
+#include "platform/host/services/HostServiceState.h"
 #include "support/ScratchDirectory.h"
 
 namespace {

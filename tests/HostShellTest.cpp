@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "platform/host/HostShell.h"
+#include "platform/host/files/HostShell.h"
 #include "support/TempDirectory.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "platform/host/FileRegistry.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/ProcessRunner.h"
 #include "support/StoreTestUtil.h"
 #include "support/TmuxSession.h"

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "app/quorrelApp.h"
-#include "platform/host/HostDevice.h"
-#include "platform/host/HostMacDatabase.h"
-#include "platform/host/HostServiceManager.h"
+#include "platform/host/services/HostDevice.h"
+#include "platform/host/services/HostMacDatabase.h"
+#include "platform/host/services/HostServiceManager.h"
 #include "repair/MacDatabaseRepair.h"
 #include "support/RegistryTestUtil.h"
 #include "support/ResultFileFake.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/host/RegJournal.h"
+#include "platform/host/store/RegJournal.h"
 
 namespace {
 CRegJournalRecord SampleRecord(int n) {

@@ -1,16 +1,16 @@
 // The host's registries under the conformance suite: the in-memory
 // registry, the file store in a directory of its own, and the hive store on
 // hives made for it (whatever a case leaves must then commit to the hive).
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 
 #include "RegistryConformance.h"
-#include <gtest/gtest.h>
-
-#include "platform/host/FileRegistry.h"
 #include "platform/host/hive/HiveRegistry.h"
-#include "support/HiveMaker.h"
+#include "platform/host/store/FileRegistry.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "support/HiveMaker.h"
 #include "support/ProcessRunner.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // to read back; a refused path leaves none of its keys behind.
 #include <gtest/gtest.h>
 
-#include "platform/host/FileRegistry.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/StoreTestUtil.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include <sstream>
 
-#include "platform/host/FileRegistry.h"
-#include "platform/host/HostMacDatabase.h"
+#include "platform/host/services/HostMacDatabase.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/ProcessRunner.h"
 #include "support/TmuxSession.h"
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/host/FileRegistry.h"
+#include "platform/host/store/FileRegistry.h"
 #include "support/ProcessRunner.h"
 #include "support/TmuxSession.h"
 #include "sys/RegistryOps.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/host/WildcardMatch.h"
+#include "platform/host/files/WildcardMatch.h"
 
 namespace {
 TEST(WildcardMatchTest, MatchesAsFindFirstFileDoes) {

@@ -11,7 +11,7 @@
 #include "ScriptedShell.h"
 #include "TempDirectory.h"
 #include "TestPlatform.h"
-#include "platform/host/HostFileSystem.h"
+#include "platform/host/files/HostFileSystem.h"
 
 class CFileTestPlatform {
  public:

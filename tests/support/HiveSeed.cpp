@@ -5,8 +5,8 @@
 #include "HiveMaker.h"
 #include "ProcessRunner.h"
 #include "SuiteInstallation.h"
-#include "platform/host/FileRegistry.h"
 #include "platform/host/hive/HiveText.h"
+#include "platform/host/store/FileRegistry.h"
 
 namespace {
 void CopyValues(IRegistry& registry, HKEY hKey, CHiveMaker& hive,

@@ -1,6 +1,6 @@
 #include "StoreTestUtil.h"
 
-#include "platform/host/RegCodePage.h"
+#include "platform/host/regfile/RegCodePage.h"
 
 std::string InDir(const CTempDir& dir, const std::string& strName) {
   return dir.Path() + "/" + strName;

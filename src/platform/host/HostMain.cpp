@@ -10,14 +10,9 @@
 
 #include "HostClock.h"
 #include "HostDebug.h"
-#include "HostDevice.h"
-#include "HostFileSystem.h"
 #include "HostMachine.h"
-#include "HostRegistryStore.h"
 #include "HostRunEnd.h"
 #include "HostSecurity.h"
-#include "HostServiceManager.h"
-#include "HostShell.h"
 #include "HostSystemInfo.h"
 #include "HostUser.h"
 #include "app/ProgramServices.h"
@@ -29,7 +24,12 @@
 #include "fw/WinApp.h"
 #include "fw/Wnd.h"
 #include "platform/Platform.h"
-#include "tui/TuiSession.h"
+#include "platform/host/files/HostFileSystem.h"
+#include "platform/host/files/HostShell.h"
+#include "platform/host/services/HostDevice.h"
+#include "platform/host/services/HostServiceManager.h"
+#include "platform/host/store/HostRegistryStore.h"
+#include "platform/host/tui/TuiSession.h"
 
 namespace {
 // Another instance asks this one to come forward with SIGUSR1; the default

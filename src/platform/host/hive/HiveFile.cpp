@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "../DurableFile.h"
 #include "HiveBaseBlock.h"
+#include "platform/host/store/DurableFile.h"
 
 namespace {
 LONG Failed(const std::string& strPath, const std::string& strWhat,

@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "../DurableFile.h"
-#include "../RegStoreLoader.h"
 #include "HiveTree.h"
+#include "platform/host/regfile/RegStoreLoader.h"
+#include "platform/host/store/DurableFile.h"
 
 namespace {
 // The .reg store's line, so that one bench reads both.

@@ -22,10 +22,10 @@
 #include <string>
 #include <vector>
 
-#include "../FileRegistry.h"
-#include "../RegJournal.h"
 #include "HiveFile.h"
 #include "HiveMachine.h"
+#include "platform/host/store/FileRegistry.h"
+#include "platform/host/store/RegJournal.h"
 #include "platform/memory/MemoryRegistry.h"
 
 class CHiveRegistry : public CMemoryRegistry {

@@ -2,8 +2,8 @@
 // left is replayed onto the hives, which are written at once. Replaying
 // onto hives that already hold some of its changes is safe: each change
 // sets a key or value to a state (see FileRegistryRecovery.cpp).
-#include "../DurableFile.h"
 #include "HiveRegistry.h"
+#include "platform/host/store/DurableFile.h"
 
 LONG CHiveRegistry::Recover(std::string* pstrError) {
   const std::string strPath = m_machine.strConfigDir + "/" + kJournalName;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "../RegCodePage.h"
+#include "platform/host/regfile/RegCodePage.h"
 
 namespace {
 void AppendUtf8(uint32_t nCode, std::string* pstrOut) {

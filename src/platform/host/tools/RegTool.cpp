@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "platform/host/HostMachine.h"
-#include "platform/host/HostRegistryStore.h"
+#include "platform/host/store/HostRegistryStore.h"
 #include "platform/memory/RegistryTree.h"
 
 namespace {

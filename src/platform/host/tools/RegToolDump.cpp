@@ -4,7 +4,7 @@
 
 #include "RegTool.h"
 #include "RegToolKeyText.h"
-#include "platform/host/RegFileFormat.h"
+#include "platform/host/regfile/RegFileFormat.h"
 
 int RunDump(IRegistry& registry, const std::string& strKey) {
   HKEY hRoot = nullptr;

@@ -6,8 +6,8 @@
 
 #include "RegTool.h"
 #include "RegToolTree.h"
-#include "platform/host/DurableFile.h"
-#include "platform/host/RegFileParser.h"
+#include "platform/host/regfile/RegFileParser.h"
+#include "platform/host/store/DurableFile.h"
 
 namespace {
 std::string ErrorSuffix(LONG lResult) {

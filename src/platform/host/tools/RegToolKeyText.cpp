@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/host/RegValueWriter.h"
+#include "platform/host/regfile/RegValueWriter.h"
 #include "platform/memory/MemoryRegistry.h"
 
 namespace {

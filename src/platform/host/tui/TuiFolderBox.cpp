@@ -9,8 +9,8 @@
 
 #include "TuiDraw.h"
 #include "TuiUser.h"
-#include "platform/host/HostFileSystem.h"
-#include "platform/host/HostShell.h"
+#include "platform/host/files/HostFileSystem.h"
+#include "platform/host/files/HostShell.h"
 
 namespace {
 constexpr int kListRows = 8;

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "TuiUser.h"
-#include "platform/host/HostShell.h"
+#include "platform/host/files/HostShell.h"
 
 BOOL HasUsableTerminal() {
   if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return FALSE;

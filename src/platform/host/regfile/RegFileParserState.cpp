@@ -1,6 +1,7 @@
 #include "RegFileParserState.h"
 
 #include "RegCodePage.h"
+#include "RegNameText.h"
 #include "RegValueSyntax.h"
 
 namespace {
@@ -113,7 +114,7 @@ CRegFileParser::EState CRegFileParser::OnValueLine(const std::string& strText,
     if (!ParseQuotedText(strText, &i, &m_value.strName))
       return Fail(line.nLine, "value name not closed by a quote");
   }
-  if (m_value.strName.size() > kMaxRegValueNameLength)
+  if (RegNameLength(m_value.strName, m_info.encoding) > kMaxRegValueNameLength)
     return Fail(line.nLine, "value name too long");
   i = SkipBlanks(strText, i);
   if (i >= strText.size() || strText[i] != '=')
@@ -132,6 +133,8 @@ CRegFileParser::EState CRegFileParser::OnValueData(const std::string& strData,
     std::string strValue;
     if (!ParseQuotedText(strData, &i, &strValue) || i != strData.size())
       return Fail(line.nLine, "string not closed by a quote");
+    if (m_info.encoding == ERegEncoding::kUtf16Le)
+      strValue = StoreTextToCodePage(strValue);
     m_value.dwType = REG_SZ;
     m_value.data.assign(strValue.begin(), strValue.end());
     m_value.data.push_back(0);

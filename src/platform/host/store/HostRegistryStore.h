@@ -9,7 +9,7 @@
 #include <string>
 
 #include "FileRegistry.h"
-#include "hive/HiveRegistry.h"
+#include "platform/host/hive/HiveRegistry.h"
 
 class CHostRegistryStore {
  public:

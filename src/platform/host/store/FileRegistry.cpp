@@ -10,9 +10,9 @@
 #include <cstring>
 
 #include "DurableFile.h"
-#include "RegFileParser.h"
-#include "RegStoreLoader.h"
-#include "RegStoreRenderer.h"
+#include "platform/host/regfile/RegFileParser.h"
+#include "platform/host/regfile/RegStoreLoader.h"
+#include "platform/host/regfile/RegStoreRenderer.h"
 
 const char CFileRegistry::kJournalName[] = "store.journal";
 const char CFileRegistry::kLockName[] = "store.lock";

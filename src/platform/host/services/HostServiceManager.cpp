@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "HostPath.h"
 #include "HostServiceKeys.h"
 #include "platform/LastError.h"
+#include "platform/host/files/HostPath.h"
 
 namespace {
 constexpr size_t kMaxServiceName = 256;

@@ -32,8 +32,8 @@
 #include <vector>
 
 #include "RegJournal.h"
-#include "RegStoreFile.h"
 #include "StoreLock.h"
+#include "platform/host/regfile/RegStoreFile.h"
 #include "platform/memory/MemoryRegistry.h"
 
 struct CRegStoreStats {

@@ -1,6 +1,6 @@
 #include "HostServiceKeys.h"
 
-#include "HostRegKey.h"
+#include "platform/host/HostRegKey.h"
 
 namespace {
 std::string SubkeyAt(IRegistry& registry, HKEY hKey, DWORD dwIndex,

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "HostRegKey.h"
+#include "platform/host/HostRegKey.h"
 
 namespace {
 // Values larger than this are not records at all; nothing is salvaged.

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "RegCodePage.h"
+#include "RegNameText.h"
 
 CRegLineReader::CRegLineReader(const std::string& strRaw, ERegEncoding encoding,
                                size_t nBegin, size_t nEnd, size_t nFirstLine)
@@ -57,13 +57,13 @@ bool CRegLineReader::NextUtf16(CRegFileLine* pLine) {
     if (bNewline) pLine->strNewline = "\r\n";
   }
   pLine->strText =
-      Utf16LeToCodePage(m_strRaw.data() + m_nPos, nTextEnd - m_nPos);
+      Utf16LeToStoreText(m_strRaw.data() + m_nPos, nTextEnd - m_nPos);
   m_nPos = bNewline ? nUnitEnd + 2 : m_nEnd;
   pLine->nRawEnd = m_nPos;
   return true;
 }
 
 std::string EncodeRegText(const std::string& strText, ERegEncoding encoding) {
-  return encoding == ERegEncoding::kUtf16Le ? CodePageToUtf16Le(strText)
+  return encoding == ERegEncoding::kUtf16Le ? StoreTextToUtf16Le(strText)
                                             : strText;
 }

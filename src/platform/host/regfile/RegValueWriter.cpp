@@ -3,16 +3,21 @@
 #include <cstdio>
 
 #include "RegCodePage.h"
+#include "RegNameText.h"
 #include "RegValueSyntax.h"
 
 namespace {
 // regedit breaks hex data so that no line runs past 80 columns.
 constexpr size_t kHexWrapColumn = 76;
 
+// The mark byte of foreign name characters is left to hex(1) too: quoted,
+// a UTF-16 file could read it back as another character.
 bool IsQuotableString(const std::vector<BYTE>& data) {
   if (data.empty() || data.back() != 0) return false;
   for (size_t i = 0; i + 1 < data.size(); ++i)
-    if (data[i] == 0 || data[i] == '\r' || data[i] == '\n') return false;
+    if (data[i] == 0 || data[i] == '\r' || data[i] == '\n' ||
+        data[i] == static_cast<BYTE>(kRegForeignMark))
+      return false;
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "RegNameText.h"
 #include "platform/memory/MemoryRegistry.h"
 
 namespace {
@@ -26,7 +27,8 @@ std::string CRegStoreLoader::SplitPath(const std::string& strPath,
     const size_t nEnd = strPath.find('\\', nStart);
     std::string strName = strPath.substr(nStart, nEnd - nStart);
     if (strName.empty()) return "empty key name in \"" + strPath + "\"";
-    if (strName.size() > CMemoryRegistry::kMaxKeyNameLength)
+    if (RegNameLength(strName, m_pFile->info.encoding) >
+        CMemoryRegistry::kMaxKeyNameLength)
       return "key name longer than 255 characters";
     pNames->push_back(std::move(strName));
     // The first name is the root's.

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "hive/HiveMachine.h"
+#include "platform/host/hive/HiveMachine.h"
 
 std::string HostUserName() {
   const char* pszUser = std::getenv("USER");
