@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/RunMode.h"
 #include "app/quorrelApp.h"
 #include "clear/ClearRegistry.h"
 #include "support/FakeMainForm.h"
@@ -57,10 +56,9 @@ class ClearRegistryTest : public ::testing::Test {
 
 TEST_F(ClearRegistryTest, ANonAdministratorSeesOnlyTheRefusalInBothModes) {
   m_test.m_platform.SetAdministrator(false);
-  g_strProgramFolder = kProgram;
   const std::string strBefore = Snapshot();
-  OnClearRegistry(m_form);
-  EXPECT_EQ(0, SilentClearRegistry());
+  OnClearRegistry(m_form, FALSE);
+  EXPECT_EQ(0, SilentClearRegistry(kProgram));
   EXPECT_EQ((std::vector<UINT>{116, 116}), Boxes());
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), User().m_boxes[0].uType);
   EXPECT_EQ(strBefore, Snapshot());
@@ -84,7 +82,7 @@ TEST_F(ClearRegistryTest, DecliningAnyQuestionPointsToManualRemoval) {
     SCOPED_TRACE(c.pszWhat);
     User().m_boxes.clear();
     User().m_answers = c.answers;
-    OnClearRegistry(m_form);
+    OnClearRegistry(m_form, FALSE);
     EXPECT_EQ(c.boxes, Boxes());
     EXPECT_EQ(
         "For information on how to remove Tessarine from your computer "
@@ -107,7 +105,7 @@ TEST_F(ClearRegistryTest, DecliningAnyQuestionPointsToManualRemoval) {
 TEST_F(ClearRegistryTest, RestartingFirstRemovesNothing) {
   const std::string strBefore = Snapshot();
   User().m_answers = {IDYES, IDYES};
-  OnClearRegistry(m_form);
+  OnClearRegistry(m_form, FALSE);
   EXPECT_EQ((std::vector<UINT>{109, 144}), Boxes());
   EXPECT_EQ(1u, Restarts());
   EXPECT_EQ(strBefore, Snapshot());
@@ -118,7 +116,7 @@ TEST_F(ClearRegistryTest, AConfirmedClearRemovesEverythingAndOffersARestart) {
   m_test.m_shell.m_browseAnswers = {kProgram};
   User().m_answers = {IDYES, IDNO, IDOK, IDYES, IDOK, IDYES};
   const HWND hTray = User().AddWindow("Glimmet Background Application");
-  OnClearRegistry(m_form);
+  OnClearRegistry(m_form, FALSE);
   EXPECT_EQ((std::vector<UINT>{109, 144, 145, 120, 107, 103}), Boxes());
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION),
             User().m_boxes[4].uType);
@@ -141,7 +139,7 @@ TEST_F(ClearRegistryTest, AConfirmedClearRemovesEverythingAndOffersARestart) {
 
 TEST_F(ClearRegistryTest, AfterAClearTheUpdateIsRefused) {
   User().m_answers = {IDYES, IDNO, IDOK};  // browser cancelled: no 120
-  OnClearRegistry(m_form);
+  OnClearRegistry(m_form, FALSE);
   EXPECT_EQ((std::vector<UINT>{109, 144, 145, 107, 103}), Boxes());
   EXPECT_EQ(0u, Restarts());
   EXPECT_EQ(0u, QuorrelApp().m_nBusyCount);
@@ -154,7 +152,7 @@ TEST_F(ClearRegistryTest, AfterAClearTheUpdateIsRefused) {
 TEST_F(ClearRegistryTest, AFailedFileStepOffersARestartInsteadOfSuccess) {
   m_test.m_files.m_dwSystemDirectoryError = ERROR_NOT_ENOUGH_MEMORY;
   User().m_answers = {IDYES, IDNO, IDOK, IDOK, IDYES};
-  OnClearRegistry(m_form);
+  OnClearRegistry(m_form, FALSE);
   // 121 once: with the browser cancelled, only the driver files step needs
   // the system directory.
   EXPECT_EQ((std::vector<UINT>{109, 144, 145, 121, 118}), Boxes());
@@ -168,9 +166,8 @@ TEST_F(ClearRegistryTest, AFailedFileStepOffersARestartInsteadOfSuccess) {
 }
 
 TEST_F(ClearRegistryTest, SilentClearAsksNothingAndReportsSuccess) {
-  g_strProgramFolder = kProgram;
   const HWND hTray = User().AddWindow("Corvane Tessarine Tray");
-  EXPECT_EQ(1, SilentClearRegistry());
+  EXPECT_EQ(1, SilentClearRegistry(kProgram));
   EXPECT_TRUE(Boxes().empty());
   EXPECT_TRUE(SuiteRemoved());
   EXPECT_FALSE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
@@ -183,7 +180,7 @@ TEST_F(ClearRegistryTest, SilentClearAsksNothingAndReportsSuccess) {
 }
 
 TEST_F(ClearRegistryTest, SilentClearWithoutAFolderRunsEveryOtherStep) {
-  EXPECT_EQ(0, SilentClearRegistry());
+  EXPECT_EQ(0, SilentClearRegistry(""));
   EXPECT_EQ(std::vector<UINT>{104}, Boxes());
   EXPECT_TRUE(SuiteRemoved());
   EXPECT_TRUE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
@@ -192,9 +189,8 @@ TEST_F(ClearRegistryTest, SilentClearWithoutAFolderRunsEveryOtherStep) {
 }
 
 TEST_F(ClearRegistryTest, SilentClearShowsErrorsOfTheStepsAndFails) {
-  g_strProgramFolder = kProgram;
   m_test.m_shell.m_hrSpecialFolder = E_FAIL;
-  EXPECT_EQ(0, SilentClearRegistry());
+  EXPECT_EQ(0, SilentClearRegistry(kProgram));
   EXPECT_EQ((std::vector<UINT>{128, 128}), Boxes());
   EXPECT_FALSE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
 }

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "fw/StringTable.h"
 #include "repair/GroupOrderListRepair.h"
-#include "res/StringTable.h"
+#include "res/Resource.h"
 #include "support/RegistryTestUtil.h"
 #include "support/TestPlatform.h"
 #include "sys/RegistryOps.h"

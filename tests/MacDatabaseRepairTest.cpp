@@ -2,9 +2,10 @@
 
 #include "app/quorrelApp.h"
 #include "fw/MessageBox.h"
+#include "fw/StringTable.h"
 #include "platform/QuorrelControl.h"
 #include "repair/MacDatabaseRepair.h"
-#include "res/StringTable.h"
+#include "res/Resource.h"
 #include "support/ResultFileFake.h"
 #include "support/ScriptedServices.h"
 #include "support/TestPlatform.h"

@@ -3,7 +3,7 @@
 #include "custom/CustomStringIds.h"
 #include "custom/SlotSurvey.h"
 #include "fw/MessageBox.h"
-#include "res/StringTable.h"
+#include "fw/StringTable.h"
 #include "support/TestPlatform.h"
 #include "sys/RegistryOps.h"
 

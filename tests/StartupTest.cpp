@@ -2,7 +2,8 @@
 
 #include "app/RunMode.h"
 #include "app/quorrelApp.h"
-#include "res/StringTable.h"
+#include "fw/StringTable.h"
+#include "res/Resource.h"
 #include "support/ResultFileFake.h"
 #include "support/TestPlatform.h"
 

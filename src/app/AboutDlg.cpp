@@ -3,10 +3,10 @@
 #include "FormatThousands.h"
 #include "fw/DataExchange.h"
 #include "fw/MessageBox.h"
+#include "fw/StringTable.h"
 #include "platform/Platform.h"
 #include "quorrelApp.h"
 #include "res/Resource.h"
-#include "res/StringTable.h"
 
 namespace {
 constexpr UINT IDS_NUMBER_FORMAT = 105;

@@ -1,12 +1,11 @@
 #include <cstdio>
 
 #include "RunMode.h"
+#include "clear/ClearRegistry.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
 #include "quorrelApp.h"
 #include "update/UpdateRegistry.h"
-
-int SilentClearRegistry();
 
 namespace {
 const char kResultFileName[] = "quorrel.log";
@@ -45,6 +44,7 @@ void WriteSilentResult() {
   if (g_bSilentUpdate)
     WriteResultLine(hFile, "Update=%d\r\n", Committed(SilentUpdateRegistry()));
   if (g_bSilentDelete)
-    WriteResultLine(hFile, "Delete=%d\r\n", Committed(SilentClearRegistry()));
+    WriteResultLine(hFile, "Delete=%d\r\n",
+                    Committed(SilentClearRegistry(g_strProgramFolder)));
   Files().CloseHandle(hFile);
 }

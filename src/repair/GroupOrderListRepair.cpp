@@ -1,7 +1,8 @@
 #include "GroupOrderListRepair.h"
 
 #include "fw/MessageBox.h"
-#include "res/StringTable.h"
+#include "fw/StringTable.h"
+#include "res/Resource.h"
 #include "sys/Administrator.h"
 #include "update/GroupOrderList.h"
 

@@ -1,5 +1,6 @@
 // Strings of the application shell: start-up, main window, About box.
-#include "StringTable.h"
+#include "ResourceData.h"
+#include "fw/StringTable.h"
 
 namespace {
 const CStringResource kStrings[] = {

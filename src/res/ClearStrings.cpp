@@ -1,5 +1,6 @@
 // Strings of the Clear Registry && Delete Files operation.
-#include "StringTable.h"
+#include "ResourceData.h"
+#include "fw/StringTable.h"
 
 namespace {
 // Entries in ascending order of id.

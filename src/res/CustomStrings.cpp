@@ -1,6 +1,7 @@
 // Strings of the Customizations subsystem: the More Information texts of
 // the settings dialogs and the slot survey.
-#include "StringTable.h"
+#include "ResourceData.h"
+#include "fw/StringTable.h"
 
 namespace {
 // Entries in ascending order of id.

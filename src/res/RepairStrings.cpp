@@ -1,6 +1,7 @@
 // Strings of the Repairs subsystem: the MAC database repair and the group
 // order list repair.
-#include "StringTable.h"
+#include "ResourceData.h"
+#include "fw/StringTable.h"
 
 namespace {
 // Entries in ascending order of id.

@@ -1,5 +1,6 @@
 // Resource numbers shared by the logic and the resource data: dialogs,
-// bitmaps, the main frame's menu and document string, and control IDs.
+// bitmaps, the main frame's menu and document string, control IDs, and the
+// one string every operation shows.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -19,6 +20,12 @@ constexpr UINT IDR_MAINFRAME = 101;
 // Bitmaps.
 constexpr UINT IDB_SPLASH = 105;
 constexpr UINT IDB_LOGO = 211;
+
+// Main window's form (100).
+constexpr UINT IDC_UPDATE_REGISTRY = 111;
+constexpr UINT IDC_CLEAR_REGISTRY = 112;
+constexpr UINT IDC_REGISTRY_CUSTOMIZATIONS = 113;
+constexpr UINT IDC_REGISTRY_REPAIRS = 114;
 
 // About box (209).
 constexpr UINT IDC_ABOUT_PRODUCT = 110;
@@ -79,3 +86,6 @@ constexpr UINT IDC_MORE_ALLOCATION_START = 7;
 // Repairs (216).
 constexpr UINT IDC_REPAIR_MAC_DATABASE = 1153;
 constexpr UINT IDC_REPAIR_GROUP_ORDER_LIST = 1154;
+
+// The refusal shown by every operation that changes the system.
+constexpr UINT IDS_NOT_ADMINISTRATOR = 116;

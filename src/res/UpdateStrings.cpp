@@ -1,5 +1,6 @@
 // Strings of the Update Registry operation.
-#include "StringTable.h"
+#include "ResourceData.h"
+#include "fw/StringTable.h"
 
 namespace {
 const CStringResource kStrings[] = {
