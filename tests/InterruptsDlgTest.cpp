@@ -79,7 +79,7 @@ TEST_F(InterruptsDlgTest, OpensWithTheStoredSharingMode) {
                     dlg.IsDlgButtonChecked(IDC_EXCLUDE_PCI_IRQS));
         })
         .Click(IDCANCEL);
-    dlg.DoModal();
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
   }
 }
 
@@ -134,7 +134,7 @@ TEST_F(InterruptsDlgTest, ExclusionBoxesAreWrittenAsOneOrZero) {
       })
       .Click(IDC_EXCLUDE_PCI_IRQS)
       .Click(IDOK);
-  dlg.DoModal();
+  EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ(1u, ReadRegDword(HKEY_LOCAL_MACHINE, kDovrelSystemKey,
                              "EnableSpecialIrqMask"));
   EXPECT_EQ(1u, ReadRegDword(HKEY_LOCAL_MACHINE, kBrannicParametersKey,
@@ -158,7 +158,7 @@ TEST_F(InterruptsDlgTest, MoreInformationButtons) {
       .Click(IDC_MORE_EXCLUDE_IRQ12_TO_15)
       .Click(IDC_MORE_EXCLUDE_PCI_IRQS)
       .Click(IDCANCEL);
-  dlg.DoModal();
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
   EXPECT_EQ((std::vector<UINT>{
                 IDS_MORE_SHARE_PCI, IDS_MORE_SHARE_SINGLE_ISA,
                 IDS_MORE_DIFFERENT_ISA, IDS_MORE_ALL_CARDS_SHARE_PCI,

@@ -53,8 +53,7 @@ TEST_F(MainWindowTest, FrameIsFixedCentredTitledAndFitsTheForm) {
     // The single-instance check finds it by that title.
     EXPECT_EQ(pFrame->m_hWnd, User().FindWindowA(nullptr, kTitle));
   });
-  EXPECT_TRUE(RunMainWindow(m_ui));
-  EXPECT_TRUE(m_ui.m_failures.empty());
+  RunMainWindow(m_ui);
 }
 
 TEST_F(MainWindowTest, TabGoesFromCustomizationsToClearThenRepairs) {
@@ -121,7 +120,6 @@ TEST_F(MainWindowTest, CustomizationsClosedWithCancelOffersNoRestart) {
       .Do([&] { EXPECT_TRUE(Frame()->IsWindowEnabled()); });
   RunMainWindow(m_ui);
   EXPECT_TRUE(m_platform.m_user.BoxIds().empty());
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(MainWindowTest, ConfirmedSettingsDialogLeadsToTheRestartQuestion) {
@@ -144,7 +142,6 @@ TEST_F(MainWindowTest, ConfirmedSettingsDialogLeadsToTheRestartQuestion) {
                              "System\\CurrentControlSet\\Services\\Brannic\\"
                              "Parameters\\",
                              "PowerOffSlotsOnSD"));
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(MainWindowTest, RepairsOpensForAnyUser) {
@@ -155,7 +152,6 @@ TEST_F(MainWindowTest, RepairsOpensForAnyUser) {
       .Click(IDOK);
   RunMainWindow(m_ui);
   EXPECT_TRUE(m_platform.m_user.BoxIds().empty());
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(MainWindowTest, UpdateDisablesItsButtonAndWritesTheCardDatabase) {
@@ -204,8 +200,12 @@ TEST_F(MainWindowTest, BusyStateNestsDisablesTheWindowAndKeepsTheWaitCursor) {
     EXPECT_EQ(TRUE, MainView()->SendMessage(WM_SETCURSOR));
     EXPECT_EQ(TRUE, Frame()->SendMessage(WM_SETCURSOR));
   });
-  // A click on a button of the disabled window goes nowhere.
-  m_ui.Click(IDC_UPDATE_REGISTRY).Do([&] {
+  // A click on a button of the disabled window goes nowhere. (The scripted
+  // Click finds no active window to aim at, so the press is sent as is.)
+  auto button = [] {
+    return MainView()->GetDlgItem(IDC_UPDATE_REGISTRY)->m_hWnd;
+  };
+  m_ui.Send(button, WM_LBUTTONDOWN).Send(button, WM_LBUTTONUP).Do([&] {
     EXPECT_TRUE(MainView()->IsButtonEnabled(IDC_UPDATE_REGISTRY));
     app.SetBusy(FALSE);
     EXPECT_TRUE(Frame()->IsWindowEnabled());
@@ -225,16 +225,15 @@ TEST_F(MainWindowTest, MenuOpensAboutAndExitEndsTheProgram) {
       .Click(IDOK)
       .Menu(ID_APP_EXIT)
       .Do([&] { ADD_FAILURE() << "the program should have ended"; });
-  EXPECT_TRUE(RunMainWindow(m_ui));
+  RunMainWindow(m_ui);
   // F10's release and the failing step were never reached.
-  EXPECT_EQ(2u, m_ui.Remaining());
+  EXPECT_EQ(2u, m_ui.DropRemaining());
   EXPECT_EQ(2u, m_ui.m_menusTracked.size());
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(MainWindowTest, CloseBoxEndsTheProgramWithoutAQuestion) {
   AfterSplash().Close();
-  EXPECT_TRUE(RunMainWindow(m_ui));
+  RunMainWindow(m_ui);
   EXPECT_TRUE(m_platform.m_user.BoxIds().empty());
 }
 

@@ -37,7 +37,6 @@ TEST_F(RepairsDlgTest, ButtonsRunTheRepairsAndTheDialogStaysOpen) {
                                IDS_MAC_REPAIR_CONFIRM}),
             m_platform.m_user.BoxIds());
   EXPECT_TRUE(m_log.empty());
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(RepairsDlgTest, NonAdministratorIsRefusedByEachRepair) {
@@ -46,7 +45,7 @@ TEST_F(RepairsDlgTest, NonAdministratorIsRefusedByEachRepair) {
   m_ui.Click(IDC_REPAIR_MAC_DATABASE)
       .Click(IDC_REPAIR_GROUP_ORDER_LIST)
       .Click(IDOK);
-  dlg.DoModal();
+  EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ((std::vector<UINT>{IDS_NOT_ADMINISTRATOR, IDS_NOT_ADMINISTRATOR}),
             m_platform.m_user.BoxIds());
   EXPECT_TRUE(m_log.empty());

@@ -103,6 +103,7 @@ TEST_F(SplashPanelTest, FailedMemoryContextPaintsNothingAndProgramGoesOn) {
 }
 
 TEST_F(SplashPanelTest, FilterLetsEverythingThroughWhenNoPictureIsUp) {
+  m_ui.ExpectNoWindow();
   CSplashPanel::ResetForTest();
   MSG msg = AfxMakeMsg(nullptr, WM_KEYDOWN, VK_SPACE);
   EXPECT_FALSE(CSplashPanel::FilterSplashMessage(&msg));
