@@ -3,6 +3,7 @@
 #include "custom/CardConfigDlg.h"
 #include "custom/SettingsKeys.h"
 #include "fw/ComboBox.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
 #include "support/BusyProbeRegistry.h"
 #include "support/RegistryTestUtil.h"
@@ -225,7 +226,8 @@ TEST_F(CardConfigDlgTest, SlotSurveyButton) {
   CCardConfigDlg dlg;
   m_ui.Click(IDC_MORE_RESERVED_WINDOWS).Click(IDCANCEL);
   EXPECT_EQ(IDCANCEL, dlg.DoModal());
-  ASSERT_EQ((std::vector<UINT>{147, 148}), m_platform.m_user.BoxIds());
+  ASSERT_EQ((std::vector<UINT>{IDS_MORE_RESERVED_WINDOWS, IDS_SLOT_SURVEY}),
+            m_platform.m_user.BoxIds());
   EXPECT_EQ(0u, m_platform.m_user.m_boxes[1].strText.find(
                     "2 PC Card slots have been detected.  1 of the 2 slots"));
 }
@@ -242,8 +244,12 @@ TEST_F(CardConfigDlgTest, MoreInformationButtons) {
       .Click(IDC_MORE_RESERVED_WINDOWS)
       .Click(IDCANCEL);
   EXPECT_EQ(IDCANCEL, dlg.DoModal());
-  EXPECT_EQ((std::vector<UINT>{150, 149, 152, 151, 132, 139, 138, 147}),
-            m_platform.m_user.BoxIds());
+  EXPECT_EQ(
+      (std::vector<UINT>{IDS_MORE_ISA_ONLY, IDS_MORE_PCI_CIS_ONLY,
+                         IDS_MORE_PCI_CIS_AND_DRIVERS, IDS_MORE_PCI_ALWAYS,
+                         IDS_MORE_MODEM_AT_BOOT, IDS_MORE_PORT_OVERRIDE,
+                         IDS_MORE_ALLOCATION_START, IDS_MORE_RESERVED_WINDOWS}),
+      m_platform.m_user.BoxIds());
   for (const auto& box : m_platform.m_user.m_boxes)
     EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION), box.uType);
 }

@@ -2,6 +2,9 @@
 
 #include "app/quorrelApp.h"
 #include "clear/ClearRegistry.h"
+#include "res/AppStringIds.h"
+#include "res/ClearStringIds.h"
+#include "res/UpdateStringIds.h"
 #include "support/FakeMainForm.h"
 #include "support/FileTestPlatform.h"
 #include "support/RegistryTestUtil.h"
@@ -59,7 +62,8 @@ TEST_F(ClearRegistryTest, ANonAdministratorSeesOnlyTheRefusalInBothModes) {
   const std::string strBefore = Snapshot();
   OnClearRegistry(m_form, FALSE);
   EXPECT_EQ(0, SilentClearRegistry(kProgram));
-  EXPECT_EQ((std::vector<UINT>{116, 116}), Boxes());
+  EXPECT_EQ((std::vector<UINT>{IDS_NOT_ADMINISTRATOR, IDS_NOT_ADMINISTRATOR}),
+            Boxes());
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), User().m_boxes[0].uType);
   EXPECT_EQ(strBefore, Snapshot());
   EXPECT_TRUE(m_form.IsButtonEnabled(IDC_CLEAR_REGISTRY));
@@ -71,11 +75,14 @@ TEST_F(ClearRegistryTest, DecliningAnyQuestionPointsToManualRemoval) {
     std::deque<int> answers;
     std::vector<UINT> boxes;
   } cases[] = {
-      {"No to the warning", {IDNO}, {109, 153}},
-      {"Cancel to the restart question", {IDYES, IDCANCEL}, {109, 144, 153}},
+      {"No to the warning", {IDNO}, {IDS_CLEAR_WARNING, IDS_MANUAL_REMOVAL}},
+      {"Cancel to the restart question",
+       {IDYES, IDCANCEL},
+       {IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR, IDS_MANUAL_REMOVAL}},
       {"Cancel to closing applications",
        {IDYES, IDNO, IDCANCEL},
-       {109, 144, 145, 153}},
+       {IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR, IDS_CLOSE_APPLICATIONS,
+        IDS_MANUAL_REMOVAL}},
   };
   const std::string strBefore = Snapshot();
   for (const auto& c : cases) {
@@ -106,7 +113,8 @@ TEST_F(ClearRegistryTest, RestartingFirstRemovesNothing) {
   const std::string strBefore = Snapshot();
   User().m_answers = {IDYES, IDYES};
   OnClearRegistry(m_form, FALSE);
-  EXPECT_EQ((std::vector<UINT>{109, 144}), Boxes());
+  EXPECT_EQ((std::vector<UINT>{IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR}),
+            Boxes());
   EXPECT_EQ(1u, Restarts());
   EXPECT_EQ(strBefore, Snapshot());
   EXPECT_TRUE(m_form.IsButtonEnabled(IDC_CLEAR_REGISTRY));
@@ -117,7 +125,11 @@ TEST_F(ClearRegistryTest, AConfirmedClearRemovesEverythingAndOffersARestart) {
   User().m_answers = {IDYES, IDNO, IDOK, IDYES, IDOK, IDYES};
   const HWND hTray = User().AddWindow("Glimmet Background Application");
   OnClearRegistry(m_form, FALSE);
-  EXPECT_EQ((std::vector<UINT>{109, 144, 145, 120, 107, 103}), Boxes());
+  EXPECT_EQ(
+      (std::vector<UINT>{IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR,
+                         IDS_CLOSE_APPLICATIONS, IDS_CONFIRM_PROGRAM_FOLDER,
+                         IDS_CLEAR_COMPLETED, IDS_RESTART_QUESTION}),
+      Boxes());
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION),
             User().m_boxes[4].uType);
   EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION),
@@ -140,13 +152,16 @@ TEST_F(ClearRegistryTest, AConfirmedClearRemovesEverythingAndOffersARestart) {
 TEST_F(ClearRegistryTest, AfterAClearTheUpdateIsRefused) {
   User().m_answers = {IDYES, IDNO, IDOK};  // browser cancelled: no 120
   OnClearRegistry(m_form, FALSE);
-  EXPECT_EQ((std::vector<UINT>{109, 144, 145, 107, 103}), Boxes());
+  EXPECT_EQ((std::vector<UINT>{IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR,
+                               IDS_CLOSE_APPLICATIONS, IDS_CLEAR_COMPLETED,
+                               IDS_RESTART_QUESTION}),
+            Boxes());
   EXPECT_EQ(0u, Restarts());
   EXPECT_EQ(0u, QuorrelApp().m_nBusyCount);
   EXPECT_TRUE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
   User().m_boxes.clear();
   OnUpdateRegistry(m_form);
-  EXPECT_EQ(std::vector<UINT>{108}, Boxes());
+  EXPECT_EQ(std::vector<UINT>{IDS_REINSTALL_FIRST}, Boxes());
 }
 
 TEST_F(ClearRegistryTest, AFailedFileStepOffersARestartInsteadOfSuccess) {
@@ -155,7 +170,11 @@ TEST_F(ClearRegistryTest, AFailedFileStepOffersARestartInsteadOfSuccess) {
   OnClearRegistry(m_form, FALSE);
   // 121 once: with the browser cancelled, only the driver files step needs
   // the system directory.
-  EXPECT_EQ((std::vector<UINT>{109, 144, 145, 121, 118}), Boxes());
+  EXPECT_EQ(
+      (std::vector<UINT>{
+          IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR, IDS_CLOSE_APPLICATIONS,
+          IDS_GET_SYSTEM_DIRECTORY_FAILED, IDS_FILES_NOT_DELETED}),
+      Boxes());
   EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION),
             User().m_boxes.back().uType);
   EXPECT_EQ(1u, Restarts());
@@ -181,7 +200,7 @@ TEST_F(ClearRegistryTest, SilentClearAsksNothingAndReportsSuccess) {
 
 TEST_F(ClearRegistryTest, SilentClearWithoutAFolderRunsEveryOtherStep) {
   EXPECT_EQ(0, SilentClearRegistry(""));
-  EXPECT_EQ(std::vector<UINT>{104}, Boxes());
+  EXPECT_EQ(std::vector<UINT>{IDS_NO_PROGRAM_FOLDER}, Boxes());
   EXPECT_TRUE(SuiteRemoved());
   EXPECT_TRUE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
   EXPECT_EQ("suite",
@@ -191,7 +210,9 @@ TEST_F(ClearRegistryTest, SilentClearWithoutAFolderRunsEveryOtherStep) {
 TEST_F(ClearRegistryTest, SilentClearShowsErrorsOfTheStepsAndFails) {
   m_test.m_shell.m_hrSpecialFolder = E_FAIL;
   EXPECT_EQ(0, SilentClearRegistry(kProgram));
-  EXPECT_EQ((std::vector<UINT>{128, 128}), Boxes());
+  EXPECT_EQ((std::vector<UINT>{IDS_SH_GET_SPECIAL_FOLDER_FAILED,
+                               IDS_SH_GET_SPECIAL_FOLDER_FAILED}),
+            Boxes());
   EXPECT_FALSE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
 }
 }  // namespace

@@ -9,6 +9,7 @@
 #include "fw/DataExchange.h"
 #include "fw/Dialog.h"
 #include "fw/MessageBox.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
 #include "support/ScriptedUi.h"
 #include "support/TestPlatform.h"
@@ -40,7 +41,7 @@ class CProbeDlg : public CDialog {
   void OnAllCards() { ++m_nClicks; }
   void OnInfo() {
     ++m_nInfo;
-    AfxMessageBox(146, MB_OK | MB_ICONINFORMATION);
+    AfxMessageBox(IDS_MORE_ALL_CARDS_SHARE_PCI, MB_OK | MB_ICONINFORMATION);
   }
   void OnTimer(UINT_PTR) { ++m_nTimers; }
 
@@ -252,7 +253,8 @@ TEST_F(DialogTest, NestedDialogDisablesItsOwnerAndMessageBoxesWork) {
   EXPECT_EQ(IDOK, outer.DoModal());
   EXPECT_FALSE(bOuterEnabledInside);
   EXPECT_EQ(1, outer.m_nInfo);
-  EXPECT_EQ(std::vector<UINT>{146}, m_platform.m_user.BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_MORE_ALL_CARDS_SHARE_PCI},
+            m_platform.m_user.BoxIds());
 }
 
 TEST_F(DialogTest, TimerFiresWhenItsTimeHasCome) {

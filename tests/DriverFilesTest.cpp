@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "clear/FileRemoval.h"
+#include "res/ClearStringIds.h"
 #include "support/FileTestPlatform.h"
 
 namespace {
@@ -61,7 +62,7 @@ TEST_F(DriverFilesTest, AManagerFileInUseFailsAndIsReportedWhenVerbose) {
     EXPECT_FALSE(DeleteDriverFiles(bVerbose));
     ASSERT_EQ(bVerbose ? 1u : 0u, Boxes().size());
     if (bVerbose) {
-      EXPECT_EQ(136u, Boxes()[0].nIDPrompt);
+      EXPECT_EQ(IDS_DELETE_FILE_FAILED, Boxes()[0].nIDPrompt);
       EXPECT_EQ(std::string("Failed to delete file ") + kTrevantExe +
                     " with error 32.",
                 Boxes()[0].strText);
@@ -74,7 +75,7 @@ TEST_F(DriverFilesTest, AFailingSystemDirectoryQueryIsAlwaysReported) {
   m_test.m_files.m_dwSystemDirectoryError = ERROR_NOT_ENOUGH_MEMORY;
   EXPECT_FALSE(DeleteDriverFiles(FALSE));
   ASSERT_EQ(1u, Boxes().size());
-  EXPECT_EQ(121u, Boxes()[0].nIDPrompt);
+  EXPECT_EQ(IDS_GET_SYSTEM_DIRECTORY_FAILED, Boxes()[0].nIDPrompt);
   EXPECT_EQ("The GetSystemDirectory system call  failed with error 8.",
             Boxes()[0].strText);
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), Boxes()[0].uType);

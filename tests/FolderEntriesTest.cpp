@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "clear/FolderEntries.h"
+#include "res/ClearStringIds.h"
 #include "support/FileTestPlatform.h"
 
 namespace {
@@ -78,7 +79,7 @@ TEST_F(FolderEntriesTest,
       EXPECT_TRUE(Boxes().empty());
     } else {
       ASSERT_EQ(1u, Boxes().size());
-      EXPECT_EQ(136u, Boxes()[0].nIDPrompt);
+      EXPECT_EQ(IDS_DELETE_FILE_FAILED, Boxes()[0].nIDPrompt);
       EXPECT_EQ(
           "Failed to delete file C:\\Work\\_istmp1.dir\\a\\2.tmp with error "
           "5.",

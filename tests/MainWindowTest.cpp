@@ -8,7 +8,9 @@
 #include "fw/FrameworkUser.h"
 #include "fw/MessageQueue.h"
 #include "fw/WindowMap.h"
+#include "res/AppStringIds.h"
 #include "res/Resource.h"
+#include "res/UpdateStringIds.h"
 #include "support/FakeSystemInfo.h"
 #include "support/MainWindowRun.h"
 #include "support/ScriptedUi.h"
@@ -76,7 +78,8 @@ TEST_F(MainWindowTest, TabAfterTheUpdateGreyedItsButtonFocusesTheForm) {
   m_ui.Key(VK_TAB).Do(record);
   m_ui.Key(VK_TAB).Do(record);
   RunMainWindow(m_ui);
-  EXPECT_EQ((std::vector<UINT>{102, 103}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_COMPLETED, IDS_RESTART_QUESTION}),
+            m_platform.m_user.BoxIds());
   EXPECT_EQ((std::vector<UINT>{0, 113, 112}), focus);
 }
 
@@ -87,7 +90,8 @@ TEST_F(MainWindowTest, CustomizationsRefusedWithoutAdministratorRights) {
     EXPECT_EQ(Frame(), ActiveWindow());
   });
   RunMainWindow(m_ui);
-  ASSERT_EQ(std::vector<UINT>{116}, m_platform.m_user.BoxIds());
+  ASSERT_EQ(std::vector<UINT>{IDS_NOT_ADMINISTRATOR},
+            m_platform.m_user.BoxIds());
   EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP),
             m_platform.m_user.m_boxes[0].Icon());
 }
@@ -103,7 +107,8 @@ TEST_F(MainWindowTest, FocusComesBackAfterAMessageBox) {
   m_ui.Key(VK_RETURN);
   RunMainWindow(m_ui);
   EXPECT_EQ(static_cast<UINT>(IDC_REGISTRY_CUSTOMIZATIONS), nFocus);
-  EXPECT_EQ((std::vector<UINT>{116, 116}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_NOT_ADMINISTRATOR, IDS_NOT_ADMINISTRATOR}),
+            m_platform.m_user.BoxIds());
 }
 
 TEST_F(MainWindowTest, CustomizationsClosedWithCancelOffersNoRestart) {
@@ -131,7 +136,8 @@ TEST_F(MainWindowTest, ConfirmedSettingsDialogLeadsToTheRestartQuestion) {
         EXPECT_EQ(Frame(), ActiveWindow());
       });
   RunMainWindow(m_ui);
-  EXPECT_EQ(std::vector<UINT>{103}, m_platform.m_user.BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_RESTART_QUESTION},
+            m_platform.m_user.BoxIds());
   EXPECT_EQ(1u, ReadRegDword(HKEY_LOCAL_MACHINE,
                              "System\\CurrentControlSet\\Services\\Brannic\\"
                              "Parameters\\",
@@ -165,7 +171,8 @@ TEST_F(MainWindowTest, UpdateDisablesItsButtonAndWritesTheCardDatabase) {
   EXPECT_FALSE(bEnabledAfter);
   EXPECT_TRUE(bClearEnabledAfter);
   // Completed, then the restart question, answered No by default.
-  EXPECT_EQ((std::vector<UINT>{102, 103}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_COMPLETED, IDS_RESTART_QUESTION}),
+            m_platform.m_user.BoxIds());
   HKEY hKey = nullptr;
   EXPECT_TRUE(OpenRegKey(
       HKEY_LOCAL_MACHINE,
@@ -178,7 +185,7 @@ TEST_F(MainWindowTest, UpdateRefusedWhileClearButtonIsDisabled) {
       .Do([&] { MainView()->EnableButton(IDC_CLEAR_REGISTRY, FALSE); })
       .Click(IDC_UPDATE_REGISTRY);
   RunMainWindow(m_ui);
-  EXPECT_EQ(std::vector<UINT>{108}, m_platform.m_user.BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_REINSTALL_FIRST}, m_platform.m_user.BoxIds());
 }
 
 TEST_F(MainWindowTest, BusyStateNestsDisablesTheWindowAndKeepsTheWaitCursor) {

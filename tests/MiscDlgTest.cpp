@@ -2,6 +2,7 @@
 
 #include "custom/MiscDlg.h"
 #include "custom/SettingsKeys.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
 #include "support/BusyProbeRegistry.h"
 #include "support/RegistryTestUtil.h"
@@ -103,7 +104,9 @@ TEST_F(MiscDlgTest, MoreInformationButtons) {
       .Click(IDC_MORE_DISABLE_NOTIFICATIONS)
       .Click(IDCANCEL);
   EXPECT_EQ(IDCANCEL, dlg.DoModal());
-  EXPECT_EQ((std::vector<UINT>{133, 140}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_MORE_POWER_OFF_SLOTS,
+                               IDS_MORE_DISABLE_NOTIFICATIONS}),
+            m_platform.m_user.BoxIds());
   for (const auto& box : m_platform.m_user.m_boxes)
     EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION), box.uType);
 }

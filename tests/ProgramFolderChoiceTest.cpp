@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "clear/ProgramFolderChoice.h"
+#include "res/ClearStringIds.h"
 #include "support/FakeMainForm.h"
 #include "support/FileTestPlatform.h"
 
@@ -47,7 +48,7 @@ TEST_F(ProgramFolderChoiceTest, NoShowsTheBrowserAgainYesDeletes) {
   EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form, FALSE));
   EXPECT_EQ(2u, Shell().m_browses.size());
   ASSERT_EQ(2u, User().m_boxes.size());
-  EXPECT_EQ(120u, User().m_boxes[1].nIDPrompt);
+  EXPECT_EQ(IDS_CONFIRM_PROGRAM_FOLDER, User().m_boxes[1].nIDPrompt);
   EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION),
             User().m_boxes[1].uType);
   EXPECT_EQ(std::string("You have selected \"") + kProgram +
@@ -103,7 +104,7 @@ TEST_F(ProgramFolderChoiceTest, ASystemFolderIsRefusedAndTheBrowserComesBack) {
   Shell().m_browseAnswers = {"C:\\WINNT", ""};
   EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form, FALSE));
   EXPECT_EQ(2u, Shell().m_browses.size());
-  EXPECT_EQ(std::vector<UINT>{170}, User().BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_NOT_A_PROGRAM_FOLDER}, User().BoxIds());
   EXPECT_EQ("keep", ReadHostFile(m_test.Host("WINNT/explorer.exe")));
   EXPECT_EQ("suite", DriverInPlace());
 }

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include "clear/FileRemoval.h"
+#include "res/ClearStringIds.h"
 #include "support/FileTestPlatform.h"
 #include "sys/RegistryOps.h"
 
@@ -55,7 +56,7 @@ TEST_F(ProgramFolderTest, NoFolderGivenIsReportedAndTouchesNothing) {
   SeedProgramFolder();
   EXPECT_FALSE(DeleteProgramFolder("", FALSE));
   ASSERT_EQ(1u, Boxes().size());
-  EXPECT_EQ(104u, Boxes()[0].nIDPrompt);
+  EXPECT_EQ(IDS_NO_PROGRAM_FOLDER, Boxes()[0].nIDPrompt);
   EXPECT_EQ(
       "A Tessarine Program Files directory pathname has not been provided.\n"
       "The Tessarine Program Files directory has not been deleted.  ",
@@ -81,7 +82,7 @@ TEST_F(ProgramFolderTest, AFailedCopyKeepsTheFolder) {
   SetHostReadOnly(m_test.Host(kWindowsPcmcia), true);
   EXPECT_FALSE(DeleteProgramFolder(kProgram, FALSE));
   ASSERT_EQ(1u, Boxes().size());
-  EXPECT_EQ(126u, Boxes()[0].nIDPrompt);
+  EXPECT_EQ(IDS_COPY_PCMCIA_FAILED, Boxes()[0].nIDPrompt);
   EXPECT_EQ("A CopyFile system call for PCMCIA.SYS failed with error 5.",
             Boxes()[0].strText);
   EXPECT_EQ(4u, HostTreeListing(Program()).size());
@@ -121,7 +122,7 @@ TEST_F(ProgramFolderTest, FoldersOfTheSystemAreRefusedAndKept) {
     m_test.m_platform.m_user.m_boxes.clear();
     EXPECT_FALSE(DeleteProgramFolder(pszFolder, FALSE));
     ASSERT_EQ(1u, Boxes().size());
-    EXPECT_EQ(170u, Boxes()[0].nIDPrompt);
+    EXPECT_EQ(IDS_NOT_A_PROGRAM_FOLDER, Boxes()[0].nIDPrompt);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), Boxes()[0].uType);
     EXPECT_EQ(0u, Boxes()[0].strText.find(std::string("\"") + pszFolder +
                                           "\" cannot be the Tessarine"));

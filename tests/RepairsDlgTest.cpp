@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "repair/RepairsDlg.h"
+#include "res/AppStringIds.h"
+#include "res/RepairStringIds.h"
 #include "res/Resource.h"
 #include "support/FakeServiceManager.h"
 #include "support/ScriptedDevice.h"
@@ -32,7 +34,9 @@ TEST_F(RepairsDlgTest, ButtonsRunTheRepairsAndTheDialogStaysOpen) {
       .ExpectDialog(IDD_REPAIRS)
       .Click(IDOK);
   EXPECT_EQ(IDOK, dlg.DoModal());
-  EXPECT_EQ((std::vector<UINT>{167, 167, 162}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_GROUP_ORDER_SOUND, IDS_GROUP_ORDER_SOUND,
+                               IDS_MAC_REPAIR_CONFIRM}),
+            m_platform.m_user.BoxIds());
   EXPECT_TRUE(m_log.empty());
 }
 
@@ -43,7 +47,8 @@ TEST_F(RepairsDlgTest, NonAdministratorIsRefusedByEachRepair) {
       .Click(IDC_REPAIR_GROUP_ORDER_LIST)
       .Click(IDOK);
   EXPECT_EQ(IDOK, dlg.DoModal());
-  EXPECT_EQ((std::vector<UINT>{116, 116}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_NOT_ADMINISTRATOR, IDS_NOT_ADMINISTRATOR}),
+            m_platform.m_user.BoxIds());
   EXPECT_TRUE(m_log.empty());
 }
 }  // namespace

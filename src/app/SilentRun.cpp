@@ -5,12 +5,11 @@
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
 #include "quorrelApp.h"
+#include "res/AppStringIds.h"
 #include "update/UpdateRegistry.h"
 
 namespace {
 const char kResultFileName[] = "quorrel.log";
-constexpr UINT IDS_CREATE_FILE_FAILED = 130;
-constexpr UINT IDS_WRITE_FILE_FAILED = 131;
 
 // The run's changes are stored before the result line reports them: a
 // registry that can't store them makes the result 0.

@@ -1,10 +1,10 @@
-#include "ClearStringIds.h"
 #include "DeletionReport.h"
 #include "FileRemoval.h"
 #include "ServiceStop.h"
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
 namespace {
 const char* const kDriverFiles[] = {

@@ -1,8 +1,8 @@
 #include "FolderEntries.h"
 
-#include "ClearStringIds.h"
 #include "DeletionReport.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
 namespace {
 BOOL DeleteOneFile(const std::string& strPath, BOOL bVerbose) {

@@ -1,9 +1,9 @@
-#include "ClearStringIds.h"
 #include "FileRemoval.h"
 #include "FolderEntries.h"
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
 BOOL DeleteDetmpFiles(BOOL bVerbose) {
   std::string strWindows;

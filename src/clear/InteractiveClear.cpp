@@ -1,9 +1,11 @@
 #include "ClearRegistry.h"
 #include "ClearSteps.h"
-#include "ClearStringIds.h"
 #include "ProgramFolderChoice.h"
 #include "fw/MessageBox.h"
+#include "res/AppStringIds.h"
+#include "res/ClearStringIds.h"
 #include "res/Resource.h"
+#include "res/UpdateStringIds.h"
 #include "sys/Administrator.h"
 #include "sys/BusyScope.h"
 #include "sys/Restart.h"
@@ -63,5 +65,5 @@ void OnClearRegistry(IMainForm& form, BOOL bVerbose) {
     return;
   }
   AfxMessageBox(IDS_CLEAR_COMPLETED, MB_OK | MB_ICONINFORMATION);
-  OfferRestart(IDS_RESTART_TO_TAKE_EFFECT, MB_ICONQUESTION);
+  OfferRestart(IDS_RESTART_QUESTION, MB_ICONQUESTION);
 }

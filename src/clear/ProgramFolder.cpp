@@ -1,4 +1,3 @@
-#include "ClearStringIds.h"
 #include "DeletionReport.h"
 #include "FileRemoval.h"
 #include "FolderEntries.h"
@@ -6,6 +5,7 @@
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
 namespace {
 // The program folder keeps a copy of Windows' own PC Card driver, which the

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "ClearStringIds.h"
 #include "FileRemoval.h"
 #include "ProgramFolderGuard.h"
 #include "fw/MessageBox.h"
 #include "fw/StringTable.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
 namespace {
 LPITEMIDLIST BrowseForFolder(IMainForm& form, const std::string& strTitle,

@@ -2,7 +2,7 @@
 #include "ClearSteps.h"
 #include "FileRemoval.h"
 #include "fw/MessageBox.h"
-#include "res/Resource.h"
+#include "res/AppStringIds.h"
 #include "sys/Administrator.h"
 
 int SilentClearRegistry(const std::string& strProgramFolder) {

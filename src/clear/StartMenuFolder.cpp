@@ -1,8 +1,8 @@
-#include "ClearStringIds.h"
 #include "FileRemoval.h"
 #include "FolderEntries.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
 namespace {
 // The shell's item is the caller's to free, with the shell's allocator.

@@ -1,11 +1,11 @@
 #include "CardConfigDlg.h"
 
 #include "CardConfigSettings.h"
-#include "CustomStringIds.h"
 #include "MoreInformation.h"
 #include "SlotSurvey.h"
 #include "fw/ComboBox.h"
 #include "fw/DataExchange.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
 #include "sys/BusyScope.h"
 

@@ -1,9 +1,9 @@
 #include "InterruptsDlg.h"
 
-#include "CustomStringIds.h"
 #include "InterruptSettings.h"
 #include "MoreInformation.h"
 #include "fw/DataExchange.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
 #include "sys/BusyScope.h"
 

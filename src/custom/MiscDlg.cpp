@@ -1,9 +1,9 @@
 #include "MiscDlg.h"
 
-#include "CustomStringIds.h"
 #include "MiscSettings.h"
 #include "MoreInformation.h"
 #include "fw/DataExchange.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
 #include "sys/BusyScope.h"
 

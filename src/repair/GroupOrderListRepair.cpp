@@ -2,7 +2,8 @@
 
 #include "fw/MessageBox.h"
 #include "fw/StringTable.h"
-#include "res/Resource.h"
+#include "res/AppStringIds.h"
+#include "res/RepairStringIds.h"
 #include "sys/Administrator.h"
 #include "update/GroupOrderList.h"
 

@@ -4,7 +4,8 @@
 #include "fw/StringTable.h"
 #include "platform/Platform.h"
 #include "platform/QuorrelControl.h"
-#include "res/Resource.h"
+#include "res/AppStringIds.h"
+#include "res/RepairStringIds.h"
 #include "sys/Administrator.h"
 #include "sys/Restart.h"
 

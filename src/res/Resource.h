@@ -1,6 +1,6 @@
 // Resource numbers shared by the logic and the resource data: dialogs,
-// bitmaps, the main frame's menu and document string, control IDs, and the
-// one string every operation shows.
+// bitmaps, the main frame's menu and document string, and control IDs. The
+// strings' numbers are in the *StringIds.h files beside it.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -86,6 +86,3 @@ constexpr UINT IDC_MORE_ALLOCATION_START = 7;
 // Repairs (216).
 constexpr UINT IDC_REPAIR_MAC_DATABASE = 1153;
 constexpr UINT IDC_REPAIR_GROUP_ORDER_LIST = 1154;
-
-// The refusal shown by every operation that changes the system.
-constexpr UINT IDS_NOT_ADMINISTRATOR = 116;

@@ -5,10 +5,9 @@
 #include "BusyScope.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/AppStringIds.h"
 
 namespace {
-constexpr UINT IDS_RESTART_FAILED = 171;
-
 // A request that failed leaves no disabled window behind: the busy state
 // ends and the user learns why, so that the restart can be made by hand.
 void GiveUp(CBusyScope& busy, DWORD dwError) {
