@@ -23,7 +23,7 @@ find_package(GTest REQUIRED)
 file(GLOB TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp tests/support/*.cpp)
 add_executable(quorrel_tests ${TEST_SOURCES})
 target_include_directories(quorrel_tests PRIVATE tests)
-target_link_libraries(quorrel_tests PRIVATE quorrel_host GTest::gtest GTest::gmock GTest::gtest_main
+target_link_libraries(quorrel_tests PRIVATE quorrel_host GTest::gtest GTest::gmock
   PkgConfig::HIVEX)
 target_compile_definitions(quorrel_tests PRIVATE
   QUORREL_EXE="$<TARGET_FILE:quorrel>"

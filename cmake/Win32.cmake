@@ -13,7 +13,9 @@ set(QUORREL_NT4_IMAGE
 
 # Windows' MSG has a member (pt) more than the portable one; the logic's
 # MSG{...} initialisers leave it zero, as intended.
-target_compile_options(quorrel_core PRIVATE -Wno-missing-field-initializers)
+foreach(layer ${QUORREL_LAYERS})
+  target_compile_options(${layer} PRIVATE -Wno-missing-field-initializers)
+endforeach()
 
 file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/Win32Main\\.cpp$")

@@ -31,8 +31,7 @@ add_executable(quorrel_win32_tests ${WIN32_TEST_SOURCES} ${QUORREL_RC}
                ${QUORREL_MANIFEST_RC})
 target_include_directories(quorrel_win32_tests PRIVATE tests
                            ${QUORREL_RES_DIR})
-target_link_libraries(quorrel_win32_tests PRIVATE quorrel_win32 gmock gtest
-                      gtest_main)
+target_link_libraries(quorrel_win32_tests PRIVATE quorrel_win32 gmock gtest)
 target_link_options(quorrel_win32_tests PRIVATE ${QUORREL_STATIC_RUNTIME})
 
 enable_testing()

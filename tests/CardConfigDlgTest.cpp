@@ -3,6 +3,7 @@
 #include "custom/CardConfigDlg.h"
 #include "custom/SettingsKeys.h"
 #include "fw/ComboBox.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
 #include "support/BusyProbeRegistry.h"
 #include "support/RegistryTestUtil.h"
@@ -66,7 +67,6 @@ TEST_F(CardConfigDlgTest, EmptyRegistryOpensWithTheDefaultsAndOkWritesThem) {
       })
       .Click(IDOK);
   EXPECT_EQ(IDOK, dlg.DoModal());
-  EXPECT_TRUE(m_ui.m_failures.empty());
   EXPECT_EQ(2u, Dovrel("R2Configuration"));
   EXPECT_EQ(0u, Dovrel("CnfgModemAtBoot"));
   EXPECT_EQ(4u, Kestan("NumReservedMemoryWindows"));
@@ -115,7 +115,7 @@ TEST_F(CardConfigDlgTest, OpensWithEachStoredValue) {
           EXPECT_EQ(c.pszStart, Selected(dlg, IDC_ALLOCATION_START));
         })
         .Click(IDCANCEL);
-    dlg.DoModal();
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
   }
 }
 
@@ -127,7 +127,7 @@ TEST_F(CardConfigDlgTest, OutOfRangeValuesAreWrittenBackAsTheDefaults) {
                 0xF0000);
   CCardConfigDlg dlg;
   m_ui.Click(IDOK);
-  dlg.DoModal();
+  EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ(2u, Dovrel("R2Configuration"));
   EXPECT_EQ(4u, Kestan("NumReservedMemoryWindows"));
   EXPECT_EQ(0xD8000u, Kestan("AllocationStart"));
@@ -144,7 +144,7 @@ TEST_F(CardConfigDlgTest, NoWindowsGreysTheStartAddressAndKeepsIt) {
         ExpectStartEnabled(dlg, FALSE);
       })
       .Click(IDOK);
-  dlg.DoModal();
+  EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ(0u, Kestan("NumReservedMemoryWindows"));
   EXPECT_EQ(0xC8800u, Kestan("AllocationStart"));
 }
@@ -180,7 +180,7 @@ TEST_F(CardConfigDlgTest, PortOverrideRoundTripBesideExistingRanges) {
         })
         .Click(IDC_PORT_OVERRIDE)
         .Click(IDOK);
-    dlg.DoModal();
+    EXPECT_EQ(IDOK, dlg.DoModal());
   }
   EXPECT_EQ(0u, ReadRegDword(HKEY_LOCAL_MACHINE, strPath, "Start"));
   EXPECT_EQ(0x200u, ReadRegDword(HKEY_LOCAL_MACHINE, strPath, "End"));
@@ -191,7 +191,7 @@ TEST_F(CardConfigDlgTest, PortOverrideRoundTripBesideExistingRanges) {
         })
         .Click(IDC_PORT_OVERRIDE)
         .Click(IDOK);
-    dlg.DoModal();
+    EXPECT_EQ(IDOK, dlg.DoModal());
   }
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, strPath));
   EXPECT_EQ(0x3FFu,
@@ -225,8 +225,9 @@ TEST_F(CardConfigDlgTest, SlotSurveyButton) {
                 "32BitR2MemoryWindows", 0);
   CCardConfigDlg dlg;
   m_ui.Click(IDC_MORE_RESERVED_WINDOWS).Click(IDCANCEL);
-  dlg.DoModal();
-  ASSERT_EQ((std::vector<UINT>{147, 148}), m_platform.m_user.BoxIds());
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
+  ASSERT_EQ((std::vector<UINT>{IDS_MORE_RESERVED_WINDOWS, IDS_SLOT_SURVEY}),
+            m_platform.m_user.BoxIds());
   EXPECT_EQ(0u, m_platform.m_user.m_boxes[1].strText.find(
                     "2 PC Card slots have been detected.  1 of the 2 slots"));
 }
@@ -242,9 +243,13 @@ TEST_F(CardConfigDlgTest, MoreInformationButtons) {
       .Click(IDC_MORE_ALLOCATION_START)
       .Click(IDC_MORE_RESERVED_WINDOWS)
       .Click(IDCANCEL);
-  dlg.DoModal();
-  EXPECT_EQ((std::vector<UINT>{150, 149, 152, 151, 132, 139, 138, 147}),
-            m_platform.m_user.BoxIds());
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
+  EXPECT_EQ(
+      (std::vector<UINT>{IDS_MORE_ISA_ONLY, IDS_MORE_PCI_CIS_ONLY,
+                         IDS_MORE_PCI_CIS_AND_DRIVERS, IDS_MORE_PCI_ALWAYS,
+                         IDS_MORE_MODEM_AT_BOOT, IDS_MORE_PORT_OVERRIDE,
+                         IDS_MORE_ALLOCATION_START, IDS_MORE_RESERVED_WINDOWS}),
+      m_platform.m_user.BoxIds());
   for (const auto& box : m_platform.m_user.m_boxes)
     EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION), box.uType);
 }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/RunMode.h"
 #include "app/quorrelApp.h"
 #include "clear/ClearRegistry.h"
+#include "res/AppStringIds.h"
+#include "res/ClearStringIds.h"
+#include "res/UpdateStringIds.h"
 #include "support/FakeMainForm.h"
 #include "support/FileTestPlatform.h"
 #include "support/RegistryTestUtil.h"
@@ -57,11 +59,11 @@ class ClearRegistryTest : public ::testing::Test {
 
 TEST_F(ClearRegistryTest, ANonAdministratorSeesOnlyTheRefusalInBothModes) {
   m_test.m_platform.SetAdministrator(false);
-  g_strProgramFolder = kProgram;
   const std::string strBefore = Snapshot();
-  OnClearRegistry(m_form);
-  EXPECT_EQ(0, SilentClearRegistry());
-  EXPECT_EQ((std::vector<UINT>{116, 116}), Boxes());
+  OnClearRegistry(m_form, FALSE);
+  EXPECT_EQ(0, SilentClearRegistry(kProgram));
+  EXPECT_EQ((std::vector<UINT>{IDS_NOT_ADMINISTRATOR, IDS_NOT_ADMINISTRATOR}),
+            Boxes());
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), User().m_boxes[0].uType);
   EXPECT_EQ(strBefore, Snapshot());
   EXPECT_TRUE(m_form.IsButtonEnabled(IDC_CLEAR_REGISTRY));
@@ -73,18 +75,21 @@ TEST_F(ClearRegistryTest, DecliningAnyQuestionPointsToManualRemoval) {
     std::deque<int> answers;
     std::vector<UINT> boxes;
   } cases[] = {
-      {"No to the warning", {IDNO}, {109, 153}},
-      {"Cancel to the restart question", {IDYES, IDCANCEL}, {109, 144, 153}},
+      {"No to the warning", {IDNO}, {IDS_CLEAR_WARNING, IDS_MANUAL_REMOVAL}},
+      {"Cancel to the restart question",
+       {IDYES, IDCANCEL},
+       {IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR, IDS_MANUAL_REMOVAL}},
       {"Cancel to closing applications",
        {IDYES, IDNO, IDCANCEL},
-       {109, 144, 145, 153}},
+       {IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR, IDS_CLOSE_APPLICATIONS,
+        IDS_MANUAL_REMOVAL}},
   };
   const std::string strBefore = Snapshot();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pszWhat);
     User().m_boxes.clear();
     User().m_answers = c.answers;
-    OnClearRegistry(m_form);
+    OnClearRegistry(m_form, FALSE);
     EXPECT_EQ(c.boxes, Boxes());
     EXPECT_EQ(
         "For information on how to remove Tessarine from your computer "
@@ -107,8 +112,9 @@ TEST_F(ClearRegistryTest, DecliningAnyQuestionPointsToManualRemoval) {
 TEST_F(ClearRegistryTest, RestartingFirstRemovesNothing) {
   const std::string strBefore = Snapshot();
   User().m_answers = {IDYES, IDYES};
-  OnClearRegistry(m_form);
-  EXPECT_EQ((std::vector<UINT>{109, 144}), Boxes());
+  OnClearRegistry(m_form, FALSE);
+  EXPECT_EQ((std::vector<UINT>{IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR}),
+            Boxes());
   EXPECT_EQ(1u, Restarts());
   EXPECT_EQ(strBefore, Snapshot());
   EXPECT_TRUE(m_form.IsButtonEnabled(IDC_CLEAR_REGISTRY));
@@ -118,8 +124,12 @@ TEST_F(ClearRegistryTest, AConfirmedClearRemovesEverythingAndOffersARestart) {
   m_test.m_shell.m_browseAnswers = {kProgram};
   User().m_answers = {IDYES, IDNO, IDOK, IDYES, IDOK, IDYES};
   const HWND hTray = User().AddWindow("Glimmet Background Application");
-  OnClearRegistry(m_form);
-  EXPECT_EQ((std::vector<UINT>{109, 144, 145, 120, 107, 103}), Boxes());
+  OnClearRegistry(m_form, FALSE);
+  EXPECT_EQ(
+      (std::vector<UINT>{IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR,
+                         IDS_CLOSE_APPLICATIONS, IDS_CONFIRM_PROGRAM_FOLDER,
+                         IDS_CLEAR_COMPLETED, IDS_RESTART_QUESTION}),
+      Boxes());
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION),
             User().m_boxes[4].uType);
   EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION),
@@ -141,23 +151,30 @@ TEST_F(ClearRegistryTest, AConfirmedClearRemovesEverythingAndOffersARestart) {
 
 TEST_F(ClearRegistryTest, AfterAClearTheUpdateIsRefused) {
   User().m_answers = {IDYES, IDNO, IDOK};  // browser cancelled: no 120
-  OnClearRegistry(m_form);
-  EXPECT_EQ((std::vector<UINT>{109, 144, 145, 107, 103}), Boxes());
+  OnClearRegistry(m_form, FALSE);
+  EXPECT_EQ((std::vector<UINT>{IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR,
+                               IDS_CLOSE_APPLICATIONS, IDS_CLEAR_COMPLETED,
+                               IDS_RESTART_QUESTION}),
+            Boxes());
   EXPECT_EQ(0u, Restarts());
   EXPECT_EQ(0u, QuorrelApp().m_nBusyCount);
   EXPECT_TRUE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
   User().m_boxes.clear();
   OnUpdateRegistry(m_form);
-  EXPECT_EQ(std::vector<UINT>{108}, Boxes());
+  EXPECT_EQ(std::vector<UINT>{IDS_REINSTALL_FIRST}, Boxes());
 }
 
 TEST_F(ClearRegistryTest, AFailedFileStepOffersARestartInsteadOfSuccess) {
   m_test.m_files.m_dwSystemDirectoryError = ERROR_NOT_ENOUGH_MEMORY;
   User().m_answers = {IDYES, IDNO, IDOK, IDOK, IDYES};
-  OnClearRegistry(m_form);
+  OnClearRegistry(m_form, FALSE);
   // 121 once: with the browser cancelled, only the driver files step needs
   // the system directory.
-  EXPECT_EQ((std::vector<UINT>{109, 144, 145, 121, 118}), Boxes());
+  EXPECT_EQ(
+      (std::vector<UINT>{
+          IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR, IDS_CLOSE_APPLICATIONS,
+          IDS_GET_SYSTEM_DIRECTORY_FAILED, IDS_FILES_NOT_DELETED}),
+      Boxes());
   EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION),
             User().m_boxes.back().uType);
   EXPECT_EQ(1u, Restarts());
@@ -168,9 +185,8 @@ TEST_F(ClearRegistryTest, AFailedFileStepOffersARestartInsteadOfSuccess) {
 }
 
 TEST_F(ClearRegistryTest, SilentClearAsksNothingAndReportsSuccess) {
-  g_strProgramFolder = kProgram;
   const HWND hTray = User().AddWindow("Corvane Tessarine Tray");
-  EXPECT_EQ(1, SilentClearRegistry());
+  EXPECT_EQ(1, SilentClearRegistry(kProgram));
   EXPECT_TRUE(Boxes().empty());
   EXPECT_TRUE(SuiteRemoved());
   EXPECT_FALSE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
@@ -183,8 +199,8 @@ TEST_F(ClearRegistryTest, SilentClearAsksNothingAndReportsSuccess) {
 }
 
 TEST_F(ClearRegistryTest, SilentClearWithoutAFolderRunsEveryOtherStep) {
-  EXPECT_EQ(0, SilentClearRegistry());
-  EXPECT_EQ(std::vector<UINT>{104}, Boxes());
+  EXPECT_EQ(0, SilentClearRegistry(""));
+  EXPECT_EQ(std::vector<UINT>{IDS_NO_PROGRAM_FOLDER}, Boxes());
   EXPECT_TRUE(SuiteRemoved());
   EXPECT_TRUE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
   EXPECT_EQ("suite",
@@ -192,10 +208,11 @@ TEST_F(ClearRegistryTest, SilentClearWithoutAFolderRunsEveryOtherStep) {
 }
 
 TEST_F(ClearRegistryTest, SilentClearShowsErrorsOfTheStepsAndFails) {
-  g_strProgramFolder = kProgram;
   m_test.m_shell.m_hrSpecialFolder = E_FAIL;
-  EXPECT_EQ(0, SilentClearRegistry());
-  EXPECT_EQ((std::vector<UINT>{128, 128}), Boxes());
+  EXPECT_EQ(0, SilentClearRegistry(kProgram));
+  EXPECT_EQ((std::vector<UINT>{IDS_SH_GET_SPECIAL_FOLDER_FAILED,
+                               IDS_SH_GET_SPECIAL_FOLDER_FAILED}),
+            Boxes());
   EXPECT_FALSE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
 }
 }  // namespace

@@ -24,7 +24,7 @@ struct CCase {
   std::string strFolder;
 };
 
-TEST(CommandLineTest, GrammarAcceptsAndRefusesAsSpecified) {
+TEST(CommandLineTest, EachLineSetsItsRunModeFlagsFolderOrUsageError) {
   const CCase kCases[] = {
       // Silent update in any spelling of switch and word.
       {{"/S", "update"}, true, false, false, false, false, ""},

@@ -29,7 +29,6 @@ TEST_F(CustomizationsDlgTest, EachButtonOpensItsSettingsDialog) {
   // Only viewed and cancelled: OK in the menu gives Cancel.
   EXPECT_EQ(IDCANCEL, dlg.DoModal());
   EXPECT_FALSE(dlg.m_bAccepted);
-  EXPECT_TRUE(m_ui.m_failures.empty());
   EXPECT_EQ("", DumpRegistryTree(HKEY_LOCAL_MACHINE, "System"));
 }
 

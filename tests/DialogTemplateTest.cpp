@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <set>
 
-#include "res/DialogTemplate.h"
-#include "res/Menu.h"
+#include "fw/DialogTemplate.h"
+#include "fw/MenuTemplate.h"
 #include "res/Resource.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // The modal dialog framework on the scripted UI: message maps, data
 // exchange, automatic check boxes and radio groups, combo boxes, greyed
 // controls, keyboard navigation, nesting and timers.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "fw/Button.h"
@@ -8,6 +9,7 @@
 #include "fw/DataExchange.h"
 #include "fw/Dialog.h"
 #include "fw/MessageBox.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
 #include "support/ScriptedUi.h"
 #include "support/TestPlatform.h"
@@ -39,7 +41,7 @@ class CProbeDlg : public CDialog {
   void OnAllCards() { ++m_nClicks; }
   void OnInfo() {
     ++m_nInfo;
-    AfxMessageBox(146, MB_OK | MB_ICONINFORMATION);
+    AfxMessageBox(IDS_MORE_ALL_CARDS_SHARE_PCI, MB_OK | MB_ICONINFORMATION);
   }
   void OnTimer(UINT_PTR) { ++m_nTimers; }
 
@@ -95,7 +97,6 @@ TEST_F(DialogTest, ClickTogglesCheckBoxNotifiesAndOkSavesMembers) {
   EXPECT_EQ(1, dlg.m_nClicks);
   EXPECT_EQ(TRUE, dlg.m_bAllCards);
   EXPECT_EQ(FALSE, dlg.m_bExclude);
-  EXPECT_TRUE(m_ui.m_failures.empty());
   EXPECT_EQ(nullptr, dlg.m_hWnd);
 }
 
@@ -156,7 +157,7 @@ TEST_F(DialogTest, RadioGroupChecksOneAndCheckRadioButtonUsesIdRange) {
       })
       .Do(record)
       .Click(IDOK);
-  dlg.DoModal();
+  EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ((std::vector<int>{IDC_SHARE_PCI, IDC_DIFFERENT_ISA,
                               IDC_SHARE_SINGLE_ISA, 0}),
             checked);
@@ -173,7 +174,7 @@ TEST_F(DialogTest, TabVisitsTabStopsInTemplateOrderSkippingGreyedOnes) {
       .Do(record)
       .Key(VK_TAB)
       .Do(record);
-  dlg.DoModal();
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
   // The focus starts on the checked radio button, the group's tab stop.
   EXPECT_EQ(
       (std::vector<UINT>{IDC_SHARE_PCI, IDC_MORE_SHARE_PCI,
@@ -229,7 +230,7 @@ TEST_F(DialogTest, ComboIndexOutsideTheListSelectsNothing) {
   dlg.m_nWindows = 12;
   dlg.m_nStart = -5;
   m_ui.Click(IDOK);
-  dlg.DoModal();
+  EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ(CB_ERR, dlg.m_nWindows);
   EXPECT_EQ(CB_ERR, dlg.m_nStart);
 }
@@ -252,8 +253,8 @@ TEST_F(DialogTest, NestedDialogDisablesItsOwnerAndMessageBoxesWork) {
   EXPECT_EQ(IDOK, outer.DoModal());
   EXPECT_FALSE(bOuterEnabledInside);
   EXPECT_EQ(1, outer.m_nInfo);
-  EXPECT_EQ(std::vector<UINT>{146}, m_platform.m_user.BoxIds());
-  EXPECT_TRUE(m_ui.m_failures.empty());
+  EXPECT_EQ(std::vector<UINT>{IDS_MORE_ALL_CARDS_SHARE_PCI},
+            m_platform.m_user.BoxIds());
 }
 
 TEST_F(DialogTest, TimerFiresWhenItsTimeHasCome) {
@@ -269,10 +270,27 @@ TEST_F(DialogTest, TimerFiresWhenItsTimeHasCome) {
       .Wait(6000)
       .Do([&] { EXPECT_EQ(1, dlg.m_nTimers); })
       .Click(IDOK);
-  dlg.DoModal();
+  EXPECT_EQ(IDOK, dlg.DoModal());
+}
+
+// The script's second click would come after Cancel closed the dialog.
+void ScriptLongerThanTheDialog() {
+  CTestPlatform platform;
+  CScriptedUi ui(platform);
+  ui.Click(IDCANCEL).Click(IDC_ALL_CARDS_SHARE_PCI);
+  CProbeDlg dlg;
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
+}
+
+TEST(ScriptedUiTest, StepLeftOverFailsTheTest) {
+  EXPECT_NONFATAL_FAILURE(ScriptLongerThanTheDialog(),
+                          "never ran:\n  Click " +
+                              std::to_string(IDC_ALL_CARDS_SHARE_PCI) +
+                              " (press)");
 }
 
 TEST_F(DialogTest, MissingTemplateGivesMinusOne) {
+  m_ui.ExpectNoWindow();
   CDialog dlg(4242);
   EXPECT_EQ(-1, dlg.DoModal());
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/RunMode.h"
 #include "clear/FileRemoval.h"
+#include "res/ClearStringIds.h"
 #include "support/FileTestPlatform.h"
 
 namespace {
@@ -33,7 +33,7 @@ TEST_F(DriverFilesTest, SuiteDriversAndTheManagerGoWindowsDriversStay) {
     WriteHostFile(Driver(pszKeep), "keep");
   m_test.m_services.m_services["Trevant"].dwState = SERVICE_RUNNING;
 
-  EXPECT_TRUE(DeleteDriverFiles());
+  EXPECT_TRUE(DeleteDriverFiles(FALSE));
   EXPECT_EQ((std::vector<std::string>{"Cdrom.sys=keep", "Pcmcia.sys=keep",
                                       "Pellin.sys.bak=keep", "Trevant.dll=keep",
                                       "atdisk.sys=keep"}),
@@ -49,8 +49,7 @@ TEST_F(DriverFilesTest, SuiteDriversAndTheManagerGoWindowsDriversStay) {
 TEST_F(DriverFilesTest, OnlyTheManagerFileDecidesTheResult) {
   WriteHostFile(Driver("Pellin.sys"), "ro");
   SetHostReadOnly(Driver("Pellin.sys"), true);
-  g_bVerbose = TRUE;
-  EXPECT_TRUE(DeleteDriverFiles());  // nothing else there: nothing missed
+  EXPECT_TRUE(DeleteDriverFiles(TRUE));  // nothing else there: nothing missed
   EXPECT_TRUE(HostExists(Driver("Pellin.sys")));
   EXPECT_TRUE(Boxes().empty());
 }
@@ -58,13 +57,12 @@ TEST_F(DriverFilesTest, OnlyTheManagerFileDecidesTheResult) {
 TEST_F(DriverFilesTest, AManagerFileInUseFailsAndIsReportedWhenVerbose) {
   for (BOOL bVerbose : {FALSE, TRUE}) {
     SCOPED_TRACE(bVerbose);
-    g_bVerbose = bVerbose;
     m_test.m_platform.m_user.m_boxes.clear();
     m_test.m_files.m_deleteErrors[kTrevantExe] = ERROR_SHARING_VIOLATION;
-    EXPECT_FALSE(DeleteDriverFiles());
+    EXPECT_FALSE(DeleteDriverFiles(bVerbose));
     ASSERT_EQ(bVerbose ? 1u : 0u, Boxes().size());
     if (bVerbose) {
-      EXPECT_EQ(136u, Boxes()[0].nIDPrompt);
+      EXPECT_EQ(IDS_DELETE_FILE_FAILED, Boxes()[0].nIDPrompt);
       EXPECT_EQ(std::string("Failed to delete file ") + kTrevantExe +
                     " with error 32.",
                 Boxes()[0].strText);
@@ -75,9 +73,9 @@ TEST_F(DriverFilesTest, AManagerFileInUseFailsAndIsReportedWhenVerbose) {
 TEST_F(DriverFilesTest, AFailingSystemDirectoryQueryIsAlwaysReported) {
   WriteHostFile(Driver("Pellin.sys"), "");
   m_test.m_files.m_dwSystemDirectoryError = ERROR_NOT_ENOUGH_MEMORY;
-  EXPECT_FALSE(DeleteDriverFiles());
+  EXPECT_FALSE(DeleteDriverFiles(FALSE));
   ASSERT_EQ(1u, Boxes().size());
-  EXPECT_EQ(121u, Boxes()[0].nIDPrompt);
+  EXPECT_EQ(IDS_GET_SYSTEM_DIRECTORY_FAILED, Boxes()[0].nIDPrompt);
   EXPECT_EQ("The GetSystemDirectory system call  failed with error 8.",
             Boxes()[0].strText);
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), Boxes()[0].uType);

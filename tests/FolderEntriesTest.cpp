@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/RunMode.h"
 #include "clear/FolderEntries.h"
+#include "res/ClearStringIds.h"
 #include "support/FileTestPlatform.h"
 
 namespace {
@@ -22,14 +22,14 @@ TEST_F(FolderEntriesTest, MatchingFilesGoAndTheFolderStays) {
   WriteHostFile(m_test.Host("Work/_detmp"), "3");
   WriteHostFile(m_test.Host("Work/win.ini"), "keep");
   WriteHostFile(m_test.Host("Work/x_detmp.1"), "keep");
-  EXPECT_TRUE(DeleteFolderEntries("C:\\Work", "_detmp.*", FALSE));
+  EXPECT_TRUE(DeleteFolderEntries("C:\\Work", "_detmp.*", FALSE, FALSE));
   EXPECT_EQ((std::vector<std::string>{"win.ini=keep", "x_detmp.1=keep"}),
             Listing());
 }
 
 TEST_F(FolderEntriesTest, NothingToDeleteIsSuccess) {
-  EXPECT_TRUE(DeleteFolderEntries("C:\\Work", "_detmp.*", FALSE));
-  EXPECT_TRUE(DeleteFolderEntries("C:\\Missing\\Folder", "*.*", TRUE));
+  EXPECT_TRUE(DeleteFolderEntries("C:\\Work", "_detmp.*", FALSE, FALSE));
+  EXPECT_TRUE(DeleteFolderEntries("C:\\Missing\\Folder", "*.*", TRUE, FALSE));
   EXPECT_TRUE(Boxes().empty());
 }
 
@@ -38,7 +38,7 @@ TEST_F(FolderEntriesTest, AFolderWithoutDescentStopsTheWalk) {
   WriteHostFile(m_test.Host("Work/_detmp.1"), "");
   WriteHostFile(m_test.Host("Work/_detmp.dir/inner"), "i");
   WriteHostFile(m_test.Host("Work/_detmp.z"), "z");
-  EXPECT_FALSE(DeleteFolderEntries("C:\\Work", "_detmp.*", FALSE));
+  EXPECT_FALSE(DeleteFolderEntries("C:\\Work", "_detmp.*", FALSE, FALSE));
   EXPECT_EQ((std::vector<std::string>{"_detmp.dir/", "_detmp.dir/inner=i",
                                       "_detmp.z=z"}),
             Listing());
@@ -51,7 +51,7 @@ TEST_F(FolderEntriesTest, DescentEmptiesAndRemovesWholeTrees) {
   MakeHostDirectory(m_test.Host("Work/_istmp12.dir/empty"));
   WriteHostFile(m_test.Host("Work/_istmp3.dir"), "a file of that name");
   WriteHostFile(m_test.Host("Work/other.dir/c"), "c");
-  EXPECT_TRUE(DeleteFolderEntries("C:\\Work", "_istmp*.dir", TRUE));
+  EXPECT_TRUE(DeleteFolderEntries("C:\\Work", "_istmp*.dir", TRUE, FALSE));
   EXPECT_EQ((std::vector<std::string>{"other.dir/", "other.dir/c=c"}),
             Listing());
 }
@@ -60,7 +60,6 @@ TEST_F(FolderEntriesTest,
        AReadOnlyFileStopsEveryLevelAndIsReportedWhenVerbose) {
   for (BOOL bVerbose : {FALSE, TRUE}) {
     SCOPED_TRACE(bVerbose);
-    g_bVerbose = bVerbose;
     m_test.m_platform.m_user.m_boxes.clear();
     WriteHostFile(m_test.Host("Work/_istmp1.dir/a/1.tmp"), "");
     WriteHostFile(m_test.Host("Work/_istmp1.dir/a/2.tmp"), "ro");
@@ -69,7 +68,8 @@ TEST_F(FolderEntriesTest,
     WriteHostFile(m_test.Host("Work/_istmp2.dir/c.tmp"), "c");
     SetHostReadOnly(m_test.Host("Work/_istmp1.dir/a/2.tmp"), true);
 
-    EXPECT_FALSE(DeleteFolderEntries("C:\\Work\\", "_istmp*.dir", TRUE));
+    EXPECT_FALSE(
+        DeleteFolderEntries("C:\\Work\\", "_istmp*.dir", TRUE, bVerbose));
     EXPECT_EQ((std::vector<std::string>{
                   "_istmp1.dir/", "_istmp1.dir/a/", "_istmp1.dir/a/2.tmp=ro",
                   "_istmp1.dir/a/3.tmp=", "_istmp1.dir/b.tmp=b", "_istmp2.dir/",
@@ -79,7 +79,7 @@ TEST_F(FolderEntriesTest,
       EXPECT_TRUE(Boxes().empty());
     } else {
       ASSERT_EQ(1u, Boxes().size());
-      EXPECT_EQ(136u, Boxes()[0].nIDPrompt);
+      EXPECT_EQ(IDS_DELETE_FILE_FAILED, Boxes()[0].nIDPrompt);
       EXPECT_EQ(
           "Failed to delete file C:\\Work\\_istmp1.dir\\a\\2.tmp with error "
           "5.",
@@ -93,29 +93,27 @@ TEST_F(FolderEntriesTest,
 }
 
 TEST_F(FolderEntriesTest, AFolderThatCannotBeRemovedIsReportedWhenVerbose) {
-  g_bVerbose = TRUE;
   MakeHostDirectory(m_test.Host("Work/_istmp1.dir"));
   SetHostReadOnly(m_test.Host("Work/_istmp1.dir"), true);
-  EXPECT_FALSE(DeleteFolderEntries("C:\\Work", "_istmp*.dir", TRUE));
+  EXPECT_FALSE(DeleteFolderEntries("C:\\Work", "_istmp*.dir", TRUE, TRUE));
   ASSERT_EQ(1u, Boxes().size());
   EXPECT_EQ("Failed to remove directory C:\\Work\\_istmp1.dir with error 5.",
             Boxes()[0].strText);
 }
 
 TEST_F(FolderEntriesTest, FilesThatVanishedAreNotReportedButStillFail) {
-  g_bVerbose = TRUE;
   WriteHostFile(m_test.Host("Work/_detmp.1"), "");
   for (DWORD dwError : {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND}) {
     m_test.m_files.m_deleteErrors["C:\\Work\\_detmp.1"] = dwError;
-    EXPECT_FALSE(DeleteFolderEntries("C:\\Work", "_detmp.*", FALSE));
+    EXPECT_FALSE(DeleteFolderEntries("C:\\Work", "_detmp.*", FALSE, TRUE));
   }
   EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(FolderEntriesTest, ABackslashEndsTheBaseOnlyOnce) {
-  DeleteFolderEntries("C:\\", "_detmp.*", FALSE);
-  DeleteFolderEntries("C:\\Work", "_detmp.*", FALSE);
-  DeleteFolderEntries("C:\\Work\\", "*.*", FALSE);
+  DeleteFolderEntries("C:\\", "_detmp.*", FALSE, FALSE);
+  DeleteFolderEntries("C:\\Work", "_detmp.*", FALSE, FALSE);
+  DeleteFolderEntries("C:\\Work\\", "*.*", FALSE, FALSE);
   EXPECT_EQ((std::vector<std::string>{"C:\\_detmp.*", "C:\\Work\\_detmp.*",
                                       "C:\\Work\\*.*"}),
             m_test.m_files.m_searches);
@@ -123,7 +121,7 @@ TEST_F(FolderEntriesTest, ABackslashEndsTheBaseOnlyOnce) {
 
 TEST_F(FolderEntriesTest, AnEmptyFolderNameSearchesNothing) {
   WriteHostFile(m_test.Host("Tessarine.txt"), "keep");
-  EXPECT_TRUE(DeleteFolderEntries("", "*.*", TRUE));
+  EXPECT_TRUE(DeleteFolderEntries("", "*.*", TRUE, FALSE));
   EXPECT_TRUE(m_test.m_files.m_searches.empty());
   EXPECT_TRUE(HostExists(m_test.Host("Tessarine.txt")));
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "fw/StringTable.h"
 #include "repair/GroupOrderListRepair.h"
-#include "res/StringTable.h"
+#include "res/AppStringIds.h"
+#include "res/RepairStringIds.h"
 #include "support/RegistryTestUtil.h"
 #include "support/TestPlatform.h"
 #include "sys/RegistryOps.h"
@@ -108,19 +110,21 @@ TEST(RepairStringsTest, TextsAreExact) {
       "future.\r\nIf Tessarine is not currently installed, then find and "
       "delete the file DOVRELBK\r\nfrom the Tessarine program files "
       "directory.\r\n\r\nYour computer will now be restarted.",
-      LoadResString(161));
+      LoadResString(IDS_MAC_DATABASE_REPAIRED));
   EXPECT_EQ(
       "After successful completion of the repair operation,\r\nthis program "
       "will restart your computer.\r\n\r\nDo you wish to continue?",
-      LoadResString(162));
+      LoadResString(IDS_MAC_REPAIR_CONFIRM));
   EXPECT_EQ(
       "No errors were found in the Group Order List.\r\nNo corrections or "
       "changes have been made.",
-      LoadResString(167));
-  for (UINT nID = 154; nID <= 168; ++nID) {
+      LoadResString(IDS_GROUP_ORDER_SOUND));
+  for (UINT nID = IDS_SCM_OPEN_FAILED; nID <= IDS_GROUP_ORDER_REPAIRED; ++nID) {
     SCOPED_TRACE(nID);
     EXPECT_TRUE(HasResString(nID));
-    const bool bFailure = nID <= 159 || (nID >= 163 && nID <= 166);
+    const bool bFailure =
+        nID <= IDS_MAC_REPAIR_FAILED ||
+        (nID >= IDS_SERVICE_CLOSE_FAILED && nID <= IDS_SERVICE_OPEN_FAILED);
     EXPECT_EQ(bFailure, LoadResString(nID).find("\r\nFailed with error code "
                                                 "%d.") != std::string::npos);
   }

@@ -14,12 +14,12 @@ class InstallerFilesTest : public ::testing::Test {
 };
 
 TEST_F(InstallerFilesTest, DetmpFilesInTheWindowsDirectoryGo) {
-  EXPECT_TRUE(DeleteDetmpFiles());  // none there
+  EXPECT_TRUE(DeleteDetmpFiles(FALSE));  // none there
   WriteHostFile(m_test.Host("WINNT/_detmp.1"), "");
   WriteHostFile(m_test.Host("WINNT/_DETMP.LOG"), "");
   WriteHostFile(m_test.Host("WINNT/system32/_detmp.2"), "keep");
   WriteHostFile(m_test.Host("TEMP/_detmp.3"), "keep");
-  EXPECT_TRUE(DeleteDetmpFiles());
+  EXPECT_TRUE(DeleteDetmpFiles(FALSE));
   EXPECT_FALSE(HostExists(m_test.Host("WINNT/_detmp.1")));
   EXPECT_FALSE(HostExists(m_test.Host("WINNT/_DETMP.LOG")));
   EXPECT_TRUE(HostExists(m_test.Host("WINNT/system32/_detmp.2")));
@@ -28,7 +28,7 @@ TEST_F(InstallerFilesTest, DetmpFilesInTheWindowsDirectoryGo) {
 
 TEST_F(InstallerFilesTest, ADetmpFolderFailsTheStep) {
   MakeHostDirectory(m_test.Host("WINNT/_detmp.dir"));
-  EXPECT_FALSE(DeleteDetmpFiles());
+  EXPECT_FALSE(DeleteDetmpFiles(FALSE));
   EXPECT_TRUE(HostExists(m_test.Host("WINNT/_detmp.dir")));
   EXPECT_TRUE(Boxes().empty());
 }
@@ -38,7 +38,7 @@ TEST_F(InstallerFilesTest, IstmpFoldersInTheTemporaryDirectoryGoWithContent) {
   WriteHostFile(m_test.Host("TEMP/_ISTMP0.DIR/sub/_setup.dll"), "");
   WriteHostFile(m_test.Host("TEMP/_istmp12.txt"), "keep");
   WriteHostFile(m_test.Host("TEMP/other/_istmp1.dir/x"), "keep");
-  EXPECT_TRUE(DeleteIstmpFolders());
+  EXPECT_TRUE(DeleteIstmpFolders(FALSE));
   EXPECT_EQ((std::vector<std::string>{"_istmp12.txt=keep", "other/",
                                       "other/_istmp1.dir/",
                                       "other/_istmp1.dir/x=keep"}),
@@ -57,7 +57,7 @@ TEST_F(InstallerFilesTest, LinksInTheTemporaryDirectoryGoButNotTheirTargets) {
                        m_test.Host("TEMP/_istmp7.dir/keep.lnk").c_str()));
   ASSERT_EQ(0, symlink((outside / "data").c_str(),
                        m_test.Host("TEMP/_istmp8.dir").c_str()));
-  EXPECT_TRUE(DeleteIstmpFolders());
+  EXPECT_TRUE(DeleteIstmpFolders(FALSE));
   EXPECT_EQ(std::vector<std::string>{}, HostTreeListing(m_test.Host("TEMP")));
   EXPECT_EQ((std::vector<std::string>{"data/", "data/keep.txt=keep"}),
             HostTreeListing(outside.Path()));
@@ -66,8 +66,8 @@ TEST_F(InstallerFilesTest, LinksInTheTemporaryDirectoryGoButNotTheirTargets) {
 TEST_F(InstallerFilesTest, FailingFolderQueriesAreAlwaysReported) {
   m_test.m_files.m_dwWindowsDirectoryError = ERROR_ACCESS_DENIED;
   m_test.m_files.m_dwTempPathError = ERROR_INVALID_PARAMETER;
-  EXPECT_FALSE(DeleteDetmpFiles());
-  EXPECT_FALSE(DeleteIstmpFolders());
+  EXPECT_FALSE(DeleteDetmpFiles(FALSE));
+  EXPECT_FALSE(DeleteIstmpFolders(FALSE));
   ASSERT_EQ(2u, Boxes().size());
   EXPECT_EQ("The GetWindowsDirectory system call failed with error 5.",
             Boxes()[0].strText);

@@ -2,6 +2,7 @@
 
 #include "custom/InterruptsDlg.h"
 #include "custom/SettingsKeys.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
 #include "support/BusyProbeRegistry.h"
 #include "support/RegistryTestUtil.h"
@@ -78,7 +79,7 @@ TEST_F(InterruptsDlgTest, OpensWithTheStoredSharingMode) {
                     dlg.IsDlgButtonChecked(IDC_EXCLUDE_PCI_IRQS));
         })
         .Click(IDCANCEL);
-    dlg.DoModal();
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
   }
 }
 
@@ -133,7 +134,7 @@ TEST_F(InterruptsDlgTest, ExclusionBoxesAreWrittenAsOneOrZero) {
       })
       .Click(IDC_EXCLUDE_PCI_IRQS)
       .Click(IDOK);
-  dlg.DoModal();
+  EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ(1u, ReadRegDword(HKEY_LOCAL_MACHINE, kDovrelSystemKey,
                              "EnableSpecialIrqMask"));
   EXPECT_EQ(1u, ReadRegDword(HKEY_LOCAL_MACHINE, kBrannicParametersKey,
@@ -157,8 +158,11 @@ TEST_F(InterruptsDlgTest, MoreInformationButtons) {
       .Click(IDC_MORE_EXCLUDE_IRQ12_TO_15)
       .Click(IDC_MORE_EXCLUDE_PCI_IRQS)
       .Click(IDCANCEL);
-  dlg.DoModal();
-  EXPECT_EQ((std::vector<UINT>{134, 141, 142, 146, 135, 143}),
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
+  EXPECT_EQ((std::vector<UINT>{
+                IDS_MORE_SHARE_PCI, IDS_MORE_SHARE_SINGLE_ISA,
+                IDS_MORE_DIFFERENT_ISA, IDS_MORE_ALL_CARDS_SHARE_PCI,
+                IDS_MORE_EXCLUDE_IRQ12_TO_15, IDS_MORE_EXCLUDE_PCI_IRQS}),
             m_platform.m_user.BoxIds());
   for (const auto& box : m_platform.m_user.m_boxes)
     EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION), box.uType);

@@ -8,6 +8,7 @@
 #include "platform/host/services/HostMacDatabase.h"
 #include "platform/host/services/HostServiceManager.h"
 #include "repair/MacDatabaseRepair.h"
+#include "res/RepairStringIds.h"
 #include "support/RegistryTestUtil.h"
 #include "support/ResultFileFake.h"
 #include "support/ScratchDirectory.h"
@@ -69,7 +70,9 @@ TEST_F(MacDatabaseRepairHostTest, DamagedDatabaseIsRepairedThenRestart) {
 
   RepairMacDatabase();
 
-  EXPECT_EQ((std::vector<UINT>{162, 161}), m_platform.m_user.BoxIds());
+  EXPECT_EQ(
+      (std::vector<UINT>{IDS_MAC_REPAIR_CONFIRM, IDS_MAC_DATABASE_REPAIRED}),
+      m_platform.m_user.BoxIds());
   EXPECT_EQ(MacDatabaseRecord({0xC8000, 0xD0000}), Record());
   EXPECT_EQ(1u, Restarts());
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kQuorrelKey));
@@ -82,7 +85,8 @@ TEST_F(MacDatabaseRepairHostTest, SoundDatabaseGivesNoErrorsAndNoRestart) {
   ASSERT_TRUE(m_machine.WriteFile("TOOLS/QUORREL.SYS"));
   StoreRecord(MacDatabaseRecord({0xD8000}));
   RepairMacDatabase();
-  EXPECT_EQ((std::vector<UINT>{162, 160}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_MAC_REPAIR_CONFIRM, IDS_MAC_DATABASE_SOUND}),
+            m_platform.m_user.BoxIds());
   EXPECT_EQ(MacDatabaseRecord({0xD8000}), Record());
   EXPECT_EQ(0u, Restarts());
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kQuorrelKey));
@@ -91,7 +95,9 @@ TEST_F(MacDatabaseRepairHostTest, SoundDatabaseGivesNoErrorsAndNoRestart) {
 TEST_F(MacDatabaseRepairHostTest, MissingDriverImage) {
   StoreRecord({1, 2, 3});
   RepairMacDatabase();
-  ASSERT_EQ((std::vector<UINT>{162, 156}), m_platform.m_user.BoxIds());
+  ASSERT_EQ(
+      (std::vector<UINT>{IDS_MAC_REPAIR_CONFIRM, IDS_SERVICE_START_FAILED}),
+      m_platform.m_user.BoxIds());
   EXPECT_EQ(
       "Unable to start Registry Update Utility Kernel Service.\r\n"
       "Failed with error code 2.",
@@ -113,7 +119,8 @@ TEST_F(MacDatabaseRepairHostTest, LeftoverRunningServiceIsReusedUnchanged) {
 
   RepairMacDatabase();
 
-  EXPECT_EQ((std::vector<UINT>{162, 160}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_MAC_REPAIR_CONFIRM, IDS_MAC_DATABASE_SOUND}),
+            m_platform.m_user.BoxIds());
   EXPECT_FALSE(QuorrelRuns());
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kQuorrelKey));
 }
@@ -123,7 +130,8 @@ TEST_F(MacDatabaseRepairHostTest, RequestFailsWithoutTheResourceManager) {
   ASSERT_TRUE(DeleteRegKeyTree(HKEY_LOCAL_MACHINE,
                                "System\\CurrentControlSet\\Services\\Dovrel"));
   RepairMacDatabase();
-  ASSERT_EQ((std::vector<UINT>{162, 159}), m_platform.m_user.BoxIds());
+  ASSERT_EQ((std::vector<UINT>{IDS_MAC_REPAIR_CONFIRM, IDS_MAC_REPAIR_FAILED}),
+            m_platform.m_user.BoxIds());
   EXPECT_EQ(
       "Unable to repair Registry MAC Database.\r\n"
       "Failed with error code 2.",

@@ -8,7 +8,9 @@
 #include "fw/FrameworkUser.h"
 #include "fw/MessageQueue.h"
 #include "fw/WindowMap.h"
+#include "res/AppStringIds.h"
 #include "res/Resource.h"
+#include "res/UpdateStringIds.h"
 #include "support/FakeSystemInfo.h"
 #include "support/MainWindowRun.h"
 #include "support/ScriptedUi.h"
@@ -51,8 +53,7 @@ TEST_F(MainWindowTest, FrameIsFixedCentredTitledAndFitsTheForm) {
     // The single-instance check finds it by that title.
     EXPECT_EQ(pFrame->m_hWnd, User().FindWindowA(nullptr, kTitle));
   });
-  EXPECT_TRUE(RunMainWindow(m_ui));
-  EXPECT_TRUE(m_ui.m_failures.empty());
+  RunMainWindow(m_ui);
 }
 
 TEST_F(MainWindowTest, TabGoesFromCustomizationsToClearThenRepairs) {
@@ -77,7 +78,8 @@ TEST_F(MainWindowTest, TabAfterTheUpdateGreyedItsButtonFocusesTheForm) {
   m_ui.Key(VK_TAB).Do(record);
   m_ui.Key(VK_TAB).Do(record);
   RunMainWindow(m_ui);
-  EXPECT_EQ((std::vector<UINT>{102, 103}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_COMPLETED, IDS_RESTART_QUESTION}),
+            m_platform.m_user.BoxIds());
   EXPECT_EQ((std::vector<UINT>{0, 113, 112}), focus);
 }
 
@@ -88,7 +90,8 @@ TEST_F(MainWindowTest, CustomizationsRefusedWithoutAdministratorRights) {
     EXPECT_EQ(Frame(), ActiveWindow());
   });
   RunMainWindow(m_ui);
-  ASSERT_EQ(std::vector<UINT>{116}, m_platform.m_user.BoxIds());
+  ASSERT_EQ(std::vector<UINT>{IDS_NOT_ADMINISTRATOR},
+            m_platform.m_user.BoxIds());
   EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP),
             m_platform.m_user.m_boxes[0].Icon());
 }
@@ -104,7 +107,8 @@ TEST_F(MainWindowTest, FocusComesBackAfterAMessageBox) {
   m_ui.Key(VK_RETURN);
   RunMainWindow(m_ui);
   EXPECT_EQ(static_cast<UINT>(IDC_REGISTRY_CUSTOMIZATIONS), nFocus);
-  EXPECT_EQ((std::vector<UINT>{116, 116}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_NOT_ADMINISTRATOR, IDS_NOT_ADMINISTRATOR}),
+            m_platform.m_user.BoxIds());
 }
 
 TEST_F(MainWindowTest, CustomizationsClosedWithCancelOffersNoRestart) {
@@ -116,7 +120,6 @@ TEST_F(MainWindowTest, CustomizationsClosedWithCancelOffersNoRestart) {
       .Do([&] { EXPECT_TRUE(Frame()->IsWindowEnabled()); });
   RunMainWindow(m_ui);
   EXPECT_TRUE(m_platform.m_user.BoxIds().empty());
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(MainWindowTest, ConfirmedSettingsDialogLeadsToTheRestartQuestion) {
@@ -133,12 +136,12 @@ TEST_F(MainWindowTest, ConfirmedSettingsDialogLeadsToTheRestartQuestion) {
         EXPECT_EQ(Frame(), ActiveWindow());
       });
   RunMainWindow(m_ui);
-  EXPECT_EQ(std::vector<UINT>{103}, m_platform.m_user.BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_RESTART_QUESTION},
+            m_platform.m_user.BoxIds());
   EXPECT_EQ(1u, ReadRegDword(HKEY_LOCAL_MACHINE,
                              "System\\CurrentControlSet\\Services\\Brannic\\"
                              "Parameters\\",
                              "PowerOffSlotsOnSD"));
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(MainWindowTest, RepairsOpensForAnyUser) {
@@ -149,7 +152,6 @@ TEST_F(MainWindowTest, RepairsOpensForAnyUser) {
       .Click(IDOK);
   RunMainWindow(m_ui);
   EXPECT_TRUE(m_platform.m_user.BoxIds().empty());
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(MainWindowTest, UpdateDisablesItsButtonAndWritesTheCardDatabase) {
@@ -169,7 +171,8 @@ TEST_F(MainWindowTest, UpdateDisablesItsButtonAndWritesTheCardDatabase) {
   EXPECT_FALSE(bEnabledAfter);
   EXPECT_TRUE(bClearEnabledAfter);
   // Completed, then the restart question, answered No by default.
-  EXPECT_EQ((std::vector<UINT>{102, 103}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_COMPLETED, IDS_RESTART_QUESTION}),
+            m_platform.m_user.BoxIds());
   HKEY hKey = nullptr;
   EXPECT_TRUE(OpenRegKey(
       HKEY_LOCAL_MACHINE,
@@ -182,7 +185,7 @@ TEST_F(MainWindowTest, UpdateRefusedWhileClearButtonIsDisabled) {
       .Do([&] { MainView()->EnableButton(IDC_CLEAR_REGISTRY, FALSE); })
       .Click(IDC_UPDATE_REGISTRY);
   RunMainWindow(m_ui);
-  EXPECT_EQ(std::vector<UINT>{108}, m_platform.m_user.BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_REINSTALL_FIRST}, m_platform.m_user.BoxIds());
 }
 
 TEST_F(MainWindowTest, BusyStateNestsDisablesTheWindowAndKeepsTheWaitCursor) {
@@ -197,8 +200,12 @@ TEST_F(MainWindowTest, BusyStateNestsDisablesTheWindowAndKeepsTheWaitCursor) {
     EXPECT_EQ(TRUE, MainView()->SendMessage(WM_SETCURSOR));
     EXPECT_EQ(TRUE, Frame()->SendMessage(WM_SETCURSOR));
   });
-  // A click on a button of the disabled window goes nowhere.
-  m_ui.Click(IDC_UPDATE_REGISTRY).Do([&] {
+  // A click on a button of the disabled window goes nowhere. (The scripted
+  // Click finds no active window to aim at, so the press is sent as is.)
+  auto button = [] {
+    return MainView()->GetDlgItem(IDC_UPDATE_REGISTRY)->m_hWnd;
+  };
+  m_ui.Send(button, WM_LBUTTONDOWN).Send(button, WM_LBUTTONUP).Do([&] {
     EXPECT_TRUE(MainView()->IsButtonEnabled(IDC_UPDATE_REGISTRY));
     app.SetBusy(FALSE);
     EXPECT_TRUE(Frame()->IsWindowEnabled());
@@ -218,16 +225,15 @@ TEST_F(MainWindowTest, MenuOpensAboutAndExitEndsTheProgram) {
       .Click(IDOK)
       .Menu(ID_APP_EXIT)
       .Do([&] { ADD_FAILURE() << "the program should have ended"; });
-  EXPECT_TRUE(RunMainWindow(m_ui));
+  RunMainWindow(m_ui);
   // F10's release and the failing step were never reached.
-  EXPECT_EQ(2u, m_ui.Remaining());
+  EXPECT_EQ(2u, m_ui.DropRemaining());
   EXPECT_EQ(2u, m_ui.m_menusTracked.size());
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(MainWindowTest, CloseBoxEndsTheProgramWithoutAQuestion) {
   AfterSplash().Close();
-  EXPECT_TRUE(RunMainWindow(m_ui));
+  RunMainWindow(m_ui);
   EXPECT_TRUE(m_platform.m_user.BoxIds().empty());
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fw/MessageBox.h"
+#include "res/AppStringIds.h"
 #include "support/TestPlatform.h"
 
 namespace {
@@ -8,10 +9,10 @@ namespace {
 TEST(MessageBoxTest, StringResourceBoxCarriesTitleIdAndType) {
   CTestPlatform platform;
   platform.m_user.m_answers.push_back(IDYES);
-  EXPECT_EQ(IDYES, AfxMessageBox(116, MB_ICONSTOP));
+  EXPECT_EQ(IDYES, AfxMessageBox(IDS_NOT_ADMINISTRATOR, MB_ICONSTOP));
   ASSERT_EQ(1u, platform.m_user.m_boxes.size());
   const auto& box = platform.m_user.m_boxes[0];
-  EXPECT_EQ(116u, box.nIDPrompt);
+  EXPECT_EQ(IDS_NOT_ADMINISTRATOR, box.nIDPrompt);
   EXPECT_EQ(
       "You must have Administrator priviledges in order to perform this "
       "operation.",
@@ -24,12 +25,12 @@ TEST(MessageBoxTest, StringResourceBoxCarriesTitleIdAndType) {
 
 TEST(MessageBoxTest, FormattedBoxSubstitutesArguments) {
   CTestPlatform platform;
-  AfxFormatMessageBox(130, MB_OK, 5);
-  AfxFormatMessageBox(117, MB_ICONINFORMATION, 37u);
+  AfxFormatMessageBox(IDS_CREATE_FILE_FAILED, MB_OK, 5);
+  AfxFormatMessageBox(IDS_PERCENT_FORMAT, MB_ICONINFORMATION, 37u);
   ASSERT_EQ(2u, platform.m_user.m_boxes.size());
   EXPECT_EQ("Create file failed with error 5.",
             platform.m_user.m_boxes[0].strText);
-  EXPECT_EQ(130u, platform.m_user.m_boxes[0].nIDPrompt);
+  EXPECT_EQ(IDS_CREATE_FILE_FAILED, platform.m_user.m_boxes[0].nIDPrompt);
   EXPECT_EQ("37%", platform.m_user.m_boxes[1].strText);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "clear/ProgramFolderChoice.h"
+#include "res/ClearStringIds.h"
 #include "support/FakeMainForm.h"
 #include "support/FileTestPlatform.h"
 
@@ -27,7 +28,7 @@ class ProgramFolderChoiceTest : public ::testing::Test {
 };
 
 TEST_F(ProgramFolderChoiceTest, CancellingTheBrowserDeletesNothingAndSucceeds) {
-  EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form));
+  EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form, FALSE));
   ASSERT_EQ(1u, Shell().m_browses.size());
   EXPECT_EQ(m_form.GetSafeHwnd(), Shell().m_browses[0].hwndOwner);
   EXPECT_EQ(static_cast<UINT>(BIF_RETURNONLYFSDIRS),
@@ -44,10 +45,10 @@ TEST_F(ProgramFolderChoiceTest, CancellingTheBrowserDeletesNothingAndSucceeds) {
 TEST_F(ProgramFolderChoiceTest, NoShowsTheBrowserAgainYesDeletes) {
   Shell().m_browseAnswers = {"C:\\Program Files\\Corvane", kProgram};
   User().m_answers = {IDNO, IDYES};
-  EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form));
+  EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form, FALSE));
   EXPECT_EQ(2u, Shell().m_browses.size());
   ASSERT_EQ(2u, User().m_boxes.size());
-  EXPECT_EQ(120u, User().m_boxes[1].nIDPrompt);
+  EXPECT_EQ(IDS_CONFIRM_PROGRAM_FOLDER, User().m_boxes[1].nIDPrompt);
   EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION),
             User().m_boxes[1].uType);
   EXPECT_EQ(std::string("You have selected \"") + kProgram +
@@ -63,7 +64,7 @@ TEST_F(ProgramFolderChoiceTest, NoShowsTheBrowserAgainYesDeletes) {
 
 TEST_F(ProgramFolderChoiceTest, NoThenCancelDeletesNothing) {
   Shell().m_browseAnswers = {kProgram, ""};
-  EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form));
+  EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form, FALSE));
   EXPECT_EQ(2u, Shell().m_browses.size());
   EXPECT_TRUE(ProgramFolderExists());
 }
@@ -81,7 +82,7 @@ TEST_F(ProgramFolderChoiceTest, ShellFailuresEndTheChoiceWithoutDeleting) {
     Shell().m_bFailPathFromIDList = c.bFailPath;
     Shell().m_browseAnswers = {kProgram};
     User().m_answers = {IDYES};
-    EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form));
+    EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form, FALSE));
     ASSERT_EQ(1u, User().m_boxes.size());
     EXPECT_EQ(c.nID, User().m_boxes[0].nIDPrompt);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION),
@@ -95,15 +96,15 @@ TEST_F(ProgramFolderChoiceTest, AFolderWithASubfolderFailsTheStep) {
   WriteHostFile(m_test.Host("Program Files/Corvane/Tessarine/Help/a.htm"), "");
   Shell().m_browseAnswers = {kProgram};
   User().m_answers = {IDYES};
-  EXPECT_FALSE(SelectAndDeleteProgramFolder(m_form));
+  EXPECT_FALSE(SelectAndDeleteProgramFolder(m_form, FALSE));
   EXPECT_TRUE(ProgramFolderExists());
 }
 TEST_F(ProgramFolderChoiceTest, ASystemFolderIsRefusedAndTheBrowserComesBack) {
   WriteHostFile(m_test.Host("WINNT/explorer.exe"), "keep");
   Shell().m_browseAnswers = {"C:\\WINNT", ""};
-  EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form));
+  EXPECT_TRUE(SelectAndDeleteProgramFolder(m_form, FALSE));
   EXPECT_EQ(2u, Shell().m_browses.size());
-  EXPECT_EQ(std::vector<UINT>{170}, User().BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_NOT_A_PROGRAM_FOLDER}, User().BoxIds());
   EXPECT_EQ("keep", ReadHostFile(m_test.Host("WINNT/explorer.exe")));
   EXPECT_EQ("suite", DriverInPlace());
 }

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include "clear/FileRemoval.h"
+#include "res/ClearStringIds.h"
 #include "support/FileTestPlatform.h"
 #include "sys/RegistryOps.h"
 
@@ -30,7 +31,7 @@ class ProgramFolderTest : public ::testing::Test {
 
 TEST_F(ProgramFolderTest, RestoresWindowsDriverThenRemovesTheFolder) {
   SeedProgramFolder();
-  EXPECT_TRUE(DeleteProgramFolder(kProgram));
+  EXPECT_TRUE(DeleteProgramFolder(kProgram, FALSE));
   EXPECT_FALSE(HostExists(Program()));
   EXPECT_TRUE(HostExists(m_test.Host("Program Files/Corvane")));
   EXPECT_EQ("windows pcmcia", ReadHostFile(m_test.Host(kWindowsPcmcia)));
@@ -40,22 +41,22 @@ TEST_F(ProgramFolderTest, RestoresWindowsDriverThenRemovesTheFolder) {
 TEST_F(ProgramFolderTest, WithoutASavedDriverTheFolderGoesAllTheSame) {
   WriteHostFile(Program("Glimmet.exe"), "");
   WriteHostFile(m_test.Host(kWindowsPcmcia), "current");
-  EXPECT_TRUE(DeleteProgramFolder(std::string(kProgram) + "\\"));
+  EXPECT_TRUE(DeleteProgramFolder(std::string(kProgram) + "\\", FALSE));
   EXPECT_FALSE(HostExists(Program()));
   EXPECT_EQ("current", ReadHostFile(m_test.Host(kWindowsPcmcia)));
 }
 
 TEST_F(ProgramFolderTest, AFolderThatDoesNotExistIsNoFailure) {
-  EXPECT_TRUE(DeleteProgramFolder("C:\\Program Files\\Nowhere"));
-  EXPECT_TRUE(DeleteProgramFolder("Q:\\Tessarine"));
+  EXPECT_TRUE(DeleteProgramFolder("C:\\Program Files\\Nowhere", FALSE));
+  EXPECT_TRUE(DeleteProgramFolder("Q:\\Tessarine", FALSE));
   EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(ProgramFolderTest, NoFolderGivenIsReportedAndTouchesNothing) {
   SeedProgramFolder();
-  EXPECT_FALSE(DeleteProgramFolder(""));
+  EXPECT_FALSE(DeleteProgramFolder("", FALSE));
   ASSERT_EQ(1u, Boxes().size());
-  EXPECT_EQ(104u, Boxes()[0].nIDPrompt);
+  EXPECT_EQ(IDS_NO_PROGRAM_FOLDER, Boxes()[0].nIDPrompt);
   EXPECT_EQ(
       "A Tessarine Program Files directory pathname has not been provided.\n"
       "The Tessarine Program Files directory has not been deleted.  ",
@@ -68,7 +69,7 @@ TEST_F(ProgramFolderTest, NoFolderGivenIsReportedAndTouchesNothing) {
 TEST_F(ProgramFolderTest, ASubfolderStopsTheDeletionWhereTheSearchReachedIt) {
   SeedProgramFolder();
   WriteHostFile(Program("Help/index.htm"), "");  // listed after Glimmet.exe
-  EXPECT_FALSE(DeleteProgramFolder(kProgram));
+  EXPECT_FALSE(DeleteProgramFolder(kProgram, FALSE));
   EXPECT_EQ(
       (std::vector<std::string>{"Help/", "Help/index.htm=", "Mardel.exe=",
                                 "Pcmcia.sys=windows pcmcia", "readme.txt="}),
@@ -79,9 +80,9 @@ TEST_F(ProgramFolderTest, ASubfolderStopsTheDeletionWhereTheSearchReachedIt) {
 TEST_F(ProgramFolderTest, AFailedCopyKeepsTheFolder) {
   SeedProgramFolder();
   SetHostReadOnly(m_test.Host(kWindowsPcmcia), true);
-  EXPECT_FALSE(DeleteProgramFolder(kProgram));
+  EXPECT_FALSE(DeleteProgramFolder(kProgram, FALSE));
   ASSERT_EQ(1u, Boxes().size());
-  EXPECT_EQ(126u, Boxes()[0].nIDPrompt);
+  EXPECT_EQ(IDS_COPY_PCMCIA_FAILED, Boxes()[0].nIDPrompt);
   EXPECT_EQ("A CopyFile system call for PCMCIA.SYS failed with error 5.",
             Boxes()[0].strText);
   EXPECT_EQ(4u, HostTreeListing(Program()).size());
@@ -90,7 +91,7 @@ TEST_F(ProgramFolderTest, AFailedCopyKeepsTheFolder) {
 TEST_F(ProgramFolderTest, AFailingSystemDirectoryQueryKeepsTheFolder) {
   SeedProgramFolder();
   m_test.m_files.m_dwSystemDirectoryError = ERROR_INVALID_PARAMETER;
-  EXPECT_FALSE(DeleteProgramFolder(kProgram));
+  EXPECT_FALSE(DeleteProgramFolder(kProgram, FALSE));
   ASSERT_EQ(1u, Boxes().size());
   EXPECT_EQ("The GetSystemDirectory system call  failed with error 87.",
             Boxes()[0].strText);
@@ -119,9 +120,9 @@ TEST_F(ProgramFolderTest, FoldersOfTheSystemAreRefusedAndKept) {
         "C:\\Program Files\\Corv*"}) {
     SCOPED_TRACE(pszFolder);
     m_test.m_platform.m_user.m_boxes.clear();
-    EXPECT_FALSE(DeleteProgramFolder(pszFolder));
+    EXPECT_FALSE(DeleteProgramFolder(pszFolder, FALSE));
     ASSERT_EQ(1u, Boxes().size());
-    EXPECT_EQ(170u, Boxes()[0].nIDPrompt);
+    EXPECT_EQ(IDS_NOT_A_PROGRAM_FOLDER, Boxes()[0].nIDPrompt);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), Boxes()[0].uType);
     EXPECT_EQ(0u, Boxes()[0].strText.find(std::string("\"") + pszFolder +
                                           "\" cannot be the Tessarine"));
@@ -132,8 +133,8 @@ TEST_F(ProgramFolderTest, FoldersOfTheSystemAreRefusedAndKept) {
 TEST_F(ProgramFolderTest, AFolderThatIsALinkIsRefused) {
   SeedProgramFolder();
   ASSERT_EQ(0, symlink(Program().c_str(), m_test.Host("Linked").c_str()));
-  EXPECT_FALSE(DeleteProgramFolder("C:\\Linked"));
-  EXPECT_FALSE(DeleteProgramFolder("C:\\Linked\\..\\Linked\\."));
+  EXPECT_FALSE(DeleteProgramFolder("C:\\Linked", FALSE));
+  EXPECT_FALSE(DeleteProgramFolder("C:\\Linked\\..\\Linked\\.", FALSE));
   EXPECT_EQ("windows pcmcia", ReadHostFile(Program("Pcmcia.sys")));
   EXPECT_EQ("suite's replacement", ReadHostFile(m_test.Host(kWindowsPcmcia)));
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "RcScript.h"
-#include "res/StringTable.h"
+#include "fw/StringTable.h"
 
 namespace {
 TEST(RcQuote, EscapesWhatTheResourceCompilerWouldReadOtherwise) {

@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "repair/RepairsDlg.h"
+#include "res/AppStringIds.h"
+#include "res/RepairStringIds.h"
 #include "res/Resource.h"
-#include "support/ScriptedServices.h"
+#include "support/FakeServiceManager.h"
+#include "support/ScriptedDevice.h"
 #include "support/ScriptedUi.h"
 #include "support/TestPlatform.h"
 
 namespace {
 class RepairsDlgTest : public ::testing::Test {
  protected:
-  RepairsDlgTest() : m_services(&m_log), m_device(&m_log) {
+  RepairsDlgTest() {
     CPlatform platform = Platform();
     platform.pServices = &m_services;
     platform.pDevices = &m_device;
@@ -17,9 +20,9 @@ class RepairsDlgTest : public ::testing::Test {
   }
   CTestPlatform m_platform;
   CScriptedUi m_ui{m_platform};
-  CCallLog m_log;
-  CScriptedServiceManager m_services;
-  CScriptedDevice m_device;
+  CFakeServiceManager m_services;
+  CCallLog& m_log = m_services.m_calls;
+  CScriptedDevice m_device{m_log};
 };
 
 TEST_F(RepairsDlgTest, ButtonsRunTheRepairsAndTheDialogStaysOpen) {
@@ -31,9 +34,10 @@ TEST_F(RepairsDlgTest, ButtonsRunTheRepairsAndTheDialogStaysOpen) {
       .ExpectDialog(IDD_REPAIRS)
       .Click(IDOK);
   EXPECT_EQ(IDOK, dlg.DoModal());
-  EXPECT_EQ((std::vector<UINT>{167, 167, 162}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_GROUP_ORDER_SOUND, IDS_GROUP_ORDER_SOUND,
+                               IDS_MAC_REPAIR_CONFIRM}),
+            m_platform.m_user.BoxIds());
   EXPECT_TRUE(m_log.empty());
-  EXPECT_TRUE(m_ui.m_failures.empty());
 }
 
 TEST_F(RepairsDlgTest, NonAdministratorIsRefusedByEachRepair) {
@@ -42,8 +46,9 @@ TEST_F(RepairsDlgTest, NonAdministratorIsRefusedByEachRepair) {
   m_ui.Click(IDC_REPAIR_MAC_DATABASE)
       .Click(IDC_REPAIR_GROUP_ORDER_LIST)
       .Click(IDOK);
-  dlg.DoModal();
-  EXPECT_EQ((std::vector<UINT>{116, 116}), m_platform.m_user.BoxIds());
+  EXPECT_EQ(IDOK, dlg.DoModal());
+  EXPECT_EQ((std::vector<UINT>{IDS_NOT_ADMINISTRATOR, IDS_NOT_ADMINISTRATOR}),
+            m_platform.m_user.BoxIds());
   EXPECT_TRUE(m_log.empty());
 }
 }  // namespace

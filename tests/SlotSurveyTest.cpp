@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "custom/CustomStringIds.h"
 #include "custom/SlotSurvey.h"
 #include "fw/MessageBox.h"
-#include "res/StringTable.h"
+#include "fw/StringTable.h"
+#include "res/CustomStringIds.h"
 #include "support/TestPlatform.h"
 #include "sys/RegistryOps.h"
 
@@ -34,7 +34,8 @@ TEST_F(SlotSurveyTest, ACapableSlotAddsTheSurveyMessage) {
   PublishSlot(0, 1);
   PublishSlot(1, 0);
   ShowReservedWindowsInformation();
-  ASSERT_EQ((std::vector<UINT>{147, 148}), m_platform.m_user.BoxIds());
+  ASSERT_EQ((std::vector<UINT>{IDS_MORE_RESERVED_WINDOWS, IDS_SLOT_SURVEY}),
+            m_platform.m_user.BoxIds());
   for (const auto& box : m_platform.m_user.m_boxes)
     EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION), box.uType);
   EXPECT_EQ(LoadResString(IDS_MORE_RESERVED_WINDOWS),
@@ -49,12 +50,14 @@ TEST_F(SlotSurveyTest, ACapableSlotAddsTheSurveyMessage) {
 
 TEST_F(SlotSurveyTest, NoCapableSlotShowsOnlyTheExplanation) {
   ShowReservedWindowsInformation();
-  EXPECT_EQ(std::vector<UINT>{147}, m_platform.m_user.BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_MORE_RESERVED_WINDOWS},
+            m_platform.m_user.BoxIds());
   m_platform.m_user.m_boxes.clear();
   PublishSlot(0, 0);
   PublishSlot(1, 0);
   ShowReservedWindowsInformation();
-  EXPECT_EQ(std::vector<UINT>{147}, m_platform.m_user.BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_MORE_RESERVED_WINDOWS},
+            m_platform.m_user.BoxIds());
 }
 
 TEST_F(SlotSurveyTest, AStoredMissingAnswerEndsTheSurvey) {

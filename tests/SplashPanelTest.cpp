@@ -6,6 +6,7 @@
 #include "app/SplashPanel.h"
 #include "fw/Gdi.h"
 #include "res/Resource.h"
+#include "res/UpdateStringIds.h"
 #include "support/FakeSystemInfo.h"
 #include "support/MainWindowRun.h"
 #include "support/ScriptedUi.h"
@@ -76,7 +77,8 @@ TEST_F(SplashPanelTest, KeyPressClosesItAndHasNoOtherEffect) {
   m_ui.Key(VK_RETURN).Do(
       [&] { EXPECT_FALSE(MainView()->IsButtonEnabled(IDC_UPDATE_REGISTRY)); });
   RunMainWindow(m_ui);
-  EXPECT_EQ((std::vector<UINT>{102, 103}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_COMPLETED, IDS_RESTART_QUESTION}),
+            m_platform.m_user.BoxIds());
 }
 
 TEST_F(SplashPanelTest, MouseMovesAndKeyReleasesLeaveItUp) {
@@ -101,6 +103,7 @@ TEST_F(SplashPanelTest, FailedMemoryContextPaintsNothingAndProgramGoesOn) {
 }
 
 TEST_F(SplashPanelTest, FilterLetsEverythingThroughWhenNoPictureIsUp) {
+  m_ui.ExpectNoWindow();
   CSplashPanel::ResetForTest();
   MSG msg = AfxMakeMsg(nullptr, WM_KEYDOWN, VK_SPACE);
   EXPECT_FALSE(CSplashPanel::FilterSplashMessage(&msg));

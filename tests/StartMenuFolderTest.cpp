@@ -24,7 +24,7 @@ TEST_F(StartMenuFolderTest, TessarineEntriesGoFromBothProgramsFolders) {
   }
   for (int nFolder : {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS}) {
     SCOPED_TRACE(nFolder);
-    EXPECT_TRUE(DeleteStartMenuFolder(nFolder));
+    EXPECT_TRUE(DeleteStartMenuFolder(nFolder, FALSE));
   }
   for (const char* pszPrograms : {kCommonProgramsHost, kUserProgramsHost})
     EXPECT_EQ((std::vector<std::string>{"Accessories/",
@@ -42,7 +42,7 @@ TEST_F(StartMenuFolderTest, ALinkedEntryGoesAndItsTargetStays) {
   WriteHostFile(strPrograms + "Accessories/Notepad.lnk", "keep");
   ASSERT_EQ(0, symlink((outside / "Tools").c_str(),
                        (strPrograms + "Tessarine Tools").c_str()));
-  EXPECT_TRUE(DeleteStartMenuFolder(CSIDL_PROGRAMS));
+  EXPECT_TRUE(DeleteStartMenuFolder(CSIDL_PROGRAMS, FALSE));
   EXPECT_EQ((std::vector<std::string>{"Accessories/",
                                       "Accessories/Notepad.lnk=keep"}),
             HostTreeListing(strPrograms));
@@ -52,10 +52,10 @@ TEST_F(StartMenuFolderTest, ALinkedEntryGoesAndItsTargetStays) {
 
 TEST_F(StartMenuFolderTest, ShellFailuresAreReported) {
   m_test.m_shell.m_hrSpecialFolder = E_FAIL;
-  EXPECT_FALSE(DeleteStartMenuFolder(CSIDL_PROGRAMS));
+  EXPECT_FALSE(DeleteStartMenuFolder(CSIDL_PROGRAMS, FALSE));
   m_test.m_shell.m_hrSpecialFolder = S_OK;
   m_test.m_shell.m_bFailPathFromIDList = true;
-  EXPECT_FALSE(DeleteStartMenuFolder(CSIDL_COMMON_PROGRAMS));
+  EXPECT_FALSE(DeleteStartMenuFolder(CSIDL_COMMON_PROGRAMS, FALSE));
   ASSERT_EQ(2u, Boxes().size());
   EXPECT_EQ("The SHGetSpecialFolderLocation call failed.", Boxes()[0].strText);
   EXPECT_EQ("The SHGetPathFromIDList system call failed.", Boxes()[1].strText);

@@ -2,7 +2,8 @@
 
 #include "app/RunMode.h"
 #include "app/quorrelApp.h"
-#include "res/StringTable.h"
+#include "fw/StringTable.h"
+#include "res/AppStringIds.h"
 #include "support/ResultFileFake.h"
 #include "support/TestPlatform.h"
 
@@ -52,7 +53,7 @@ TEST_F(StartupTest, MalformedLineShowsUsageWithStopIconAndWritesNoFile) {
   EXPECT_FALSE(LogExists());
   ASSERT_EQ(1u, m_platform.m_user.m_boxes.size());
   const auto& box = m_platform.m_user.m_boxes[0];
-  EXPECT_EQ(129u, box.nIDPrompt);
+  EXPECT_EQ(IDS_USAGE, box.nIDPrompt);
   EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), box.Icon());
   EXPECT_EQ("Corvane Tessarine Registry Update Utility for Windows NT",
             box.strCaption);
@@ -66,7 +67,7 @@ TEST_F(StartupTest, MalformedLineShowsUsageWithStopIconAndWritesNoFile) {
 TEST_F(StartupTest, UsageRequestShowsUsageWithInformationIcon) {
   Start({"-?"});
   ASSERT_EQ(1u, m_platform.m_user.m_boxes.size());
-  EXPECT_EQ(129u, m_platform.m_user.m_boxes[0].nIDPrompt);
+  EXPECT_EQ(IDS_USAGE, m_platform.m_user.m_boxes[0].nIDPrompt);
   EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION),
             m_platform.m_user.m_boxes[0].Icon());
   EXPECT_FALSE(LogExists());
@@ -106,7 +107,7 @@ TEST_F(StartupTest, ResultFileThatCannotBeCreatedStopsTheOperation) {
   Start({"-s", "update"});
   ASSERT_EQ(1u, m_platform.m_user.m_boxes.size());
   const auto& box = m_platform.m_user.m_boxes[0];
-  EXPECT_EQ(130u, box.nIDPrompt);
+  EXPECT_EQ(IDS_CREATE_FILE_FAILED, box.nIDPrompt);
   EXPECT_EQ("Create file failed with error 5.", box.strText);
   EXPECT_EQ(static_cast<UINT>(MB_OK), box.uType);
   // The update never ran.

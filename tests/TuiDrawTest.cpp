@@ -1,8 +1,8 @@
 // The terminal UI's text handling.
 #include <gtest/gtest.h>
 
+#include "fw/BitmapResource.h"
 #include "platform/host/tui/TuiDraw.h"
-#include "res/Bitmaps.h"
 #include "res/Resource.h"
 
 namespace {

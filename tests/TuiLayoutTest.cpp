@@ -8,10 +8,10 @@
 
 #include "fw/Button.h"
 #include "fw/DialogControls.h"
+#include "fw/DialogTemplate.h"
 #include "fw/Static.h"
 #include "fw/UiAdapter.h"
 #include "platform/host/tui/TuiDraw.h"
-#include "res/DialogTemplate.h"
 #include "support/TestPlatform.h"
 
 namespace {

@@ -3,6 +3,8 @@
 #include <set>
 
 #include "app/quorrelApp.h"
+#include "res/AppStringIds.h"
+#include "res/UpdateStringIds.h"
 #include "support/FakeMainForm.h"
 #include "support/FaultyRegistry.h"
 #include "support/TestPlatform.h"
@@ -199,7 +201,8 @@ TEST_F(UpdateRegistryTest, PirqDefaultsFillOnlyWhatIsMissing) {
 TEST_F(UpdateRegistryTest, NonAdministratorIsRefusedAndTheButtonStaysEnabled) {
   m_platform.SetAdministrator(false);
   OnUpdateRegistry(m_form);
-  EXPECT_EQ(std::vector<UINT>{116}, m_platform.m_user.BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_NOT_ADMINISTRATOR},
+            m_platform.m_user.BoxIds());
   EXPECT_TRUE(m_form.IsButtonEnabled(IDC_UPDATE_REGISTRY));
   EXPECT_FALSE(KeyExists(kDataBase));
   EXPECT_EQ(0, SilentUpdateRegistry());
@@ -208,7 +211,8 @@ TEST_F(UpdateRegistryTest, NonAdministratorIsRefusedAndTheButtonStaysEnabled) {
 TEST_F(UpdateRegistryTest, InteractiveUpdateDisablesItsButtonAndOffersRestart) {
   OnUpdateRegistry(m_form);
   EXPECT_FALSE(m_form.IsButtonEnabled(IDC_UPDATE_REGISTRY));
-  EXPECT_EQ((std::vector<UINT>{102, 103}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_COMPLETED, IDS_RESTART_QUESTION}),
+            m_platform.m_user.BoxIds());
   EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION),
             m_platform.m_user.m_boxes[1].uType);
   EXPECT_TRUE(KeyExists(kDataBase));
@@ -231,7 +235,7 @@ TEST_F(UpdateRegistryTest, YesToTheRestartQuestionRequestsAReboot) {
 TEST_F(UpdateRegistryTest, AfterAConfirmedClearTheUpdateIsRefused) {
   m_form.EnableButton(IDC_CLEAR_REGISTRY, FALSE);
   OnUpdateRegistry(m_form);
-  EXPECT_EQ(std::vector<UINT>{108}, m_platform.m_user.BoxIds());
+  EXPECT_EQ(std::vector<UINT>{IDS_REINSTALL_FIRST}, m_platform.m_user.BoxIds());
   EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP),
             m_platform.m_user.m_boxes[0].Icon());
   EXPECT_FALSE(m_form.IsButtonEnabled(IDC_UPDATE_REGISTRY));
@@ -304,7 +308,8 @@ TEST_F(UpdateRegistryFailureTest, SilentUpdateReportsAFailedRoutingDefault) {
 TEST_F(UpdateRegistryFailureTest, InteractiveUpdateWarnsInsteadOfSuccess) {
   m_registry.m_failValues = {"DeviceType"};
   OnUpdateRegistry(m_form);
-  EXPECT_EQ((std::vector<UINT>{169, 103}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_INCOMPLETE, IDS_RESTART_QUESTION}),
+            m_platform.m_user.BoxIds());
   EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION),
             m_platform.m_user.m_boxes[0].Icon());
 }
@@ -313,6 +318,7 @@ TEST_F(UpdateRegistryFailureTest, AFailedCdromStartWriteIsNoSuccess) {
   m_registry.m_failValues = {"Start"};
   OnUpdateRegistry(m_form);
   EXPECT_EQ(3u, ReadRegDword(HKEY_LOCAL_MACHINE, kCdrom, "Start"));
-  EXPECT_EQ((std::vector<UINT>{169, 103}), m_platform.m_user.BoxIds());
+  EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_INCOMPLETE, IDS_RESTART_QUESTION}),
+            m_platform.m_user.BoxIds());
 }
 }  // namespace

@@ -3,22 +3,13 @@
 #include "FormatThousands.h"
 #include "fw/DataExchange.h"
 #include "fw/MessageBox.h"
+#include "fw/StringTable.h"
 #include "platform/Platform.h"
 #include "quorrelApp.h"
+#include "res/AppStringIds.h"
 #include "res/Resource.h"
-#include "res/StringTable.h"
 
 namespace {
-constexpr UINT IDS_NUMBER_FORMAT = 105;
-constexpr UINT IDS_KB = 106;
-constexpr UINT IDS_PROCESSOR_386 = 110;
-constexpr UINT IDS_PROCESSOR_486 = 111;
-constexpr UINT IDS_PROCESSOR_PENTIUM = 112;
-constexpr UINT IDS_PROCESSOR_OTHER = 113;
-constexpr UINT IDS_KB_FREE = 114;
-constexpr UINT IDS_UNAVAILABLE = 115;
-constexpr UINT IDS_PERCENT_FORMAT = 117;
-
 // "%lu" of a KB count, grouped. Counts are 64-bit so that more than 4 GB
 // never wraps.
 std::string FormatKilobytes(unsigned long long nKilobytes) {

@@ -9,9 +9,6 @@
 
 #include "platform/WinTypes.h"
 
-// The usage text, shown for -? and -h and for a malformed line.
-constexpr UINT IDS_USAGE = 129;
-
 class CquorrelCommandLineInfo {
  public:
   // Called once for each argument after the program name, in order. A switch

@@ -2,6 +2,7 @@
 #include "RunMode.h"
 #include "fw/MessageBox.h"
 #include "quorrelApp.h"
+#include "res/AppStringIds.h"
 
 BOOL CquorrelApp::InitInstance() {
   CquorrelCommandLineInfo cmdInfo;

@@ -2,8 +2,8 @@
 
 #include "SplashPanel.h"
 #include "fw/Gdi.h"
+#include "fw/StringTable.h"
 #include "quorrelApp.h"
-#include "res/StringTable.h"
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_PAINT(&CMainFrame::OnPaint)

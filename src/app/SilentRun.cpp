@@ -1,17 +1,15 @@
 #include <cstdio>
 
 #include "RunMode.h"
+#include "clear/ClearRegistry.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
 #include "quorrelApp.h"
+#include "res/AppStringIds.h"
 #include "update/UpdateRegistry.h"
-
-int SilentClearRegistry();
 
 namespace {
 const char kResultFileName[] = "quorrel.log";
-constexpr UINT IDS_CREATE_FILE_FAILED = 130;
-constexpr UINT IDS_WRITE_FILE_FAILED = 131;
 
 // The run's changes are stored before the result line reports them: a
 // registry that can't store them makes the result 0.
@@ -45,6 +43,7 @@ void WriteSilentResult() {
   if (g_bSilentUpdate)
     WriteResultLine(hFile, "Update=%d\r\n", Committed(SilentUpdateRegistry()));
   if (g_bSilentDelete)
-    WriteResultLine(hFile, "Delete=%d\r\n", Committed(SilentClearRegistry()));
+    WriteResultLine(hFile, "Delete=%d\r\n",
+                    Committed(SilentClearRegistry(g_strProgramFolder)));
   Files().CloseHandle(hFile);
 }

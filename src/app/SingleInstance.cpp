@@ -1,6 +1,6 @@
+#include "fw/StringTable.h"
 #include "platform/Platform.h"
 #include "quorrelApp.h"
-#include "res/StringTable.h"
 
 BOOL IsFirstInstance() {
   const std::string strTitle = LoadResString(IDS_APP_TITLE);

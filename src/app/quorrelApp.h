@@ -7,8 +7,9 @@
 
 #include "fw/WinApp.h"
 #include "platform/WinTypes.h"
+#include "sys/BusyScope.h"
 
-class CquorrelApp : public CWinApp {
+class CquorrelApp : public CWinApp, public IBusyState {
  public:
   ~CquorrelApp() override = default;
 
@@ -22,8 +23,9 @@ class CquorrelApp : public CWinApp {
   void OnAppAbout();
 
   // TRUE begins, FALSE ends the busy state (wait cursor, main window
-  // disabled). Calls nest; an end while not busy is ignored.
-  void SetBusy(BOOL bBusy);
+  // disabled). Calls nest; an end while not busy is ignored. The operations
+  // reach it through CBusyScope.
+  void SetBusy(BOOL bBusy) override;
   // Shows the wait cursor again while busy; TRUE exactly when busy.
   BOOL RestoreBusyCursor();
 

@@ -1,13 +1,16 @@
 #include "quorrelView.h"
 
+#include "RunMode.h"
 #include "clear/ClearRegistry.h"
 #include "custom/CustomizationsDlg.h"
 #include "fw/Dialog.h"
 #include "fw/MessageBox.h"
+#include "fw/StringTable.h"
 #include "quorrelApp.h"
 #include "repair/RepairsDlg.h"
+#include "res/AppStringIds.h"
 #include "res/Resource.h"
-#include "res/StringTable.h"
+#include "res/UpdateStringIds.h"
 #include "sys/Administrator.h"
 #include "sys/Restart.h"
 #include "update/UpdateRegistry.h"
@@ -44,7 +47,7 @@ BOOL CquorrelView::OnSetCursor(CWnd*, UINT, UINT) {
 
 void CquorrelView::OnUpdateRegistry() { ::OnUpdateRegistry(*this); }
 
-void CquorrelView::OnClearRegistry() { ::OnClearRegistry(*this); }
+void CquorrelView::OnClearRegistry() { ::OnClearRegistry(*this, g_bVerbose); }
 
 void CquorrelView::OnRegistryCustomizations() {
   if (!IsUserAdministrator()) {

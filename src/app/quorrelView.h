@@ -3,8 +3,8 @@
 // carries state between operations within one run (IMainForm).
 #pragma once
 
-#include "MainForm.h"
 #include "fw/View.h"
+#include "sys/MainForm.h"
 
 class CquorrelView : public CFormView, public IMainForm {
  public:

@@ -11,13 +11,14 @@ void RemoveRunningAndRegisteredTraces() {
   RemoveProductSettings();
 }
 
-BOOL RemoveFileTraces(const std::function<BOOL()>& deleteProgramFolder) {
+BOOL RemoveFileTraces(const std::function<BOOL()>& deleteProgramFolder,
+                      BOOL bVerbose) {
   BOOL bFailed = FALSE;
-  if (!DeleteDriverFiles()) bFailed = TRUE;
-  if (!DeleteDetmpFiles()) bFailed = TRUE;
-  if (!DeleteIstmpFolders()) bFailed = TRUE;
+  if (!DeleteDriverFiles(bVerbose)) bFailed = TRUE;
+  if (!DeleteDetmpFiles(bVerbose)) bFailed = TRUE;
+  if (!DeleteIstmpFolders(bVerbose)) bFailed = TRUE;
   if (!deleteProgramFolder()) bFailed = TRUE;
-  if (!DeleteStartMenuFolder(CSIDL_COMMON_PROGRAMS)) bFailed = TRUE;
-  if (!DeleteStartMenuFolder(CSIDL_PROGRAMS)) bFailed = TRUE;
+  if (!DeleteStartMenuFolder(CSIDL_COMMON_PROGRAMS, bVerbose)) bFailed = TRUE;
+  if (!DeleteStartMenuFolder(CSIDL_PROGRAMS, bVerbose)) bFailed = TRUE;
   return !bFailed;
 }

@@ -9,5 +9,6 @@
 // The tray applications and the registry footprint; reports nothing.
 void RemoveRunningAndRegisteredTraces();
 // The six file steps, the program folder by the given step. TRUE when none
-// failed.
-BOOL RemoveFileTraces(const std::function<BOOL()>& deleteProgramFolder);
+// failed. bVerbose reports each file that can't be deleted.
+BOOL RemoveFileTraces(const std::function<BOOL()>& deleteProgramFolder,
+                      BOOL bVerbose);

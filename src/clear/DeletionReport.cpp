@@ -1,6 +1,5 @@
 #include "DeletionReport.h"
 
-#include "app/RunMode.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
 
@@ -8,12 +7,14 @@ bool IsNotThere(DWORD dwError) {
   return dwError == ERROR_FILE_NOT_FOUND || dwError == ERROR_PATH_NOT_FOUND;
 }
 
-void ReportDeletionError(UINT nID, const std::string& strPath, DWORD dwError) {
-  if (!g_bVerbose || IsNotThere(dwError)) return;
+void ReportDeletionError(UINT nID, const std::string& strPath, DWORD dwError,
+                         BOOL bVerbose) {
+  if (!bVerbose || IsNotThere(dwError)) return;
   AfxFormatMessageBox(nID, MB_OK | MB_ICONEXCLAMATION, strPath.c_str(),
                       static_cast<int>(dwError));
 }
 
-void ReportDeletionFailure(UINT nID, const std::string& strPath) {
-  ReportDeletionError(nID, strPath, GetLastError());
+void ReportDeletionFailure(UINT nID, const std::string& strPath,
+                           BOOL bVerbose) {
+  ReportDeletionError(nID, strPath, GetLastError(), bVerbose);
 }

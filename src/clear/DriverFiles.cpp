@@ -1,10 +1,10 @@
-#include "ClearStringIds.h"
 #include "DeletionReport.h"
 #include "FileRemoval.h"
 #include "ServiceStop.h"
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
 namespace {
 const char* const kDriverFiles[] = {
@@ -17,7 +17,7 @@ const char kDriverManagerService[] = "Trevant";
 const char kDriverManagerFile[] = "\\Trevant.exe";
 }  // namespace
 
-BOOL DeleteDriverFiles() {
+BOOL DeleteDriverFiles(BOOL bVerbose) {
   std::string strSystem;
   if (!FetchSystemDirectory(&strSystem)) {
     AfxFormatMessageBox(IDS_GET_SYSTEM_DIRECTORY_FAILED,
@@ -36,6 +36,6 @@ BOOL DeleteDriverFiles() {
   if (Files().DeleteFileA(strManager.c_str())) return TRUE;
   const DWORD dwError = GetLastError();
   if (IsNotThere(dwError)) return TRUE;
-  ReportDeletionError(IDS_DELETE_FILE_FAILED, strManager, dwError);
+  ReportDeletionError(IDS_DELETE_FILE_FAILED, strManager, dwError, bVerbose);
   return FALSE;
 }

@@ -1,13 +1,13 @@
 #include "FolderEntries.h"
 
-#include "ClearStringIds.h"
 #include "DeletionReport.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
 namespace {
-BOOL DeleteOneFile(const std::string& strPath) {
+BOOL DeleteOneFile(const std::string& strPath, BOOL bVerbose) {
   if (Files().DeleteFileA(strPath.c_str())) return TRUE;
-  ReportDeletionFailure(IDS_DELETE_FILE_FAILED, strPath);
+  ReportDeletionFailure(IDS_DELETE_FILE_FAILED, strPath, bVerbose);
   return FALSE;
 }
 
@@ -15,24 +15,25 @@ BOOL DeleteOneFile(const std::string& strPath) {
 // own: the link goes, what it leads to may lie anywhere and is never
 // entered. A link to a folder is removed as a folder, without emptying it.
 // NT 4.0 has no reparse points and never sets the bit.
-BOOL DeleteLink(const std::string& strPath, const WIN32_FIND_DATAA& data) {
+BOOL DeleteLink(const std::string& strPath, const WIN32_FIND_DATAA& data,
+                BOOL bVerbose) {
   if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-    return DeleteOneFile(strPath);
+    return DeleteOneFile(strPath, bVerbose);
   if (Files().RemoveDirectoryA(strPath.c_str())) return TRUE;
-  ReportDeletionFailure(IDS_REMOVE_DIRECTORY_FAILED, strPath);
+  ReportDeletionFailure(IDS_REMOVE_DIRECTORY_FAILED, strPath, bVerbose);
   return FALSE;
 }
 
 BOOL DeleteEntry(const std::string& strPath, const WIN32_FIND_DATAA& data,
-                 BOOL bDescend) {
+                 BOOL bDescend, BOOL bVerbose) {
   if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
-    return DeleteLink(strPath, data);
+    return DeleteLink(strPath, data, bVerbose);
   if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-    return DeleteOneFile(strPath);
+    return DeleteOneFile(strPath, bVerbose);
   if (!bDescend) return FALSE;
-  if (!DeleteFolderEntries(strPath, "*.*", TRUE)) return FALSE;
+  if (!DeleteFolderEntries(strPath, "*.*", TRUE, bVerbose)) return FALSE;
   if (Files().RemoveDirectoryA(strPath.c_str())) return TRUE;
-  ReportDeletionFailure(IDS_REMOVE_DIRECTORY_FAILED, strPath);
+  ReportDeletionFailure(IDS_REMOVE_DIRECTORY_FAILED, strPath, bVerbose);
   return FALSE;
 }
 
@@ -44,7 +45,8 @@ bool IsDotEntry(const WIN32_FIND_DATAA& data) {
 }  // namespace
 
 BOOL DeleteFolderEntries(const std::string& strFolder,
-                         const std::string& strMask, BOOL bDescend) {
+                         const std::string& strMask, BOOL bDescend,
+                         BOOL bVerbose) {
   // No folder named: "\" + mask would search the root of the drive.
   if (strFolder.empty()) return TRUE;
   const std::string strBase =
@@ -56,7 +58,7 @@ BOOL DeleteFolderEntries(const std::string& strFolder,
   BOOL bResult = TRUE;
   do {
     if (!IsDotEntry(data))
-      bResult = DeleteEntry(strBase + data.cFileName, data, bDescend);
+      bResult = DeleteEntry(strBase + data.cFileName, data, bDescend, bVerbose);
   } while (bResult && Files().FindNextFileA(hFind, &data));
   Files().FindClose(hFind);
   return bResult;

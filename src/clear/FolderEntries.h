@@ -10,6 +10,8 @@
 // failure stops the walk of this folder and of every folder above it. The
 // folder itself stays. TRUE when nothing failed, also when nothing matched
 // or the folder does not exist. Read-only files are not deleted. A link
-// (reparse point) is removed itself and never followed.
+// (reparse point) is removed itself and never followed. bVerbose reports
+// each failure (DeletionReport.h).
 BOOL DeleteFolderEntries(const std::string& strFolder,
-                         const std::string& strMask, BOOL bDescend);
+                         const std::string& strMask, BOOL bDescend,
+                         BOOL bVerbose);

@@ -1,11 +1,11 @@
-#include "ClearStringIds.h"
 #include "FileRemoval.h"
 #include "FolderEntries.h"
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
-BOOL DeleteDetmpFiles() {
+BOOL DeleteDetmpFiles(BOOL bVerbose) {
   std::string strWindows;
   if (!FetchWindowsDirectory(&strWindows)) {
     AfxFormatMessageBox(IDS_GET_WINDOWS_DIRECTORY_FAILED,
@@ -13,15 +13,15 @@ BOOL DeleteDetmpFiles() {
                         static_cast<int>(GetLastError()));
     return FALSE;
   }
-  return DeleteFolderEntries(strWindows, "_detmp.*", FALSE);
+  return DeleteFolderEntries(strWindows, "_detmp.*", FALSE, bVerbose);
 }
 
-BOOL DeleteIstmpFolders() {
+BOOL DeleteIstmpFolders(BOOL bVerbose) {
   std::string strTemp;
   if (!FetchTempPath(&strTemp)) {
     AfxFormatMessageBox(IDS_GET_TEMP_PATH_FAILED, MB_OK | MB_ICONEXCLAMATION,
                         static_cast<int>(GetLastError()));
     return FALSE;
   }
-  return DeleteFolderEntries(strTemp, "_istmp*.dir", TRUE);
+  return DeleteFolderEntries(strTemp, "_istmp*.dir", TRUE, bVerbose);
 }

@@ -1,11 +1,13 @@
 #include "ClearRegistry.h"
 #include "ClearSteps.h"
-#include "ClearStringIds.h"
 #include "ProgramFolderChoice.h"
-#include "app/quorrelApp.h"
 #include "fw/MessageBox.h"
-#include "res/StringTable.h"
+#include "res/AppStringIds.h"
+#include "res/ClearStringIds.h"
+#include "res/Resource.h"
+#include "res/UpdateStringIds.h"
 #include "sys/Administrator.h"
+#include "sys/BusyScope.h"
 #include "sys/Restart.h"
 
 namespace {
@@ -30,7 +32,7 @@ void OfferRestart(UINT nIDPrompt, UINT nIcon) {
 }
 }  // namespace
 
-void OnClearRegistry(IMainForm& form) {
+void OnClearRegistry(IMainForm& form, BOOL bVerbose) {
   if (!IsUserAdministrator()) {
     AfxMessageBox(IDS_NOT_ADMINISTRATOR, MB_OK | MB_ICONSTOP);
     return;
@@ -47,16 +49,21 @@ void OnClearRegistry(IMainForm& form) {
   }
 
   form.EnableButton(IDC_CLEAR_REGISTRY, FALSE);
-  QuorrelApp().SetBusy(TRUE);
-  RemoveRunningAndRegisteredTraces();
-  const BOOL bRemoved =
-      RemoveFileTraces([&form] { return SelectAndDeleteProgramFolder(form); });
-  QuorrelApp().SetBusy(FALSE);
+  BOOL bRemoved = FALSE;
+  {
+    CBusyScope busy;
+    RemoveRunningAndRegisteredTraces();
+    bRemoved = RemoveFileTraces(
+        [&form, bVerbose] {
+          return SelectAndDeleteProgramFolder(form, bVerbose);
+        },
+        bVerbose);
+  }
 
   if (!bRemoved) {
     OfferRestart(IDS_FILES_NOT_DELETED, MB_ICONEXCLAMATION);
     return;
   }
   AfxMessageBox(IDS_CLEAR_COMPLETED, MB_OK | MB_ICONINFORMATION);
-  OfferRestart(IDS_RESTART_TO_TAKE_EFFECT, MB_ICONQUESTION);
+  OfferRestart(IDS_RESTART_QUESTION, MB_ICONQUESTION);
 }

@@ -1,4 +1,3 @@
-#include "ClearStringIds.h"
 #include "DeletionReport.h"
 #include "FileRemoval.h"
 #include "FolderEntries.h"
@@ -6,6 +5,7 @@
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
 namespace {
 // The program folder keeps a copy of Windows' own PC Card driver, which the
@@ -28,7 +28,7 @@ BOOL RestoreWindowsDriver(const std::string& strFolder,
 }
 }  // namespace
 
-BOOL DeleteProgramFolder(const std::string& strFolder) {
+BOOL DeleteProgramFolder(const std::string& strFolder, BOOL bVerbose) {
   if (strFolder.empty()) {
     AfxMessageBox(IDS_NO_PROGRAM_FOLDER, MB_OK | MB_ICONEXCLAMATION);
     return FALSE;
@@ -43,7 +43,7 @@ BOOL DeleteProgramFolder(const std::string& strFolder) {
     return FALSE;
   }
   if (!RestoreWindowsDriver(strFolder, strSystem)) return FALSE;
-  if (!DeleteFolderEntries(strFolder, "*.*", FALSE)) return FALSE;
+  if (!DeleteFolderEntries(strFolder, "*.*", FALSE, bVerbose)) return FALSE;
   // Whether the folder itself could go is not looked at.
   Files().RemoveDirectoryA(strFolder.c_str());
   return TRUE;

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "ClearStringIds.h"
 #include "FileRemoval.h"
 #include "ProgramFolderGuard.h"
 #include "fw/MessageBox.h"
+#include "fw/StringTable.h"
 #include "platform/Platform.h"
-#include "res/StringTable.h"
+#include "res/ClearStringIds.h"
 
 namespace {
 LPITEMIDLIST BrowseForFolder(IMainForm& form, const std::string& strTitle,
@@ -46,8 +46,8 @@ std::string ChooseProgramFolder(IMainForm& form) {
 }
 }  // namespace
 
-BOOL SelectAndDeleteProgramFolder(IMainForm& form) {
+BOOL SelectAndDeleteProgramFolder(IMainForm& form, BOOL bVerbose) {
   const std::string strFolder = ChooseProgramFolder(form);
   if (strFolder.empty()) return TRUE;
-  return DeleteProgramFolder(strFolder);
+  return DeleteProgramFolder(strFolder, bVerbose);
 }

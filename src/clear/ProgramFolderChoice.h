@@ -2,9 +2,9 @@
 // owned by the main form, and a confirmation of the chosen path.
 #pragma once
 
-#include "app/MainForm.h"
 #include "platform/WinTypes.h"
+#include "sys/MainForm.h"
 
 // TRUE when the user cancelled (or the chosen item could not be read):
 // nothing is deleted then. Otherwise the result of DeleteProgramFolder.
-BOOL SelectAndDeleteProgramFolder(IMainForm& form);
+BOOL SelectAndDeleteProgramFolder(IMainForm& form, BOOL bVerbose);

@@ -3,10 +3,10 @@
 #include <cctype>
 #include <vector>
 
-#include "ClearStringIds.h"
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 #include "sys/RegistryOps.h"
 #include "sys/ScopedRegKey.h"
 

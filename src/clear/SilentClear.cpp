@@ -1,19 +1,20 @@
 #include "ClearRegistry.h"
 #include "ClearSteps.h"
 #include "FileRemoval.h"
-#include "app/RunMode.h"
 #include "fw/MessageBox.h"
-#include "res/StringTable.h"
+#include "res/AppStringIds.h"
 #include "sys/Administrator.h"
 
-int SilentClearRegistry() {
+int SilentClearRegistry(const std::string& strProgramFolder) {
   if (!IsUserAdministrator()) {
     AfxMessageBox(IDS_NOT_ADMINISTRATOR, MB_OK | MB_ICONSTOP);
     return 0;
   }
   RemoveRunningAndRegisteredTraces();
-  const std::string strFolder = g_strProgramFolder;
-  const BOOL bRemoved =
-      RemoveFileTraces([&strFolder] { return DeleteProgramFolder(strFolder); });
+  const BOOL bRemoved = RemoveFileTraces(
+      [&strProgramFolder] {
+        return DeleteProgramFolder(strProgramFolder, FALSE);
+      },
+      FALSE);
   return bRemoved ? 1 : 0;
 }

@@ -1,8 +1,8 @@
-#include "ClearStringIds.h"
 #include "FileRemoval.h"
 #include "FolderEntries.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/ClearStringIds.h"
 
 namespace {
 // The shell's item is the caller's to free, with the shell's allocator.
@@ -14,7 +14,7 @@ void FreeItem(LPITEMIDLIST pidl) {
 }
 }  // namespace
 
-BOOL DeleteStartMenuFolder(int nFolder) {
+BOOL DeleteStartMenuFolder(int nFolder, BOOL bVerbose) {
   LPITEMIDLIST pidl = nullptr;
   if (FAILED(Shell().SHGetSpecialFolderLocation(nullptr, nFolder, &pidl)) ||
       pidl == nullptr) {
@@ -28,5 +28,5 @@ BOOL DeleteStartMenuFolder(int nFolder) {
     AfxMessageBox(IDS_SH_GET_PATH_FAILED, MB_OK | MB_ICONEXCLAMATION);
     return FALSE;
   }
-  return DeleteFolderEntries(szPath, "Tessarine*.*", TRUE);
+  return DeleteFolderEntries(szPath, "Tessarine*.*", TRUE, bVerbose);
 }

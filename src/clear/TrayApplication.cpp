@@ -1,8 +1,8 @@
 #include "TrayApplication.h"
 
 #include "PumpingWait.h"
+#include "fw/StringTable.h"
 #include "platform/Platform.h"
-#include "res/StringTable.h"
 
 namespace {
 const char* const kTrayWindowTitles[] = {"Glimmet Background Application",

@@ -1,13 +1,13 @@
 #include "CardConfigDlg.h"
 
 #include "CardConfigSettings.h"
-#include "CustomStringIds.h"
 #include "MoreInformation.h"
 #include "SlotSurvey.h"
-#include "app/quorrelApp.h"
 #include "fw/ComboBox.h"
 #include "fw/DataExchange.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
+#include "sys/BusyScope.h"
 
 BEGIN_MESSAGE_MAP(CCardConfigDlg, CDialog)
 ON_CBN_SELCHANGE(IDC_RESERVED_WINDOWS,
@@ -74,7 +74,7 @@ void CCardConfigDlg::OnMoreReservedWindows() {
 }
 
 void CCardConfigDlg::OnOK() {
-  QuorrelApp().SetBusy(TRUE);
+  CBusyScope busy;
   CDialog::OnOK();
   CCardConfigSettings settings;
   settings.bModemAtBoot = m_bModemAtBoot;
@@ -85,7 +85,6 @@ void CCardConfigDlg::OnOK() {
   const int nChecked = GetCheckedRadioButton(IDC_ISA_ONLY, IDC_PCI_ALWAYS);
   settings.nAddressSpace = nChecked == 0 ? -1 : nChecked - IDC_ISA_ONLY;
   WriteCardConfigSettings(settings);
-  QuorrelApp().SetBusy(FALSE);
 }
 
 template <UINT nIDS>

@@ -1,11 +1,11 @@
 #include "InterruptsDlg.h"
 
-#include "CustomStringIds.h"
 #include "InterruptSettings.h"
 #include "MoreInformation.h"
-#include "app/quorrelApp.h"
 #include "fw/DataExchange.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
+#include "sys/BusyScope.h"
 
 namespace {
 // The controls greyed out while all cards share the PCI interrupt; the
@@ -69,7 +69,7 @@ void CInterruptsDlg::OnAllCardsSharePciClicked() {
 }
 
 void CInterruptsDlg::OnOK() {
-  QuorrelApp().SetBusy(TRUE);
+  CBusyScope busy;
   CDialog::OnOK();
   CInterruptSettings settings;
   settings.bExcludeIrq12To15 = m_bExcludeIrq12To15;
@@ -80,7 +80,6 @@ void CInterruptsDlg::OnOK() {
       GetCheckedRadioButton(IDC_SHARE_SINGLE_ISA, IDC_DIFFERENT_ISA);
   settings.nShareMode = nChecked == 0 ? -1 : nChecked - IDC_SHARE_SINGLE_ISA;
   WriteInterruptSettings(settings);
-  QuorrelApp().SetBusy(FALSE);
 }
 
 template <UINT nIDS>

@@ -1,11 +1,11 @@
 #include "MiscDlg.h"
 
-#include "CustomStringIds.h"
 #include "MiscSettings.h"
 #include "MoreInformation.h"
-#include "app/quorrelApp.h"
 #include "fw/DataExchange.h"
+#include "res/CustomStringIds.h"
 #include "res/Resource.h"
+#include "sys/BusyScope.h"
 
 BEGIN_MESSAGE_MAP(CMiscDlg, CDialog)
 ON_BN_CLICKED(IDC_MORE_POWER_OFF_SLOTS,
@@ -27,13 +27,12 @@ void CMiscDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CMiscDlg::OnOK() {
-  QuorrelApp().SetBusy(TRUE);
+  CBusyScope busy;
   CDialog::OnOK();
   CMiscSettings settings;
   settings.bPowerOffSlots = m_bPowerOffSlots;
   settings.bDisableNotifications = m_bDisableNotifications;
   WriteMiscSettings(settings);
-  QuorrelApp().SetBusy(FALSE);
 }
 
 template <UINT nIDS>

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "CustomStringIds.h"
 #include "SettingsKeys.h"
 #include "fw/MessageBox.h"
+#include "res/CustomStringIds.h"
 #include "sys/RegistryOps.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include "DialogControls.h"
 #include "DialogNavigation.h"
+#include "DialogTemplate.h"
 #include "MessageQueue.h"
 #include "WinApp.h"
 #include "WindowMap.h"
-#include "res/DialogTemplate.h"
 
 CWnd* AfxGetSafeOwner() {
   for (CWnd* pWnd : AfxGetTopLevelWindows()) {

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "DialogTemplate.h"
 #include "Wnd.h"
-#include "res/DialogTemplate.h"
 
 // A dialog-unit rectangle in pixels for the given base units.
 RECT AfxMapDialogRect(const CDialogTemplate& dlg, int x, int y, int cx, int cy);

@@ -1,7 +1,7 @@
 #include "DocTemplate.h"
 
+#include "StringTable.h"
 #include "WinApp.h"
-#include "res/StringTable.h"
 
 CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, DocFactory pfnDoc,
                                        FrameFactory pfnFrame,

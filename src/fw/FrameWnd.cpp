@@ -4,13 +4,13 @@
 #include <cstring>
 
 #include "Document.h"
+#include "MenuTemplate.h"
 #include "MessageQueue.h"
+#include "StringTable.h"
 #include "UiAdapter.h"
 #include "View.h"
 #include "WinApp.h"
 #include "WindowMap.h"
-#include "res/Menu.h"
-#include "res/StringTable.h"
 
 CFrameWnd::~CFrameWnd() {
   if (m_hWnd) DestroyWindow();

@@ -1,6 +1,6 @@
 #include "Gdi.h"
 
-#include "res/Bitmaps.h"
+#include "BitmapResource.h"
 
 namespace {
 BOOL g_bFailMemoryDCs = FALSE;

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "StringTable.h"
 #include "platform/Platform.h"
-#include "res/StringTable.h"
 
 namespace {
 HWND g_hMainWnd = nullptr;

@@ -4,7 +4,7 @@
 
 #include "DialogControls.h"
 #include "DialogNavigation.h"
-#include "res/DialogTemplate.h"
+#include "DialogTemplate.h"
 
 BOOL CView::Create(CWnd* pParent, UINT nID) {
   RECT client = {0, 0, 0, 0};

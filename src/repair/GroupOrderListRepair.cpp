@@ -1,7 +1,9 @@
 #include "GroupOrderListRepair.h"
 
 #include "fw/MessageBox.h"
-#include "res/StringTable.h"
+#include "fw/StringTable.h"
+#include "res/AppStringIds.h"
+#include "res/RepairStringIds.h"
 #include "sys/Administrator.h"
 #include "update/GroupOrderList.h"
 

@@ -5,7 +5,4 @@
 
 #include "platform/WinTypes.h"
 
-constexpr UINT IDS_GROUP_ORDER_SOUND = 167;
-constexpr UINT IDS_GROUP_ORDER_REPAIRED = 168;
-
 void RepairGroupOrderList();

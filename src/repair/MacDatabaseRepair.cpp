@@ -1,9 +1,11 @@
 #include "MacDatabaseRepair.h"
 
 #include "fw/MessageBox.h"
+#include "fw/StringTable.h"
 #include "platform/Platform.h"
 #include "platform/QuorrelControl.h"
-#include "res/StringTable.h"
+#include "res/AppStringIds.h"
+#include "res/RepairStringIds.h"
 #include "sys/Administrator.h"
 #include "sys/Restart.h"
 

@@ -1,7 +1,8 @@
 // Dialog template 209: the About box. The product line carries the
 // trade-mark sign of the system code page (0x99 in Windows-1252).
-#include "DialogTemplate.h"
 #include "Resource.h"
+#include "ResourceData.h"
+#include "fw/DialogTemplate.h"
 
 namespace {
 const CDlgItemTemplate kItems[] = {

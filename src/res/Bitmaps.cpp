@@ -1,8 +1,8 @@
 // Bitmap 105, the splash picture (520 x 317, 16 colours), and bitmap 211,
 // the About box's product logo (116 x 116, 16 colours).
-#include "Bitmaps.h"
-
 #include "Resource.h"
+#include "ResourceData.h"
+#include "fw/BitmapResource.h"
 
 namespace {
 const char* const kSplashArt[] = {
@@ -30,15 +30,10 @@ const char* const kLogoArt[] = {
     " | ::::::::: |=", " '-----------' ",
 };
 
-const CBitmapResource kBitmaps[] = {
-    {IDB_SPLASH, 520, 317, 4, kSplashArt,
-     sizeof(kSplashArt) / sizeof(kSplashArt[0])},
-    {IDB_LOGO, 116, 116, 4, kLogoArt, sizeof(kLogoArt) / sizeof(kLogoArt[0])},
-};
 }  // namespace
 
-const CBitmapResource* FindBitmapResource(UINT nID) {
-  for (const CBitmapResource& bitmap : kBitmaps)
-    if (bitmap.nID == nID) return &bitmap;
-  return nullptr;
-}
+const CBitmapResource g_splashBitmap = {
+    IDB_SPLASH, 520,        317,
+    4,          kSplashArt, sizeof(kSplashArt) / sizeof(kSplashArt[0])};
+const CBitmapResource g_logoBitmap = {
+    IDB_LOGO, 116, 116, 4, kLogoArt, sizeof(kLogoArt) / sizeof(kLogoArt[0])};

@@ -1,8 +1,9 @@
 // Dialog template 214: PC Card configuration settings. The two drop-down
 // lists are sorted; their entries sort into the order listed here, and the
 // stored numbers are their indexes.
-#include "DialogTemplate.h"
 #include "Resource.h"
+#include "ResourceData.h"
+#include "fw/DialogTemplate.h"
 
 namespace {
 const char* const kWindowCounts[] = {"0", "1", "2", "3", "4",    "5",

@@ -1,11 +1,13 @@
 // Strings of the Customizations subsystem: the More Information texts of
 // the settings dialogs and the slot survey.
-#include "StringTable.h"
+#include "CustomStringIds.h"
+#include "ResourceData.h"
+#include "fw/StringTable.h"
 
 namespace {
 // Entries in ascending order of id.
 const CStringResource kStrings[] = {
-    {132,
+    {IDS_MORE_MODEM_AT_BOOT,
      "Modem PC Cards should be enabled at boot time ONLY if it is "
      "absolutely necessary in order to run an application which requires "
      "that the modem device be available immediately at system startup.  "
@@ -14,7 +16,7 @@ const CStringResource kStrings[] = {
      "modifications to the application's load order may be required in "
      "order for the application to run properly with Tessarine.  Contact "
      "the software developer of the application for more information."},
-    {133,
+    {IDS_MORE_POWER_OFF_SLOTS,
      "PC Card slots should be powered off with every system "
      "shutdown/restart to prevent potential system resource conflicts "
      "when PC Cards remain in the computer during a system restart.  This "
@@ -23,7 +25,7 @@ const CStringResource kStrings[] = {
      "or shutdown.  If you are experiencing system hangs during "
      "shutdown/restart while SCSI or Network PC Cards are inserted, you "
      "should try disabling this feature."},
-    {134,
+    {IDS_MORE_SHARE_PCI,
      "Modem and ATA PC Cards should use the PCI/CardBus interrupt in "
      "order to free system IRQs for use by other devices.  However, the "
      "PCI/CardBus interrupt must be shared with PCI and CardBus devices.  "
@@ -38,7 +40,7 @@ const CStringResource kStrings[] = {
      "option.  If your hardware does not have the PCI/CardBus interrupt "
      "available, then Tessarine will automatically default to the \"Share "
      "a single ISA interrupt\" option."},
-    {135,
+    {IDS_MORE_EXCLUDE_IRQ12_TO_15,
      "Many SCSI and Specialty PC Cards have drivers which can only load "
      "during the system boot process.  Their PC Cards must therefore be "
      "enabled at boot time.  Since most system resources have yet to have "
@@ -52,7 +54,7 @@ const CStringResource kStrings[] = {
      "you do so, it may also be necessary to change the set of allowable "
      "IRQs, via the \"Slot Management\" dialog in Tessarine, to avoid any "
      "IRQ conflicts with other devices in the system."},
-    {138,
+    {IDS_MORE_ALLOCATION_START,
      "The Allocation Start Address is the start address of the physical "
      "memory ranges that are allocated by Tessarine for use in processing "
      "the Card Information Structure (CIS) of 16 bit PC Cards.  The CIS "
@@ -61,7 +63,7 @@ const CStringResource kStrings[] = {
      "selected to avoid conflicts with other system devices and physical "
      "memory.  If the Tessarine display shows \"?????\" for a 16 bit PC "
      "Card, then you should try changing this address."},
-    {139,
+    {IDS_MORE_PORT_OVERRIDE,
      "In order for the Port ST24XCDR or Port NW24XCD card to work "
      "properly with Tessarine, Tessarine must not use I/O port addresses "
      "at or below 200h to configure the card.  Enabling this feature will "
@@ -69,25 +71,25 @@ const CStringResource kStrings[] = {
      "resource list.  However, these I/O port addresses will become "
      "excluded for ALL PC Card devices, not just the Port ST24XCDR and "
      "Port NW24XCD cards."},
-    {140,
+    {IDS_MORE_DISABLE_NOTIFICATIONS,
      "Enabling this feature will prevent ALL Tessarine card insertion and "
      "removal error notifications from appearing on the screen for ALL "
      "users of the system."},
-    {141,
+    {IDS_MORE_SHARE_SINGLE_ISA,
      "Modem and ATA PC Cards should share a single ISA interrupt in order "
      "to free system IRQs for use by other devices (when using the "
      "PCI/CardBus interrupt is not possible).  However, if you are "
      "experiencing difficulties using many 16 bit Modem or ATA PC Cards "
      "at the same time,  then you should try the \"Use different ISA "
      "interrupts\" option."},
-    {142,
+    {IDS_MORE_DIFFERENT_ISA,
      "Selecting this option will cause 16 bit Modem and ATA PC Cards to "
      "each be assigned different ISA interrupts.  This may result in PC "
      "Card configuration failures due to a lack of available ISA "
      "interrupts.  This option is only recommended if there are problems "
      "with using the \"Share the PCI/CardBus interrupt\" and \"Share a "
      "single ISA interrupt\" options."},
-    {143,
+    {IDS_MORE_EXCLUDE_PCI_IRQS,
      "In versions 5.00.12 and higher, Tessarine automatically excludes "
      "all the PCI IRQs found on the PCI Bus from the IRQ Settings thus "
      "making them unavailable for use by 16 bit PC Cards.  This setting, "
@@ -95,7 +97,7 @@ const CStringResource kStrings[] = {
      "disable this feature.  If you need to use an IRQ which appears "
      "grayed in the IRQ Settings dialogs (other than 0, 1 , or 2), then "
      "try disabling this feature."},
-    {146,
+    {IDS_MORE_ALL_CARDS_SHARE_PCI,
      "Selecting this option will cause ALL PC Cards to be configured to "
      "use the PCI/CardBus interrupt.  This will free system IRQs for use "
      "by other devices.  However, if the driver for one of your 16 bit PC "
@@ -103,7 +105,7 @@ const CStringResource kStrings[] = {
      "may fail to load, cause a system freeze, or cause a system crash.  "
      "If your PC Card controller hardware only supports the PCI/CardBus "
      "interrupt, then you should try enabling this feature."},
-    {147,
+    {IDS_MORE_RESERVED_WINDOWS,
      "The Number of Reserved Memory Windows specifies how many 4 KByte "
      "blocks of ISA memory address space will be allocated by Tessarine, "
      "starting at the Allocation Start Address, for use in processing the "
@@ -112,7 +114,7 @@ const CStringResource kStrings[] = {
      "configure the PC Card.  This value should be set to the maximum "
      "possible number of PC Card slots on your computer (i.e. 2 slots in "
      "computer + 2 slots in dock = 4 slots)."},
-    {148,
+    {IDS_SLOT_SURVEY,
      "%d PC Card slots have been detected.  %d of the %d slots support "
      "the use of PCI memory address space for 16-bit PC Cards.  If "
      "Tessarine is configured to \"Use PCI address space for CIS "
@@ -120,7 +122,7 @@ const CStringResource kStrings[] = {
      "above), then these %d slots do not require reserved ISA memory and "
      "you may subtract %d from the maximum possible number of PC Card "
      "slots when computing the Number of Reserved Memory Windows required."},
-    {149,
+    {IDS_MORE_PCI_CIS_ONLY,
      "Selecting this option will allow Tessarine to use PCI memory "
      "address space for processing the Card Information Structure (CIS) "
      "on all 16 bit PC Cards, provided the PC Card controller hardware "
@@ -132,11 +134,11 @@ const CStringResource kStrings[] = {
      "reduction in the number of reserved memory space windows is "
      "possible, then a second message will be displayed with the "
      "necessary information."},
-    {150,
+    {IDS_MORE_ISA_ONLY,
      "Selecting this option will cause Tessarine to use only standard ISA "
      "I/O and Memory address space for all 16 bit PC Cards.  This "
      "behavior is equivalent to versions 5.00.14 or lower."},
-    {151,
+    {IDS_MORE_PCI_ALWAYS,
      "Selecting this option will cause Tessarine to use PCI memory "
      "address space for processing the Card Information Structure (CIS) "
      "on all 16 bit PC Cards, as well as configure ALL 16 bit PC Cards in "
@@ -149,7 +151,7 @@ const CStringResource kStrings[] = {
      "driver load failures, in which case it may become necessary to "
      "uninstall and reinstall the failing PC Card driver after changing "
      "this option."},
-    {152,
+    {IDS_MORE_PCI_CIS_AND_DRIVERS,
      "Selecting this option will allow Tessarine to use PCI memory "
      "address space for processing the Card Information Structure (CIS) "
      "on all 16 bit PC Cards, as well as configure those 16 bit PC Cards "

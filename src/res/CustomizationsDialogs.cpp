@@ -1,6 +1,7 @@
 // Dialog templates 212 (the Customizations menu) and 215 (Miscellaneous).
-#include "DialogTemplate.h"
 #include "Resource.h"
+#include "ResourceData.h"
+#include "fw/DialogTemplate.h"
 
 namespace {
 const CDlgItemTemplate kMenuItems[] = {

@@ -1,8 +1,8 @@
 // Dialog template 100: the main window's form. Template order is the tab
 // order, which visits Clear before Repairs although Repairs stands above it.
-#include "DialogTemplate.h"
 #include "Resource.h"
-#include "app/MainForm.h"
+#include "ResourceData.h"
+#include "fw/DialogTemplate.h"
 
 namespace {
 const CDlgItemTemplate kItems[] = {

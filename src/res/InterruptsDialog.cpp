@@ -2,8 +2,9 @@
 // consecutive (1138 to 1140) but they stand on screen, and in template
 // order, as 1139, 1138, 1140; 1139 starts their group. The push button after
 // them starts a new group, so that the radio group ends there.
-#include "DialogTemplate.h"
 #include "Resource.h"
+#include "ResourceData.h"
+#include "fw/DialogTemplate.h"
 
 namespace {
 const CDlgItemTemplate kItems[] = {

@@ -1,7 +1,7 @@
 // Menu 101 of the main frame: File with Exit, Help with About.
-#include "Menu.h"
-
 #include "Resource.h"
+#include "ResourceData.h"
+#include "fw/MenuTemplate.h"
 
 namespace {
 const CMenuItemTemplate kFileItems[] = {{"E&xit", ID_APP_EXIT}};
@@ -11,9 +11,6 @@ const CPopupTemplate kPopups[] = {
     {"&File", kFileItems, 1},
     {"&Help", kHelpItems, 1},
 };
-const CMenuTemplate kMainMenu = {IDR_MAINFRAME, kPopups, 2};
 }  // namespace
 
-const CMenuTemplate* FindMenuTemplate(UINT nID) {
-  return nID == kMainMenu.nID ? &kMainMenu : nullptr;
-}
+const CMenuTemplate g_mainMenu = {IDR_MAINFRAME, kPopups, 2};

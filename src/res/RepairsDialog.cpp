@@ -1,6 +1,7 @@
 // Dialog template 216: the Repairs dialog.
-#include "DialogTemplate.h"
 #include "Resource.h"
+#include "ResourceData.h"
+#include "fw/DialogTemplate.h"
 
 namespace {
 const CDlgItemTemplate kItems[] = {

@@ -1,5 +1,6 @@
 // Resource numbers shared by the logic and the resource data: dialogs,
-// bitmaps, the main frame's menu and document string, and control IDs.
+// bitmaps, the main frame's menu and document string, and control IDs. The
+// strings' numbers are in the *StringIds.h files beside it.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -19,6 +20,12 @@ constexpr UINT IDR_MAINFRAME = 101;
 // Bitmaps.
 constexpr UINT IDB_SPLASH = 105;
 constexpr UINT IDB_LOGO = 211;
+
+// Main window's form (100).
+constexpr UINT IDC_UPDATE_REGISTRY = 111;
+constexpr UINT IDC_CLEAR_REGISTRY = 112;
+constexpr UINT IDC_REGISTRY_CUSTOMIZATIONS = 113;
+constexpr UINT IDC_REGISTRY_REPAIRS = 114;
 
 // About box (209).
 constexpr UINT IDC_ABOUT_PRODUCT = 110;

@@ -2,17 +2,16 @@
 
 #include <cstdio>
 
-#include "app/quorrelApp.h"
+#include "BusyScope.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
+#include "res/AppStringIds.h"
 
 namespace {
-constexpr UINT IDS_RESTART_FAILED = 171;
-
 // A request that failed leaves no disabled window behind: the busy state
 // ends and the user learns why, so that the restart can be made by hand.
-void GiveUp(DWORD dwError) {
-  QuorrelApp().SetBusy(FALSE);
+void GiveUp(CBusyScope& busy, DWORD dwError) {
+  busy.End();
   AfxFormatMessageBox(IDS_RESTART_FAILED, MB_OK | MB_ICONEXCLAMATION,
                       static_cast<int>(dwError));
 }
@@ -35,13 +34,13 @@ BOOL SetShutdownPrivilege(HANDLE hToken, DWORD dwAttributes) {
 }  // namespace
 
 void RestartComputer() {
-  QuorrelApp().SetBusy(TRUE);
+  CBusyScope busy;
   HANDLE hToken = nullptr;
   if (!Security().OpenProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY,
                                    &hToken)) {
     const DWORD dwError = GetLastError();
     Debug().OutputDebugStringA("TESSARINE: Can't get token for shutdown\n");
-    GiveUp(dwError);
+    GiveUp(busy, dwError);
     return;
   }
   SetShutdownPrivilege(hToken, SE_PRIVILEGE_ENABLED);
@@ -52,7 +51,7 @@ void RestartComputer() {
     DebugError("TESSARINE: AdjustTokenPrivileges failed %x ( %d )\n",
                dwAdjustError);
     Security().CloseHandle(hToken);
-    GiveUp(dwAdjustError);
+    GiveUp(busy, dwAdjustError);
     return;
   }
   const BOOL bRequested =
@@ -62,5 +61,9 @@ void RestartComputer() {
     DebugError("TESSARINE: shutdown failed %x ( %d )\n", dwShutdownError);
   SetShutdownPrivilege(hToken, 0);
   Security().CloseHandle(hToken);
-  if (!bRequested) GiveUp(dwShutdownError);
+  if (!bRequested) {
+    GiveUp(busy, dwShutdownError);
+    return;
+  }
+  busy.Keep();
 }

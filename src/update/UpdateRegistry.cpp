@@ -1,12 +1,14 @@
 #include "UpdateRegistry.h"
 
 #include "CardTable.h"
-#include "app/MainForm.h"
-#include "app/quorrelApp.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
-#include "res/StringTable.h"
+#include "res/AppStringIds.h"
+#include "res/Resource.h"
+#include "res/UpdateStringIds.h"
 #include "sys/Administrator.h"
+#include "sys/BusyScope.h"
+#include "sys/MainForm.h"
 #include "sys/RegistryOps.h"
 #include "sys/Restart.h"
 
@@ -94,13 +96,14 @@ void OnUpdateRegistry(IMainForm& form) {
     AfxMessageBox(IDS_REINSTALL_FIRST, MB_OK | MB_ICONSTOP);
     return;
   }
-  QuorrelApp().SetBusy(TRUE);
   BOOL bRestart = FALSE;
   BOOL bAllWritten = TRUE;
-  if (UpdatePirqDefaults(&bAllWritten)) bRestart = TRUE;
-  if (UpdateCardDatabase(&bAllWritten)) bRestart = TRUE;
-  if (DisableDemandStartCdrom(&bAllWritten)) bRestart = TRUE;
-  QuorrelApp().SetBusy(FALSE);
+  {
+    CBusyScope busy;
+    if (UpdatePirqDefaults(&bAllWritten)) bRestart = TRUE;
+    if (UpdateCardDatabase(&bAllWritten)) bRestart = TRUE;
+    if (DisableDemandStartCdrom(&bAllWritten)) bRestart = TRUE;
+  }
 
   // Only a complete update is announced as a success.
   if (bAllWritten)

@@ -18,9 +18,3 @@ BOOL UpdateCardDatabase(BOOL* pbAllWritten = nullptr);
 int SilentUpdateRegistry();
 // The "Update Registry" button's handler.
 void OnUpdateRegistry(IMainForm& form);
-
-// Strings of the operation.
-constexpr UINT IDS_UPDATE_COMPLETED = 102;
-constexpr UINT IDS_RESTART_QUESTION = 103;
-constexpr UINT IDS_REINSTALL_FIRST = 108;
-constexpr UINT IDS_UPDATE_INCOMPLETE = 169;

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "app/MainForm.h"
+#include "sys/MainForm.h"
 
 class CFakeMainForm : public IMainForm {
  public:

@@ -1,5 +1,7 @@
 #include "MainWindowRun.h"
 
+#include <gtest/gtest.h>
+
 #include "ScriptedUi.h"
 #include "app/RunMode.h"
 #include "app/SplashPanel.h"
@@ -11,14 +13,17 @@ CquorrelView* MainView() {
                 : nullptr;
 }
 
-BOOL RunMainWindow(CScriptedUi&) {
+void RunMainWindow(CScriptedUi&) {
   ResetRunMode();
   CSplashPanel::ResetForTest();
   CquorrelApp& app = QuorrelApp();
   app.m_args.clear();
   app.m_nBusyCount = 0;
-  if (!app.InitInstance()) return FALSE;
-  app.Run();
+  const BOOL bStarted = app.InitInstance();
+  EXPECT_TRUE(bStarted) << "the program did not start";
+  EXPECT_NE(nullptr, app.m_pMainWnd) << "no main window came up";
+  // Without a window the loop would wait for good.
+  if (bStarted && app.m_pMainWnd) app.Run();
   CSplashPanel::ResetForTest();
-  return app.m_pMainWnd == nullptr;
+  EXPECT_EQ(nullptr, app.m_pMainWnd) << "the main window outlived its loop";
 }

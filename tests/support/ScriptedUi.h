@@ -4,6 +4,9 @@
 // long operation's message dispatch doesn't eat them). When the script is
 // used up, every further wait closes the active window: the input that
 // changes nothing, so a dialog ends with Cancel and the main window exits.
+// A step that finds no window to act on, a step still left when the
+// script goes, and a script that never saw a window wait for input fail
+// the test that wrote it, so a window that never opened cannot pass.
 //
 //   CTestPlatform platform;
 //   CScriptedUi ui(platform);
@@ -52,9 +55,11 @@ class CScriptedUi : public IUiAdapter {
   CScriptedUi& Send(std::function<HWND()> fnTarget, UINT message,
                     WPARAM wParam = 0, LPARAM lParam = 0);
 
-  size_t Remaining() const { return m_steps.size(); }
-  // Steps that found no window to act on, and failed expectations.
-  std::vector<std::string> m_failures;
+  // Drops the steps not run yet, for a test that means the program to end
+  // before them; how many there were.
+  size_t DropRemaining();
+  // For a test that opens no window at all.
+  void ExpectNoWindow() { m_bWindowExpected = false; }
   int m_nRenders = 0;
   std::vector<int> m_menusTracked;  // popup index of each TrackMenu
 
@@ -66,8 +71,15 @@ class CScriptedUi : public IUiAdapter {
  private:
   // A step gives a message to deliver, or none (FALSE) when it acted
   // itself.
-  typedef std::function<BOOL(MSG*)> CStep;
-  CScriptedUi& Add(CStep step);
+  struct CStep {
+    std::string strName;
+    std::function<BOOL(MSG*)> fn;
+    // A key release may stay over: the key that closed the last window
+    // has no window left to release it in.
+    bool bMayStay;
+  };
+  CScriptedUi& Add(std::string strName, std::function<BOOL(MSG*)> fn,
+                   bool bMayStay = false);
   HWND ControlOfActive(UINT nID, const char* pszStep);
 
   CTestPlatform& m_platform;
@@ -75,6 +87,8 @@ class CScriptedUi : public IUiAdapter {
   CFrameworkUserScope m_frameworkUser;
   std::deque<CStep> m_steps;
   UINT m_nMenuCommand = 0;
+  int m_nWaits = 0;
+  bool m_bWindowExpected = true;
 };
 
 // The window a test drives: the active top-level window of the run and its

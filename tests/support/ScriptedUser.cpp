@@ -1,8 +1,16 @@
 #include "ScriptedUser.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 
 #include "platform/host/HostAnswers.h"
+
+CScriptedUser::~CScriptedUser() {
+  if (!m_answers.empty())
+    ADD_FAILURE() << m_answers.size()
+                  << " scripted message box answer(s) never used";
+}
 
 std::vector<UINT> CScriptedUser::BoxIds() const {
   std::vector<UINT> ids;

@@ -1,6 +1,7 @@
 // A user interface for tests: records every message box (string id, text,
 // caption, buttons and icon) and answers from a queue; keeps a list of
-// top-level windows that tests fill with foreign windows.
+// top-level windows that tests fill with foreign windows. An answer left
+// unused fails the test: the box it was meant for never came up.
 #pragma once
 
 #include <deque>
@@ -27,6 +28,8 @@ class CScriptedUser : public IUser {
     bool bForeground = false;
     std::vector<UINT> received;  // messages sent to it
   };
+
+  ~CScriptedUser() override;
 
   std::vector<CBox> m_boxes;
   // Answers, taken in order; when empty a box gets the answer that changes

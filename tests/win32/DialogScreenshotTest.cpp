@@ -8,6 +8,7 @@
 
 #include "ScreenCapture.h"
 #include "fw/Dialog.h"
+#include "fw/DialogTemplate.h"
 #include "fw/MessageQueue.h"
 #include "fw/WindowMap.h"
 #include "platform/Platform.h"
@@ -15,7 +16,6 @@
 #include "platform/win32/Win32User.h"
 #include "platform/win32/ui/Win32Mirrors.h"
 #include "platform/win32/ui/Win32Ui.h"
-#include "res/DialogTemplate.h"
 
 namespace {
 // Shows the dialog, looks at the real one, then closes it with the input

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "res/StringTable.h"
+#include "fw/StringTable.h"
 
 namespace {
 struct CStringEntry {

@@ -8,18 +8,18 @@
 #include <string>
 
 #include "ScreenCapture.h"
-#include "app/MainForm.h"
 #include "fw/Button.h"
 #include "fw/ComboBox.h"
+#include "fw/DialogTemplate.h"
 #include "fw/FrameWnd.h"
 #include "fw/MessageQueue.h"
+#include "fw/StringTable.h"
 #include "fw/View.h"
 #include "fw/WindowMap.h"
 #include "platform/win32/ui/Win32Mirrors.h"
 #include "platform/win32/ui/Win32Ui.h"
-#include "res/DialogTemplate.h"
 #include "res/Resource.h"
-#include "res/StringTable.h"
+#include "sys/MainForm.h"
 
 namespace {
 class CTestFrame : public CFrameWnd {

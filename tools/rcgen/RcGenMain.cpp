@@ -7,6 +7,8 @@
 #include "Artwork.h"
 #include "BitmapFile.h"
 #include "RcScript.h"
+#include "fw/ResourceTables.h"
+#include "res/ProgramResources.h"
 
 namespace {
 bool WriteFileBytes(const std::string& strPath, const std::string& strBytes) {
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: quorrel_rcgen OUTDIR\n");
     return 2;
   }
+  AfxSetResourceTables(ProgramResources());
   const std::string strDir = std::string(argv[1]) + "/";
   bool bOk = WriteFileBytes(strDir + kSplashBitmapFile,
                             EncodeBitmapFile(DrawSplashPicture()));

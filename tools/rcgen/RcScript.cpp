@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "res/StringTable.h"
+#include "fw/StringTable.h"
 
 namespace {
 const UINT kIdMainFrame = 101;

@@ -15,9 +15,11 @@
 #include "HostSecurity.h"
 #include "HostSystemInfo.h"
 #include "HostUser.h"
+#include "app/ProgramServices.h"
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
 #include "fw/MessageQueue.h"
+#include "fw/StringTable.h"
 #include "fw/UiAdapter.h"
 #include "fw/WinApp.h"
 #include "fw/Wnd.h"
@@ -28,7 +30,6 @@
 #include "platform/host/services/HostServiceManager.h"
 #include "platform/host/store/HostRegistryStore.h"
 #include "platform/host/tui/TuiSession.h"
-#include "res/StringTable.h"
 
 namespace {
 // Another instance asks this one to come forward with SIGUSR1; the default
@@ -97,6 +98,7 @@ int main(int argc, char** argv) {
   // and the store is closed below, as when the user exits.
   SetHostEndRequest([] { AfxPostQuitMessage(0); });
 
+  InstallProgramServices();
   CquorrelApp& app = QuorrelApp();
   app.m_args.assign(argv + 1, argv + argc);
   // The process's exit status carries no result.

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "HostRunEnd.h"
+#include "fw/StringTable.h"
 #include "platform/Platform.h"
-#include "res/StringTable.h"
 
 bool HostUserIsAdministrator() {
   const char* pszAdmin = std::getenv("QUORREL_ADMIN");

@@ -12,6 +12,7 @@
 #include "Win32Shell.h"
 #include "Win32SystemInfo.h"
 #include "Win32User.h"
+#include "app/ProgramServices.h"
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
 #include "platform/Platform.h"
@@ -21,6 +22,7 @@ namespace {
 int RunApp() {
   // The C runtime has split and unquoted the command line by the system's
   // usual rules.
+  InstallProgramServices();
   CquorrelApp& app = QuorrelApp();
   app.m_args.assign(__argv + 1, __argv + __argc);
   // The framework's windows are real windows; calls about them reach the

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
+#include "fw/BitmapResource.h"
 #include "fw/Button.h"
 #include "fw/ComboBox.h"
 #include "fw/FrameworkUser.h"
+#include "fw/MenuTemplate.h"
 #include "fw/Static.h"
 #include "fw/WinApp.h"
 #include "fw/WindowMap.h"
-#include "res/Bitmaps.h"
-#include "res/Menu.h"
 
 namespace {
 void Put(int row, int col, const std::string& strUtf8, int nMaxCols) {

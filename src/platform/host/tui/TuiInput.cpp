@@ -10,10 +10,10 @@
 #include "fw/Button.h"
 #include "fw/ComboBox.h"
 #include "fw/FrameworkUser.h"
+#include "fw/MenuTemplate.h"
 #include "fw/WindowMap.h"
 #include "fw/Wnd.h"
 #include "platform/host/HostRunEnd.h"
-#include "res/Menu.h"
 
 BOOL CTuiUser::WaitInput(MSG* pMsg, DWORD dwTimeout) {
   if (!m_pending.empty()) {

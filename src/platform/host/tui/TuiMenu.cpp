@@ -8,8 +8,8 @@
 
 #include "TuiDraw.h"
 #include "TuiUser.h"
+#include "fw/MenuTemplate.h"
 #include "fw/Wnd.h"
-#include "res/Menu.h"
 
 UINT CTuiUser::TrackMenu(CWnd& wnd, int nPopup) {
   const CMenuTemplate* pMenu = wnd.GetMenu();

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "res/DialogTemplate.h"
+#include "fw/DialogTemplate.h"
 
 // dwStyle replaces the template's own style (the caller decides popup or
 // child, visible or not); DS_SETFONT is always added. Combo boxes lose

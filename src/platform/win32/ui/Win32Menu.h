@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "res/Menu.h"
+#include "fw/MenuTemplate.h"
 
 HMENU CreateMenuFromTemplate(const CMenuTemplate& menu);
 // The position of the item of hWnd's menu bar under ptScreen, -1 for none.

@@ -8,11 +8,11 @@
 #include "fw/Button.h"
 #include "fw/ComboBox.h"
 #include "fw/Dialog.h"
+#include "fw/DialogTemplate.h"
 #include "fw/FrameworkUser.h"
 #include "fw/View.h"
 #include "fw/WindowMap.h"
 #include "fw/Wnd.h"
-#include "res/DialogTemplate.h"
 
 namespace {
 const char kOriginalProcProperty[] = "quorrel.OriginalProc";

@@ -1,7 +1,7 @@
 // The program's string table: every user-visible text, by resource number.
-// Each subsystem keeps its strings in its own file (AppStrings.cpp,
-// UpdateStrings.cpp ...); this is the one lookup over all of them, used by
-// every UI adapter and by the resource script of the Windows build.
+// Each subsystem keeps its strings in its own section (src/res); this is
+// the one lookup over all of them, used by every UI adapter and by the
+// resource script of the Windows build.
 #pragma once
 
 #include <cstddef>
@@ -27,14 +27,6 @@ BOOL HasResString(UINT nID);
 void ForEachResString(void (*fn)(UINT nID, const char* pszText, void* pv),
                       void* pv);
 
-// The program's title: caption of every message box and of the main window.
+// The program's title: caption of every message box and of the main window
+// (the framework's own string number).
 constexpr UINT IDS_APP_TITLE = 57344;
-// The refusal shown by every operation that changes the system.
-constexpr UINT IDS_NOT_ADMINISTRATOR = 116;
-
-// Sections, one per subsystem file.
-extern const CStringTableSection g_appStrings;
-extern const CStringTableSection g_updateStrings;
-extern const CStringTableSection g_clearStrings;
-extern const CStringTableSection g_customStrings;
-extern const CStringTableSection g_repairStrings;

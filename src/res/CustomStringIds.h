@@ -1,5 +1,5 @@
 // String resources of the Customizations dialogs: the More Information
-// texts (one per button) and the slot survey.
+// texts (one per button) and the slot survey (src/res/CustomStrings.cpp).
 #pragma once
 
 #include "platform/WinTypes.h"

@@ -1,4 +1,5 @@
-// String resources of the Clear operation (src/res/ClearStrings.cpp).
+// String resources of the Clear operation (src/res/ClearStrings.cpp). It
+// ends with the Update's restart offer, IDS_RESTART_QUESTION.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -22,5 +23,3 @@ constexpr UINT IDS_RESTART_BEFORE_CLEAR = 144;
 constexpr UINT IDS_CLOSE_APPLICATIONS = 145;
 constexpr UINT IDS_MANUAL_REMOVAL = 153;
 constexpr UINT IDS_NOT_A_PROGRAM_FOLDER = 170;
-// Shared with the Update operation.
-constexpr UINT IDS_RESTART_TO_TAKE_EFFECT = 103;

@@ -1,7 +1,8 @@
 // Dialog templates as data: what a resource script's DIALOG statements hold
 // (caption, size in dialog units, font, styles, and the controls in template
 // order, which is also the tab order). Every UI adapter builds its dialogs
-// from these; the Windows build turns them into real dialog templates.
+// from these; the Windows build turns them into real dialog templates. The
+// program's own templates are in src/res.
 #pragma once
 
 #include <cstddef>
@@ -45,15 +46,6 @@ void ForEachDialogTemplate(void (*fn)(const CDialogTemplate& dlg, void* pv),
 
 // The item of control nID in a template; null when there is none.
 const CDlgItemTemplate* FindDialogItem(const CDialogTemplate& dlg, UINT nID);
-
-// Templates, one per file.
-extern const CDialogTemplate g_formDialog;
-extern const CDialogTemplate g_aboutDialog;
-extern const CDialogTemplate g_customizationsDialog;
-extern const CDialogTemplate g_interruptsDialog;
-extern const CDialogTemplate g_cardConfigDialog;
-extern const CDialogTemplate g_miscDialog;
-extern const CDialogTemplate g_repairsDialog;
 
 // Style sets used throughout the templates.
 constexpr DWORD kModalDialogStyle =

@@ -4,12 +4,7 @@
 #pragma once
 
 #include "platform/WinTypes.h"
-
-// Controls of the form (dialog template 100).
-constexpr UINT IDC_UPDATE_REGISTRY = 111;
-constexpr UINT IDC_CLEAR_REGISTRY = 112;
-constexpr UINT IDC_REGISTRY_CUSTOMIZATIONS = 113;
-constexpr UINT IDC_REGISTRY_REPAIRS = 114;
+#include "res/Resource.h"  // the form's control IDs
 
 class IMainForm {
  public:
