@@ -7,8 +7,9 @@
 #include "repair/MacDatabaseRepair.h"
 #include "res/AppStringIds.h"
 #include "res/RepairStringIds.h"
+#include "support/FakeServiceManager.h"
 #include "support/ResultFileFake.h"
-#include "support/ScriptedServices.h"
+#include "support/ScriptedDevice.h"
 #include "support/TestPlatform.h"
 
 namespace {
@@ -25,7 +26,7 @@ const CCallLog kFullRun = {"OpenSCManager",
 
 class MacDatabaseRepairTest : public ::testing::Test {
  protected:
-  MacDatabaseRepairTest() : m_services(&m_log), m_device(&m_log) {
+  MacDatabaseRepairTest() {
     CPlatform platform = Platform();
     platform.pServices = &m_services;
     platform.pDevices = &m_device;
@@ -41,9 +42,9 @@ class MacDatabaseRepairTest : public ::testing::Test {
   }
 
   CTestPlatform m_platform;
-  CCallLog m_log;
-  CScriptedServiceManager m_services;
-  CScriptedDevice m_device;
+  CFakeServiceManager m_services;
+  CCallLog& m_log = m_services.m_calls;
+  CScriptedDevice m_device{m_log};
   CResultFileFake m_files;
 };
 
@@ -64,6 +65,7 @@ struct CStepCase {
   CCallLog calls;
   std::vector<CExpectedBox> boxes;  // after the confirmation
   bool bRestart;
+  bool bLeftInstalled = false;  // by an earlier run
 };
 
 UINT IconOf(UINT nID) {
@@ -107,7 +109,7 @@ TEST_F(MacDatabaseRepairTest, StepTable) {
        {{155, 1072}},
        false},
       {"existing service reused",
-       {{"CreateService", 1073}},
+       {},
        {},
        0,
        0,
@@ -117,9 +119,10 @@ TEST_F(MacDatabaseRepairTest, StepTable) {
         "DeleteService", "CloseServiceHandle(service)",
         "CloseServiceHandle(manager)"},
        {{161, 0}},
+       true,
        true},
       {"existing service can't be opened",
-       {{"CreateService", 1073}, {"OpenService", 5}},
+       {{"OpenService", 5}},
        {},
        0,
        0,
@@ -127,7 +130,8 @@ TEST_F(MacDatabaseRepairTest, StepTable) {
        {"OpenSCManager", "CreateService", "OpenService",
         "CloseServiceHandle(manager)"},
        {{166, 5}},
-       false},
+       false,
+       true},
       {"start fails: no stop request, still deleted",
        {{"StartService", 2}},
        {},
@@ -228,6 +232,8 @@ TEST_F(MacDatabaseRepairTest, StepTable) {
     m_platform.m_user.m_boxes.clear();
     m_platform.m_user.m_answers = {IDYES};
     m_platform.m_security.m_shutdownRequests.clear();
+    m_services.m_services.clear();
+    if (c.bLeftInstalled) m_services.m_services["Quorrel"];
     m_services.m_failures = c.serviceFailures;
     m_device.m_failures = c.deviceFailures;
     m_device.m_bWriteResultOnFailure = true;
@@ -285,16 +291,18 @@ TEST_F(MacDatabaseRepairTest, UsesTheFixedSettings) {
   EXPECT_EQ(4u, request.cbOut);
   EXPECT_TRUE(request.bBytesReturned);
   EXPECT_EQ(std::vector<DWORD>{SERVICE_CONTROL_STOP}, m_services.m_controls);
-  EXPECT_EQ(0u, m_services.m_nOpenHandles);
+  EXPECT_EQ(0u, m_services.OpenHandleCount());
+  EXPECT_TRUE(m_services.m_services.empty());
   EXPECT_EQ(0u, m_device.m_nOpenHandles);
 }
 
 TEST_F(MacDatabaseRepairTest, ReusedServiceIsOpenedByNameWithFullAccess) {
-  m_services.m_failures = {{"CreateService", ERROR_SERVICE_EXISTS}};
+  m_services.m_services["Quorrel"];
   RepairMacDatabase();
   EXPECT_EQ(std::vector<std::string>{"Quorrel"}, m_services.m_openedNames);
   EXPECT_EQ(std::vector<DWORD>{0xF01FF}, m_services.m_openedAccess);
-  EXPECT_EQ(0u, m_services.m_nOpenHandles);
+  EXPECT_EQ(0u, m_services.OpenHandleCount());
+  EXPECT_TRUE(m_services.m_services.empty());
 }
 
 TEST_F(MacDatabaseRepairTest, NonAdministratorSeesOnlyTheRefusal) {

@@ -4,14 +4,15 @@
 #include "res/AppStringIds.h"
 #include "res/RepairStringIds.h"
 #include "res/Resource.h"
-#include "support/ScriptedServices.h"
+#include "support/FakeServiceManager.h"
+#include "support/ScriptedDevice.h"
 #include "support/ScriptedUi.h"
 #include "support/TestPlatform.h"
 
 namespace {
 class RepairsDlgTest : public ::testing::Test {
  protected:
-  RepairsDlgTest() : m_services(&m_log), m_device(&m_log) {
+  RepairsDlgTest() {
     CPlatform platform = Platform();
     platform.pServices = &m_services;
     platform.pDevices = &m_device;
@@ -19,9 +20,9 @@ class RepairsDlgTest : public ::testing::Test {
   }
   CTestPlatform m_platform;
   CScriptedUi m_ui{m_platform};
-  CCallLog m_log;
-  CScriptedServiceManager m_services;
-  CScriptedDevice m_device;
+  CFakeServiceManager m_services;
+  CCallLog& m_log = m_services.m_calls;
+  CScriptedDevice m_device{m_log};
 };
 
 TEST_F(RepairsDlgTest, ButtonsRunTheRepairsAndTheDialogStaysOpen) {

@@ -5,6 +5,9 @@
 
 namespace {
 typedef std::vector<std::string> CCalls;
+const char kQuery[] = "QueryServiceStatus";
+const char kCloseService[] = "CloseServiceHandle(service)";
+const char kCloseManager[] = "CloseServiceHandle(manager)";
 
 class ServiceStopTest : public ::testing::Test {
  protected:
@@ -22,13 +25,14 @@ TEST_F(ServiceStopTest, ARunningServiceIsStoppedAndWaitedFor) {
   Trevant().dwState = SERVICE_RUNNING;
   Trevant().nQueriesUntilStopped = 3;
   StopServiceAndWait("Trevant");
-  EXPECT_EQ((CCalls{"OpenSCManager", "OpenService Trevant", "Query", "Stop",
-                    "Query", "Query", "Query", "CloseService", "CloseManager"}),
+  EXPECT_EQ((CCalls{"OpenSCManager", "OpenService", kQuery, "ControlService",
+                    kQuery, kQuery, kQuery, kCloseService, kCloseManager}),
             Services().m_calls);
-  EXPECT_EQ(static_cast<DWORD>(SC_MANAGER_CONNECT),
-            Services().m_dwManagerAccess);
-  EXPECT_EQ(static_cast<DWORD>(SERVICE_QUERY_STATUS | SERVICE_STOP),
-            Services().m_dwServiceAccess);
+  EXPECT_EQ(std::vector<DWORD>{SC_MANAGER_CONNECT}, Services().m_managerAccess);
+  EXPECT_EQ(std::vector<std::string>{"Trevant"}, Services().m_openedNames);
+  EXPECT_EQ(std::vector<DWORD>{SERVICE_QUERY_STATUS | SERVICE_STOP},
+            Services().m_openedAccess);
+  EXPECT_EQ(std::vector<DWORD>{SERVICE_CONTROL_STOP}, Services().m_controls);
   EXPECT_EQ((std::vector<DWORD>{500, 500, 500}), Sleeps());
   EXPECT_EQ(3, m_test.m_platform.m_user.m_nDispatches);
   EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), Trevant().dwState);
@@ -57,7 +61,7 @@ TEST_F(ServiceStopTest, NothingIsWaitedForWhenThereIsNothingToStop) {
     const char* pszWhat;
     DWORD dwState;
     DWORD dwControls;
-    bool bFailControl;
+    DWORD dwControlError;
     bool bInstalled;
     bool bFailManager;
     CCalls calls;
@@ -65,53 +69,50 @@ TEST_F(ServiceStopTest, NothingIsWaitedForWhenThereIsNothingToStop) {
       {"stopped",
        SERVICE_STOPPED,
        SERVICE_ACCEPT_STOP,
-       false,
+       0,
        true,
        false,
-       {"OpenSCManager", "OpenService Trevant", "Query", "CloseService",
-        "CloseManager"}},
+       {"OpenSCManager", "OpenService", kQuery, kCloseService, kCloseManager}},
       {"stopping",
        SERVICE_STOP_PENDING,
        SERVICE_ACCEPT_STOP,
-       false,
+       0,
        true,
        false,
-       {"OpenSCManager", "OpenService Trevant", "Query", "CloseService",
-        "CloseManager"}},
+       {"OpenSCManager", "OpenService", kQuery, kCloseService, kCloseManager}},
       {"refuses the stop control",
        SERVICE_RUNNING,
        0,
-       false,
+       0,
        true,
        false,
-       {"OpenSCManager", "OpenService Trevant", "Query", "CloseService",
-        "CloseManager"}},
+       {"OpenSCManager", "OpenService", kQuery, kCloseService, kCloseManager}},
       {"stop control fails",
        SERVICE_RUNNING,
        SERVICE_ACCEPT_STOP,
-       true,
+       ERROR_SERVICE_CANNOT_ACCEPT_CTRL,
        true,
        false,
-       {"OpenSCManager", "OpenService Trevant", "Query", "Stop", "CloseService",
-        "CloseManager"}},
+       {"OpenSCManager", "OpenService", kQuery, "ControlService", kCloseService,
+        kCloseManager}},
       {"not installed",
        0,
        0,
+       0,
        false,
        false,
-       false,
-       {"OpenSCManager", "OpenService Trevant", "CloseManager"}},
-      {"no service manager", 0, 0, false, true, true, {"OpenSCManager"}},
+       {"OpenSCManager", "OpenService", kCloseManager}},
+      {"no service manager", 0, 0, 0, true, true, {"OpenSCManager"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pszWhat);
     Services().m_calls.clear();
     Services().m_services.clear();
-    Services().m_bFailOpenManager = c.bFailManager;
+    Services().m_failures = {{"OpenSCManager", c.bFailManager ? 5 : 0},
+                             {"ControlService", c.dwControlError}};
     if (c.bInstalled) {
       Trevant().dwState = c.dwState;
       Trevant().dwControlsAccepted = c.dwControls;
-      Trevant().bFailControl = c.bFailControl;
     }
     StopServiceAndWait("Trevant");
     EXPECT_EQ(c.calls, Services().m_calls);
