@@ -29,6 +29,7 @@ std::string ControlSetName(const CRegValue* pCurrent) {
 bool IsName(const std::string& strPath, size_t nStart, size_t nEnd,
             const std::string& strName) {
   if (nEnd - nStart != strName.size()) return false;
+  if (strPath.compare(nStart, nEnd - nStart, strName) == 0) return true;
   for (size_t i = 0; i < strName.size(); ++i) {
     char a = strPath[nStart + i], b = strName[i];
     if (a >= 'a' && a <= 'z') a = static_cast<char>(a - 'a' + 'A');
