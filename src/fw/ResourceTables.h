@@ -22,6 +22,7 @@ struct CResourceTables {
   size_t nBitmaps;
 };
 
-// The tables stay the caller's and must outlive every lookup.
-void AfxSetResourceTables(const CResourceTables& tables);
+// The tables stay the caller's and must outlive every lookup. Gives the
+// tables installed before.
+const CResourceTables& AfxSetResourceTables(const CResourceTables& tables);
 const CResourceTables& AfxGetResourceTables();

@@ -4,7 +4,11 @@ namespace {
 IBusyState* g_pBusyState = nullptr;
 }
 
-void SetBusyState(IBusyState* pState) { g_pBusyState = pState; }
+IBusyState* SetBusyState(IBusyState* pState) {
+  IBusyState* pPrevious = g_pBusyState;
+  g_pBusyState = pState;
+  return pPrevious;
+}
 
 CBusyScope::CBusyScope() : m_pState(g_pBusyState) {
   if (m_pState) m_pState->SetBusy(TRUE);

@@ -15,7 +15,8 @@ class IBusyState {
 };
 
 // The owner of the busy state; null (the default) makes scopes do nothing.
-void SetBusyState(IBusyState* pState);
+// Gives the previous owner.
+IBusyState* SetBusyState(IBusyState* pState);
 
 class CBusyScope {
  public:
