@@ -143,6 +143,9 @@ class LiveMachineEndToEndTest : public ::testing::Test {
     ASSERT_EQ(0, kill(Pid(), nSignal));
     ASSERT_TRUE(Ends(tmux));
     EXPECT_EQ(TagList({1, 2}), StoredGroupOrderList());
+    // The title the ended program published is no earlier instance.
+    CTmuxSession next(Command(), 100, 36);
+    StartToMainWindow(next);
   }
 
   CTempDir m_machine;
@@ -152,6 +155,8 @@ class LiveMachineEndToEndTest : public ::testing::Test {
 TEST_F(LiveMachineEndToEndTest, SilentRunAndSecondStartBesideAnOpenWindow) {
   CTmuxSession tmux(Command(), 100, 36);
   StartToMainWindow(tmux);
+  tmux.OpenShellWindow();
+  ASSERT_FALSE(tmux.ProgramWindowInFront());
   const CProcessResult update = Run({"-s", "update"});
   EXPECT_EQ(0, update.nExitStatus) << update.strStderr;
   EXPECT_EQ("Update=1\r\n", ReadWholeFile(m_work.Path() + "/quorrel.log"));
@@ -161,6 +166,9 @@ TEST_F(LiveMachineEndToEndTest, SilentRunAndSecondStartBesideAnOpenWindow) {
   EXPECT_EQ(std::string::npos, second.strStderr.find("==="))
       << second.strStderr;
   EXPECT_TRUE(tmux.Alive());
+  // The first program's terminal window came forward.
+  for (int i = 0; i < 40 && !tmux.ProgramWindowInFront(); ++i) usleep(50000);
+  EXPECT_TRUE(tmux.ProgramWindowInFront());
   // The open program sees what the silent run stored.
   EXPECT_TRUE(DatabaseStored());
 }
