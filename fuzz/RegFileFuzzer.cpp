@@ -29,6 +29,7 @@ bool Load(const std::string& strBytes, CLoaded* pLoaded) {
 
 void MarkAll(const std::shared_ptr<CRegKeyNode>& node, CRegDirtyMap* pDirty) {
   if (node->bVolatile) return;
+  node->Reach();
   CRegDirtyKey& dirty = (*pDirty)[node.get()];
   dirty.node = node;
   for (const auto& value : node->values)
@@ -37,6 +38,8 @@ void MarkAll(const std::shared_ptr<CRegKeyNode>& node, CRegDirtyMap* pDirty) {
 }
 
 bool SameTree(const CRegKeyNode& a, const CRegKeyNode& b) {
+  a.Reach();
+  b.Reach();
   if (a.strName != b.strName || a.values.size() != b.values.size() ||
       a.subkeys.size() != b.subkeys.size())
     return false;

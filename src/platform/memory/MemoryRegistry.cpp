@@ -228,6 +228,7 @@ LONG CMemoryRegistry::RegDeleteKeyA(HKEY hKey, const char* lpSubKey) {
   const LONG lResult = Walk(hKey, lpSubKey, false, &node, nullptr);
   if (lResult != ERROR_SUCCESS) return lResult;
   // A root has no parent and can't be deleted; nor can a key with subkeys.
+  node->Reach();
   if (node->pParent == nullptr || !node->subkeys.empty())
     return ERROR_ACCESS_DENIED;
   CRegKeyNode& parent = *node->pParent;
@@ -243,6 +244,7 @@ LONG CMemoryRegistry::RegEnumKeyExA(HKEY hKey, DWORD dwIndex, char* lpName,
   const LONG lResult = NodeOf(hKey, &node);
   if (lResult != ERROR_SUCCESS) return lResult;
   node = Resolve(node);
+  node->Reach();
   if (dwIndex >= node->subkeys.size()) return ERROR_NO_MORE_ITEMS;
   return CopyName(node->subkeys[dwIndex]->strName, lpName, lpcchName);
 }
@@ -254,6 +256,7 @@ LONG CMemoryRegistry::RegQueryInfoKeyA(HKEY hKey, char* lpClass,
   const LONG lResult = NodeOf(hKey, &node);
   if (lResult != ERROR_SUCCESS) return lResult;
   node = Resolve(node);
+  node->Reach();
   if (lpClass != nullptr || lpcchClass != nullptr) {
     const LONG lClass = CopyName(node->strClass, lpClass, lpcchClass);
     if (lClass != ERROR_SUCCESS) return lClass;
@@ -270,6 +273,7 @@ LONG CMemoryRegistry::RegEnumValueA(HKEY hKey, DWORD dwIndex, char* lpValueName,
   const LONG lResult = NodeOf(hKey, &node);
   if (lResult != ERROR_SUCCESS) return lResult;
   node = Resolve(node);
+  node->Reach();
   if (dwIndex >= node->values.size()) return ERROR_NO_MORE_ITEMS;
   const CRegValue& value = node->values[dwIndex];
   const LONG lName = CopyName(value.strName, lpValueName, lpcchValueName);

@@ -40,7 +40,17 @@ bool EqualRegNames(const std::string& a, const std::string& b) {
   return a.size() == b.size() && CompareRegNames(a, b) == 0;
 }
 
+void CRegKeyNode::Reach() const {
+  if (!source) return;
+  // Nodes are never made const: this is a cache being filled.
+  auto& self = const_cast<CRegKeyNode&>(*this);
+  const std::shared_ptr<IRegKeySource> from = std::move(self.source);
+  self.source.reset();
+  from->Fill(self);
+}
+
 size_t CRegKeyNode::SubkeyIndex(const std::string& strKeyName) const {
+  Reach();
   auto it = std::lower_bound(
       subkeys.begin(), subkeys.end(), strKeyName,
       [](const std::shared_ptr<CRegKeyNode>& node, const std::string& name) {
@@ -79,18 +89,21 @@ bool CRegKeyNode::RemoveSubkey(const CRegKeyNode* pNode) {
 }
 
 CRegValue* CRegKeyNode::FindValue(const std::string& strValueName) {
+  Reach();
   for (auto& value : values)
     if (EqualRegNames(value.strName, strValueName)) return &value;
   return nullptr;
 }
 
 const CRegValue* CRegKeyNode::FindValue(const std::string& strValueName) const {
+  Reach();
   for (const auto& value : values)
     if (EqualRegNames(value.strName, strValueName)) return &value;
   return nullptr;
 }
 
 bool CRegKeyNode::RemoveValue(const std::string& strValueName) {
+  Reach();
   for (auto it = values.begin(); it != values.end(); ++it) {
     if (EqualRegNames(it->strName, strValueName)) {
       values.erase(it);
@@ -107,6 +120,7 @@ std::string CRegKeyNode::Path() const {
 }
 
 void DetachRegSubtree(CRegKeyNode& node) {
+  node.source.reset();
   for (auto& child : node.subkeys) {
     DetachRegSubtree(*child);
     child->bDeleted = true;

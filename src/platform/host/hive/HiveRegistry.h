@@ -75,8 +75,6 @@ class CHiveRegistry : public CMemoryRegistry {
   void LinkProfileKey();
   LONG Recover(std::string* pstrError);
   void Replay(const std::vector<CRegJournalRecord>& records);
-  void ReplayOp(const CRegStoreOp& op);
-  void DeleteTree(HKEY hRoot, const std::string& strPath);
   LONG AppendPending(std::string* pstrError);
   LONG WriteChangedHives(std::string* pstrError);
   LONG SyncDirtyKey(const CRegKeyNode& key, std::string* pstrError);

@@ -33,7 +33,7 @@ bool CRegLineReader::NextCodePage(CRegFileLine* pLine) {
     --nTextEnd;
     if (pNewline) pLine->strNewline = "\r\n";
   }
-  pLine->strText.assign(pStart, nTextEnd - pLine->nRawBegin);
+  pLine->text = std::string_view(pStart, nTextEnd - pLine->nRawBegin);
   pLine->nRawEnd = m_nPos;
   return true;
 }
@@ -56,8 +56,8 @@ bool CRegLineReader::NextUtf16(CRegFileLine* pLine) {
     nTextEnd -= 2;
     if (bNewline) pLine->strNewline = "\r\n";
   }
-  pLine->strText =
-      Utf16LeToStoreText(m_strRaw.data() + m_nPos, nTextEnd - m_nPos);
+  m_strText = Utf16LeToStoreText(m_strRaw.data() + m_nPos, nTextEnd - m_nPos);
+  pLine->text = m_strText;
   m_nPos = bNewline ? nUnitEnd + 2 : m_nEnd;
   pLine->nRawEnd = m_nPos;
   return true;

@@ -3,15 +3,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "RegFileFormat.h"
 
 struct CRegFileLine {
   size_t nRawBegin = 0;
-  size_t nRawEnd = 0;  // just past the line end
-  size_t nLine = 0;    // 1-based
-  std::string strText;
-  std::string strNewline;  // "\r\n", "\n" or empty at the end of the file
+  size_t nRawEnd = 0;           // just past the line end
+  size_t nLine = 0;             // 1-based
+  std::string_view text;        // valid until the reader's next line
+  std::string_view strNewline;  // "\r\n", "\n" or empty at the end
 };
 
 class CRegLineReader {
@@ -32,6 +33,7 @@ class CRegLineReader {
   size_t m_nPos;
   size_t m_nEnd;
   size_t m_nLine;
+  std::string m_strText;  // a UTF-16 line as 8-bit text
 };
 
 // Encodes 8-bit text for a file of that encoding.

@@ -18,22 +18,23 @@ bool IsUtf16StringType(DWORD dwType) {
 // Every line regedit writes ends in a line end, and every byte of hex data
 // has two digits: a last line without one that ends in a comma or a lone
 // digit is a file cut off while it was written.
-bool IsCutShort(const std::string& strText, const CRegFileLine& line) {
+bool IsCutShort(std::string_view strText, const CRegFileLine& line) {
   if (!line.strNewline.empty() || strText.empty()) return false;
   if (strText.back() == ',') return true;
   const size_t nStart = strText.find_last_of(", \t:") + 1;
   return strText.size() - nStart == 1;
 }
 
-size_t SkipBlanks(const std::string& strText, size_t i) {
+size_t SkipBlanks(std::string_view strText, size_t i) {
   while (i < strText.size() && IsRegBlank(strText[i])) ++i;
   return i;
 }
 }  // namespace
 
 bool ReadRegHeader(const CRegFileLine& line, CRegFileInfo* pInfo) {
-  const std::string strHeader = TrimRegBlanks(line.strText);
-  pInfo->strNewline = line.strNewline.empty() ? "\r\n" : line.strNewline;
+  const std::string_view strHeader = TrimRegBlanks(line.text);
+  pInfo->strNewline =
+      line.strNewline.empty() ? "\r\n" : std::string(line.strNewline);
   if (strHeader == kRegedit4Header) {
     pInfo->format = ERegFormat::kRegedit4;
     return true;
@@ -72,7 +73,7 @@ CRegFileParser::EState CRegFileParser::Fail(size_t nLine,
 }
 
 CRegFileParser::EState CRegFileParser::OnBodyLine(const CRegFileLine& line) {
-  const std::string strText = TrimRegBlanks(line.strText);
+  const std::string_view strText = TrimRegBlanks(line.text);
   if (strText.empty()) return EState::kBody;
   if (strText[0] == ';') {
     m_pSink->OnComment(line);
@@ -86,13 +87,13 @@ CRegFileParser::EState CRegFileParser::OnBodyLine(const CRegFileLine& line) {
   return Fail(line.nLine, "unexpected text");
 }
 
-CRegFileParser::EState CRegFileParser::OnSectionLine(const std::string& strText,
+CRegFileParser::EState CRegFileParser::OnSectionLine(std::string_view strText,
                                                      const CRegFileLine& line) {
   // A key name may hold "]": the header ends at the last one on the line.
   const size_t nClose = strText.rfind(']');
   if (nClose == std::string::npos || nClose + 1 != strText.size())
     return Fail(line.nLine, "key name not closed by \"]\"");
-  std::string strPath = strText.substr(1, nClose - 1);
+  std::string strPath(strText.substr(1, nClose - 1));
   const bool bDelete = !strPath.empty() && strPath[0] == '-';
   if (bDelete) strPath.erase(0, 1);
   if (strPath.empty()) return Fail(line.nLine, "empty key name");
@@ -102,9 +103,13 @@ CRegFileParser::EState CRegFileParser::OnSectionLine(const std::string& strText,
   return EState::kBody;
 }
 
-CRegFileParser::EState CRegFileParser::OnValueLine(const std::string& strText,
+CRegFileParser::EState CRegFileParser::OnValueLine(std::string_view strText,
                                                    const CRegFileLine& line) {
-  m_value = CRegParsedValue();
+  // Reset keeping the buffers: a file has many values.
+  m_value.strName.clear();
+  m_value.bDelete = false;
+  m_value.dwType = REG_NONE;
+  m_value.data.clear();
   m_value.nRawBegin = line.nRawBegin;
   m_value.nRawEnd = line.nRawEnd;
   m_value.nLine = line.nLine;
@@ -122,7 +127,7 @@ CRegFileParser::EState CRegFileParser::OnValueLine(const std::string& strText,
   return OnValueData(TrimRegBlanks(strText.substr(i + 1)), line);
 }
 
-CRegFileParser::EState CRegFileParser::OnValueData(const std::string& strData,
+CRegFileParser::EState CRegFileParser::OnValueData(std::string_view strData,
                                                    const CRegFileLine& line) {
   if (strData == "-") {
     m_value.bDelete = true;
@@ -130,12 +135,13 @@ CRegFileParser::EState CRegFileParser::OnValueData(const std::string& strData,
   }
   if (!strData.empty() && strData[0] == '"') {
     size_t i = 0;
-    std::string strValue;
+    std::string& strValue = m_strQuoted;
     if (!ParseQuotedText(strData, &i, &strValue) || i != strData.size())
       return Fail(line.nLine, "string not closed by a quote");
     if (m_info.encoding == ERegEncoding::kUtf16Le)
       strValue = StoreTextToCodePage(strValue);
     m_value.dwType = REG_SZ;
+    m_value.data.reserve(strValue.size() + 1);
     m_value.data.assign(strValue.begin(), strValue.end());
     m_value.data.push_back(0);
     return FinishValue();
@@ -169,10 +175,10 @@ CRegFileParser::EState CRegFileParser::OnValueData(const std::string& strData,
 }
 
 CRegFileParser::EState CRegFileParser::OnHexLine(const CRegFileLine& line) {
-  return TakeHexText(TrimRegBlanks(line.strText), line);
+  return TakeHexText(TrimRegBlanks(line.text), line);
 }
 
-CRegFileParser::EState CRegFileParser::TakeHexText(const std::string& strText,
+CRegFileParser::EState CRegFileParser::TakeHexText(std::string_view strText,
                                                    const CRegFileLine& line) {
   m_value.nRawEnd = line.nRawEnd;
   if (m_state == EState::kHexData && strText.empty())
@@ -180,7 +186,7 @@ CRegFileParser::EState CRegFileParser::TakeHexText(const std::string& strText,
   if (IsCutShort(strText, line))
     return Fail(m_value.nLine, "hex data cut short at the end of the file");
   const bool bContinued = !strText.empty() && strText.back() == '\\';
-  m_strHex.append(strText, 0, strText.size() - (bContinued ? 1 : 0));
+  m_strHex.append(strText.data(), strText.size() - (bContinued ? 1 : 0));
   if (m_strHex.size() > kMaxHexText)
     return Fail(m_value.nLine, "value data too large");
   return bContinued ? EState::kHexData : FinishHexValue();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "RegFileParser.h"
 
@@ -23,12 +24,12 @@ class CRegFileParser {
 
   EState OnBodyLine(const CRegFileLine& line);
   EState OnHexLine(const CRegFileLine& line);
-  EState OnSectionLine(const std::string& strText, const CRegFileLine& line);
-  EState OnValueLine(const std::string& strText, const CRegFileLine& line);
+  EState OnSectionLine(std::string_view text, const CRegFileLine& line);
+  EState OnValueLine(std::string_view text, const CRegFileLine& line);
   // Data after "name"=, hex continuations excluded.
-  EState OnValueData(const std::string& strData, const CRegFileLine& line);
+  EState OnValueData(std::string_view data, const CRegFileLine& line);
   // Appends one line of hex data; continues when it ends in a backslash.
-  EState TakeHexText(const std::string& strText, const CRegFileLine& line);
+  EState TakeHexText(std::string_view text, const CRegFileLine& line);
   EState FinishHexValue();
   EState FinishValue();
   EState Fail(size_t nLine, const std::string& strReason);
@@ -39,5 +40,6 @@ class CRegFileParser {
   bool m_bInSection = false;
   CRegParsedValue m_value;  // the value being read
   std::string m_strHex;     // its hex text, continuations joined
+  std::string m_strQuoted;  // its string, escapes undone
   CRegParseError m_error;
 };

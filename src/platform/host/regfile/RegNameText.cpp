@@ -16,7 +16,7 @@ int HexValue(char c) {
 
 // The unit a mark at strText[i] stands for, or -1 when no four hex digits
 // follow it.
-long MarkedUnit(const std::string& strText, size_t i) {
+long MarkedUnit(std::string_view strText, size_t i) {
   if (strText[i] != kRegForeignMark || i + 4 >= strText.size()) return -1;
   long nUnit = 0;
   for (size_t j = i + 1; j <= i + 4; ++j) {
@@ -72,10 +72,10 @@ std::string StoreTextToCodePage(const std::string& strText) {
   return Utf16LeToCodePage(strWide.data(), strWide.size());
 }
 
-size_t RegNameLength(const std::string& strName, ERegEncoding encoding) {
-  if (encoding != ERegEncoding::kUtf16Le) return strName.size();
+size_t RegNameLength(std::string_view name, ERegEncoding encoding) {
+  if (encoding != ERegEncoding::kUtf16Le) return name.size();
   size_t nLength = 0;
-  for (size_t i = 0; i < strName.size(); ++i, ++nLength)
-    if (MarkedUnit(strName, i) >= 0) i += 4;
+  for (size_t i = 0; i < name.size(); ++i, ++nLength)
+    if (MarkedUnit(name, i) >= 0) i += 4;
   return nLength;
 }

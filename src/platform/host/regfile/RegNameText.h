@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "RegFileFormat.h"
 
@@ -22,4 +23,4 @@ std::string StoreTextToUtf16Le(const std::string& strText);
 std::string StoreTextToCodePage(const std::string& strText);
 // In characters of the file (UTF-16 units there), as the registry's limits
 // count a name.
-size_t RegNameLength(const std::string& strName, ERegEncoding encoding);
+size_t RegNameLength(std::string_view name, ERegEncoding encoding);

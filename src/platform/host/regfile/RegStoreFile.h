@@ -17,11 +17,17 @@ struct CRegFileSection {
   // not to the one before) up to the next section.
   size_t nBegin = 0;
   size_t nEnd = 0;
-  size_t nLine = 0;                // of the line at nBegin
-  std::weak_ptr<CRegKeyNode> key;  // expired or deleted: the key is gone
+  size_t nLine = 0;  // of the line at nBegin
+  // The key's path below the root; named through CurrentControlSet, the
+  // path in the control set it links to.
+  std::string strPath;
   // Named through CurrentControlSet: applied after every other section, so
   // its lines decide over those of its control set's own sections.
   bool bThroughLink = false;
+  // The key was reached (its node made): until then the program can't have
+  // changed it, and the section is copied as it is.
+  bool bReached = false;
+  std::weak_ptr<CRegKeyNode> key;  // expired or deleted: the key is gone
 };
 
 struct CRegStoreFile {

@@ -2,81 +2,102 @@
 
 #include <cstdio>
 
+#include "RegFileIndex.h"
+#include "RegFileParser.h"
 #include "RegNameText.h"
 #include "platform/memory/MemoryRegistry.h"
 
 namespace {
-bool IsNamed(const std::string& strName, const char* pszName) {
-  return EqualRegNames(strName, pszName);
+const char kCurrentControlSet[] = "CurrentControlSet";
+
+// Control sets are numbered 001 to 999; anything else names none.
+std::string ControlSetName(const CRegValue* pCurrent) {
+  DWORD dwCurrent = 1;
+  if (pCurrent && pCurrent->dwType == REG_DWORD && pCurrent->data.size() == 4) {
+    const auto& d = pCurrent->data;
+    dwCurrent =
+        d[0] | (d[1] << 8) | (d[2] << 16) | (static_cast<DWORD>(d[3]) << 24);
+  }
+  if (dwCurrent == 0 || dwCurrent > 999) dwCurrent = 1;
+  char szName[16];
+  std::snprintf(szName, sizeof szName, "ControlSet%03u",
+                static_cast<unsigned>(dwCurrent));
+  return szName;
 }
-}  // namespace
 
-CRegStoreLoader::CRegStoreLoader(CRegStoreFile* pFile,
-                                 std::shared_ptr<CRegKeyNode> root, EMode mode,
-                                 size_t nSection)
-    : m_pFile(pFile),
-      m_root(std::move(root)),
-      m_mode(mode),
-      m_nSection(nSection) {}
+// The name at [nStart, nEnd) of strPath, without regard to case.
+bool IsName(const std::string& strPath, size_t nStart, size_t nEnd,
+            const std::string& strName) {
+  if (nEnd - nStart != strName.size()) return false;
+  for (size_t i = 0; i < strName.size(); ++i) {
+    char a = strPath[nStart + i], b = strName[i];
+    if (a >= 'a' && a <= 'z') a = static_cast<char>(a - 'a' + 'A');
+    if (b >= 'a' && b <= 'z') b = static_cast<char>(b - 'a' + 'A');
+    if (a != b) return false;
+  }
+  return true;
+}
 
-std::string CRegStoreLoader::SplitPath(const std::string& strPath,
-                                       std::vector<std::string>* pNames) const {
-  pNames->clear();
+// Notes each section and where it lies; builds no key.
+class CSectionIndexer : public IRegFileSink {
+ public:
+  explicit CSectionIndexer(CRegStoreFile* pFile) : m_pFile(pFile) {}
+  std::string OnSection(const std::string& strPath, bool bDelete,
+                        const CRegFileLine& line) override;
+  std::string OnValue(const CRegParsedValue& value) override;
+  void OnComment(const CRegFileLine& line) override;
+  void Finish();
+
+ private:
+  std::string CheckPath(const std::string& strPath, CRegFileSection* pSection);
+
+  CRegStoreFile* m_pFile;
+  // The first comment line since the last value or header, if any.
+  bool m_bComment = false;
+  size_t m_nCommentBegin = 0;
+  size_t m_nCommentLine = 0;
+};
+
+std::string CSectionIndexer::CheckPath(const std::string& strPath,
+                                       CRegFileSection* pSection) {
   size_t nStart = 0;
+  size_t nNames = 0;
+  size_t nRootEnd = 0;
+  bool bLink = false;
   while (true) {
-    const size_t nEnd = strPath.find('\\', nStart);
-    std::string strName = strPath.substr(nStart, nEnd - nStart);
-    if (strName.empty()) return "empty key name in \"" + strPath + "\"";
-    if (RegNameLength(strName, m_pFile->info.encoding) >
+    const size_t nFound = strPath.find('\\', nStart);
+    const size_t nEnd = nFound == std::string::npos ? strPath.size() : nFound;
+    if (nEnd == nStart) return "empty key name in \"" + strPath + "\"";
+    if (RegNameLength(std::string_view(strPath).substr(nStart, nEnd - nStart),
+                      m_pFile->info.encoding) >
         CMemoryRegistry::kMaxKeyNameLength)
       return "key name longer than 255 characters";
-    pNames->push_back(std::move(strName));
     // The first name is the root's.
-    if (pNames->size() > kMaxRegKeyDepth + 1) return "key path too deep";
-    if (nEnd == std::string::npos) break;
+    if (++nNames > kMaxRegKeyDepth + 1) return "key path too deep";
+    if (nNames == 1) {
+      if (!IsName(strPath, 0, nEnd, m_pFile->strRootName))
+        return "key outside " + m_pFile->strRootName;
+      nRootEnd = nEnd;
+    }
+    if (nNames == 3 && m_pFile->hRoot == HKEY_LOCAL_MACHINE &&
+        IsName(strPath, nRootEnd + 1, nStart - 1, "System") &&
+        IsName(strPath, nStart, nEnd, kCurrentControlSet))
+      bLink = true;
+    if (nFound == std::string::npos) break;
     nStart = nEnd + 1;
   }
-  if (!EqualRegNames((*pNames)[0], m_pFile->strRootName))
-    return "key outside " + m_pFile->strRootName;
-  pNames->erase(pNames->begin());
+  pSection->strPath =
+      nRootEnd == strPath.size() ? std::string() : strPath.substr(nRootEnd + 1);
+  pSection->bThroughLink = bLink;
   return std::string();
 }
 
-bool CRegStoreLoader::IsBelowCurrentControlSet(
-    const std::vector<std::string>& names) const {
-  return m_pFile->hRoot == HKEY_LOCAL_MACHINE && names.size() >= 2 &&
-         IsNamed(names[0], "System") && IsNamed(names[1], "CurrentControlSet");
-}
-
-std::shared_ptr<CRegKeyNode> CRegStoreLoader::Walk(
-    const std::vector<std::string>& names) {
-  size_t nCommon = 0;
-  while (nCommon < names.size() && nCommon < m_names.size() &&
-         EqualRegNames(names[nCommon], m_names[nCommon]))
-    ++nCommon;
-  m_names.resize(nCommon);
-  m_chain.resize(nCommon + 1);
-  m_chain[0] = ResolveRegLink(m_root);
-  for (size_t i = nCommon; i < names.size(); ++i) {
-    auto child = m_chain.back()->AddSubkey(names[i]);
-    m_names.push_back(names[i]);
-    m_chain.push_back(ResolveRegLink(child));
-  }
-  return m_chain.back();
-}
-
-std::string CRegStoreLoader::OnSection(const std::string& strPath, bool bDelete,
+std::string CSectionIndexer::OnSection(const std::string& strPath, bool bDelete,
                                        const CRegFileLine& line) {
   if (bDelete) return "key deletion (\"[-...]\") in a registry store file";
-  std::vector<std::string> names;
-  const std::string strWhy = SplitPath(strPath, &names);
-  if (!strWhy.empty()) return strWhy;
-  if (m_mode == EMode::kDeferred) {
-    m_current = Walk(names);
-    m_pFile->sections[m_nSection].key = m_current;
-    return std::string();
-  }
   CRegFileSection section;
+  const std::string strWhy = CheckPath(strPath, &section);
+  if (!strWhy.empty()) return strWhy;
   section.nBegin = line.nRawBegin;
   section.nLine = line.nLine;
   if (m_pFile->sections.empty()) {
@@ -89,70 +110,73 @@ std::string CRegStoreLoader::OnSection(const std::string& strPath, bool bDelete,
     m_pFile->sections.back().nEnd = section.nBegin;
   }
   m_bComment = false;
-  m_current = nullptr;
-  if (IsBelowCurrentControlSet(names)) {
-    m_deferred.push_back(m_pFile->sections.size());
-    section.bThroughLink = true;
-  } else
-    section.key = m_current = Walk(names);
-  m_pFile->sections.push_back(section);
+  m_pFile->sections.push_back(std::move(section));
   return std::string();
 }
 
-void CRegStoreLoader::OnComment(const CRegFileLine& line) {
+void CSectionIndexer::OnComment(const CRegFileLine& line) {
   if (m_bComment) return;
   m_bComment = true;
   m_nCommentBegin = line.nRawBegin;
   m_nCommentLine = line.nLine;
 }
 
-std::string CRegStoreLoader::OnValue(const CRegParsedValue& value) {
+std::string CSectionIndexer::OnValue(const CRegParsedValue& value) {
   m_bComment = false;
   if (value.bDelete) return "value deletion (=-) in a registry store file";
-  if (!m_current) return std::string();
-  CRegValue* pValue = m_current->FindValue(value.strName);
-  if (pValue == nullptr) {
-    m_current->values.push_back(CRegValue{value.strName, REG_NONE, {}});
-    pValue = &m_current->values.back();
-  }
-  pValue->dwType = value.dwType;
-  pValue->data = value.data;
   return std::string();
 }
 
-void CRegStoreLoader::Finish() {
-  if (m_mode != EMode::kLoad) return;
+void CSectionIndexer::Finish() {
   if (m_pFile->sections.empty())
     m_pFile->nPrologueEnd = m_pFile->strRaw.size();
   else
     m_pFile->sections.back().nEnd = m_pFile->strRaw.size();
 }
 
-void LinkCurrentControlSet(const std::shared_ptr<CRegKeyNode>& machine) {
-  auto system = machine->FindSubkey("System");
-  if (!system) system = machine->AddSubkey("SYSTEM");
-  DWORD dwCurrent = 1;
-  if (auto select = system->FindSubkey("Select")) {
-    const CRegValue* pCurrent = select->FindValue("Current");
-    if (pCurrent && pCurrent->dwType == REG_DWORD &&
-        pCurrent->data.size() == 4) {
-      const auto& d = pCurrent->data;
-      dwCurrent =
-          d[0] | (d[1] << 8) | (d[2] << 16) | (static_cast<DWORD>(d[3]) << 24);
-    }
+// SYSTEM\Select "Current" as the file gives it (the last line of it).
+class CCurrentSink : public IRegFileSink {
+ public:
+  std::string OnSection(const std::string&, bool,
+                        const CRegFileLine&) override {
+    return std::string();
   }
-  // Control sets are numbered 001 to 999; anything else names none.
-  if (dwCurrent == 0 || dwCurrent > 999) dwCurrent = 1;
-  char szName[16];
-  std::snprintf(szName, sizeof szName, "ControlSet%03u",
-                static_cast<unsigned>(dwCurrent));
-  auto target = system->AddSubkey(szName);
-  auto link = system->AddSubkey("CurrentControlSet");
-  link->bVolatile = true;
-  link->linkTarget = target;
+  std::string OnValue(const CRegParsedValue& value) override {
+    if (EqualRegNames(value.strName, "Current"))
+      m_current = CRegValue{value.strName, value.dwType, value.data};
+    return std::string();
+  }
+  const CRegValue* Current() const {
+    return m_current.strName.empty() ? nullptr : &m_current;
+  }
+
+ private:
+  CRegValue m_current;
+};
+
+// Sections named through CurrentControlSet take the path of the control set
+// it will link to, which the file's SYSTEM\Select names.
+void PathsThroughLink(CRegStoreFile* pFile) {
+  CCurrentSink sink;
+  bool bLinked = false;
+  for (const auto& section : pFile->sections) {
+    bLinked = bLinked || section.bThroughLink;
+    if (section.bThroughLink ||
+        !EqualRegNames(section.strPath, "System\\Select"))
+      continue;
+    CRegParseError error;
+    ParseRegBody(pFile->strRaw, pFile->info, section.nBegin, section.nEnd,
+                 section.nLine, &sink, &error);
+  }
+  if (!bLinked) return;
+  const std::string strTarget = ControlSetName(sink.Current());
+  for (auto& section : pFile->sections) {
+    if (!section.bThroughLink) continue;
+    const size_t nName = section.strPath.find('\\') + 1;
+    section.strPath.replace(nName, sizeof kCurrentControlSet - 1, strTarget);
+  }
 }
 
-namespace {
 std::string ParseErrorText(const std::string& strPath,
                            const CRegParseError& error) {
   if (error.nLine == 0) return strPath + ": " + error.strReason;
@@ -161,29 +185,32 @@ std::string ParseErrorText(const std::string& strPath,
 }
 }  // namespace
 
+void LinkCurrentControlSet(const std::shared_ptr<CRegKeyNode>& machine) {
+  auto system = machine->FindSubkey("System");
+  if (!system) system = machine->AddSubkey("SYSTEM");
+  const CRegValue* pCurrent = nullptr;
+  if (auto select = system->FindSubkey("Select"))
+    pCurrent = select->FindValue("Current");
+  auto target = system->AddSubkey(ControlSetName(pCurrent));
+  auto link = system->AddSubkey(kCurrentControlSet);
+  link->bVolatile = true;
+  link->linkTarget = target;
+}
+
 LONG LoadStoreFile(CRegStoreFile* pFile,
                    const std::shared_ptr<CRegKeyNode>& root,
                    std::string* pstrError) {
-  CRegStoreLoader loader(pFile, root, CRegStoreLoader::EMode::kLoad);
+  CSectionIndexer indexer(pFile);
   CRegParseError error;
   if (pFile->bExists) {
-    if (!ParseRegFile(pFile->strRaw, &loader, &pFile->info, &error)) {
+    if (!ParseRegFile(pFile->strRaw, &indexer, &pFile->info, &error)) {
       *pstrError = ParseErrorText(pFile->strPath, error);
       return ERROR_BADDB;
     }
-    loader.Finish();
+    indexer.Finish();
   }
+  if (pFile->hRoot == HKEY_LOCAL_MACHINE) PathsThroughLink(pFile);
+  CRegFileIndex::Attach(pFile, root);
   if (pFile->hRoot == HKEY_LOCAL_MACHINE) LinkCurrentControlSet(root);
-  // Sections below CurrentControlSet, bound now that the link exists.
-  for (size_t nSection : loader.Deferred()) {
-    const CRegFileSection& section = pFile->sections[nSection];
-    CRegStoreLoader deferred(pFile, root, CRegStoreLoader::EMode::kDeferred,
-                             nSection);
-    if (!ParseRegBody(pFile->strRaw, pFile->info, section.nBegin, section.nEnd,
-                      section.nLine, &deferred, &error)) {
-      *pstrError = ParseErrorText(pFile->strPath, error);
-      return ERROR_BADDB;
-    }
-  }
   return ERROR_SUCCESS;
 }

@@ -56,6 +56,7 @@ class CRenderer {
   void WriteNewValues(const CRegKeyNode& key, const CRegDirtyKey& changes);
   void WriteNewKeys();
   bool BelongsHere(const CRegKeyNode& key) const;
+  bool IsUnchanged(const CRegFileSection& section) const;
   void Raw(size_t nBegin, size_t nEnd) {
     m_strOut.append(m_file.strRaw, nBegin, nEnd - nBegin);
   }
@@ -74,6 +75,7 @@ class CRenderer {
 
 std::shared_ptr<CRegKeyNode> CRenderer::LiveKey(
     const CRegFileSection& section) const {
+  if (!section.bReached) return nullptr;
   auto key = section.key.lock();
   return (key && !key->bDeleted) ? key : nullptr;
 }
@@ -221,24 +223,36 @@ void CRenderer::WriteNewKeys() {
   if (!keys.empty()) Text(strNewline);
 }
 
+bool CRenderer::IsUnchanged(const CRegFileSection& section) const {
+  if (!section.bReached) return true;  // never read, so never changed
+  auto key = LiveKey(section);
+  return key && !m_dirty.count(key.get());
+}
+
 std::string CRenderer::Run() {
+  m_strOut.reserve(m_file.strRaw.size() + m_file.strRaw.size() / 8 + 4096);
   if (m_file.bExists)
     Raw(0, m_file.nPrologueEnd);
   else
     Text(std::string(kRegedit4Header) + m_file.info.strNewline);
   IndexSections();
-  for (size_t i = 0; i < m_file.sections.size(); ++i) {
-    const CRegFileSection& section = m_file.sections[i];
-    auto key = LiveKey(section);
-    if (!key) continue;
-    auto changes = m_dirty.find(key.get());
-    if (changes == m_dirty.end())
-      Raw(section.nBegin, section.nEnd);
-    else
-      WriteDirtySection(i, *key, changes->second);
+  const std::vector<CRegFileSection>& sections = m_file.sections;
+  for (size_t i = 0; i < sections.size();) {
+    // Sections follow each other without a gap: a run of unchanged ones is
+    // copied at once.
+    size_t nEnd = i;
+    while (nEnd < sections.size() && IsUnchanged(sections[nEnd])) ++nEnd;
+    if (nEnd > i) {
+      Raw(sections[i].nBegin, sections[nEnd - 1].nEnd);
+      i = nEnd;
+      continue;
+    }
+    auto key = LiveKey(sections[i]);
+    if (key) WriteDirtySection(i, *key, m_dirty.find(key.get())->second);
+    ++i;
   }
   WriteNewKeys();
-  return m_strOut;
+  return std::move(m_strOut);
 }
 }  // namespace
 

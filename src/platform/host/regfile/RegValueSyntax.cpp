@@ -12,33 +12,34 @@ int HexDigit(char c) {
 // A stray carriage return (a file cut after one) counts as a blank too.
 bool IsRegBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-std::string TrimRegBlanks(const std::string& strText) {
+std::string_view TrimRegBlanks(std::string_view text) {
   size_t nBegin = 0;
-  size_t nEnd = strText.size();
-  while (nBegin < nEnd && IsRegBlank(strText[nBegin])) ++nBegin;
-  while (nEnd > nBegin && IsRegBlank(strText[nEnd - 1])) --nEnd;
-  return strText.substr(nBegin, nEnd - nBegin);
+  size_t nEnd = text.size();
+  while (nBegin < nEnd && IsRegBlank(text[nBegin])) ++nBegin;
+  while (nEnd > nBegin && IsRegBlank(text[nEnd - 1])) --nEnd;
+  return text.substr(nBegin, nEnd - nBegin);
 }
 
-bool ParseQuotedText(const std::string& strText, size_t* pnPos,
+bool ParseQuotedText(std::string_view text, size_t* pnPos,
                      std::string* pstrOut) {
   size_t i = *pnPos;
-  if (i >= strText.size() || strText[i] != '"') return false;
+  if (i >= text.size() || text[i] != '"') return false;
   pstrOut->clear();
-  for (++i; i < strText.size(); ++i) {
-    const char c = strText[i];
-    if (c == '"') {
+  ++i;
+  while (true) {
+    size_t nStop = i;
+    while (nStop < text.size() && text[nStop] != '"' && text[nStop] != '\\')
+      ++nStop;
+    if (nStop == text.size()) return false;
+    pstrOut->append(text.data() + i, nStop - i);
+    i = nStop;
+    if (text[i] == '"') {
       *pnPos = i + 1;
       return true;
     }
-    if (c == '\\' && i + 1 < strText.size() &&
-        (strText[i + 1] == '\\' || strText[i + 1] == '"')) {
-      pstrOut->push_back(strText[++i]);
-      continue;
-    }
-    pstrOut->push_back(c);
+    if (i + 1 < text.size() && (text[i + 1] == '\\' || text[i + 1] == '"')) ++i;
+    pstrOut->push_back(text[i++]);
   }
-  return false;
 }
 
 std::string QuoteText(const std::string& strText) {
@@ -51,10 +52,10 @@ std::string QuoteText(const std::string& strText) {
   return strOut;
 }
 
-bool ParseHexNumber(const std::string& strText, DWORD* pdwValue) {
-  if (strText.empty() || strText.size() > 8) return false;
+bool ParseHexNumber(std::string_view text, DWORD* pdwValue) {
+  if (text.empty() || text.size() > 8) return false;
   DWORD dwValue = 0;
-  for (char c : strText) {
+  for (char c : text) {
     const int nDigit = HexDigit(c);
     if (nDigit < 0) return false;
     dwValue = (dwValue << 4) | static_cast<DWORD>(nDigit);
@@ -63,7 +64,7 @@ bool ParseHexNumber(const std::string& strText, DWORD* pdwValue) {
   return true;
 }
 
-bool ParseHexBytes(const std::string& strText, size_t nMaxBytes,
+bool ParseHexBytes(std::string_view strText, size_t nMaxBytes,
                    std::vector<BYTE>* pData) {
   pData->clear();
   size_t i = 0;

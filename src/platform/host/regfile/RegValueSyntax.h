@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/WinTypes.h"
@@ -10,18 +11,18 @@
 // Reads a quoted string starting at strText[*pnPos] == '"'; on success
 // *pnPos is just past the closing quote. Only \\ and \" are escapes, as
 // regedit reads them; any other backslash stands for itself.
-bool ParseQuotedText(const std::string& strText, size_t* pnPos,
+bool ParseQuotedText(std::string_view text, size_t* pnPos,
                      std::string* pstrOut);
 // The quoted form of a name or string: backslashes and quotes escaped.
 std::string QuoteText(const std::string& strText);
 
 // 1 to 8 hex digits and nothing else.
-bool ParseHexNumber(const std::string& strText, DWORD* pdwValue);
+bool ParseHexNumber(std::string_view text, DWORD* pdwValue);
 // Comma-separated bytes of one or two hex digits, spaces allowed around each;
 // a comma may end the list. False past nMaxBytes.
-bool ParseHexBytes(const std::string& strText, size_t nMaxBytes,
+bool ParseHexBytes(std::string_view text, size_t nMaxBytes,
                    std::vector<BYTE>* pData);
 
 // Space, tab and a stray CR: the blanks allowed between tokens.
 bool IsRegBlank(char c);
-std::string TrimRegBlanks(const std::string& strText);
+std::string_view TrimRegBlanks(std::string_view text);

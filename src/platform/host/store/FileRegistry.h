@@ -138,8 +138,6 @@ class CFileRegistry : public CMemoryRegistry {
   LONG LoadFile(CRegStoreFile* pFile, std::string* pstrError);
   LONG Recover(std::string* pstrError);
   void Replay(const std::vector<CRegJournalRecord>& records);
-  void ReplayOp(const CRegStoreOp& op);
-  void DeleteTree(HKEY hRoot, const std::string& strPath);
   LONG WriteChangedFiles(std::string* pstrError);
   LONG AppendPending(std::string* pstrError);
   void PrintStats() const;
