@@ -50,12 +50,21 @@ TEST(HostWindowListTest, OwnWindowsComeFirstAndOthersAreFoundByTitle) {
 
 TEST(HostWindowListTest, EntriesOfEndedProcessesAreNoWindows) {
   CTempDir dir;
+  CHostUser user(dir.Path());
   const pid_t pid = StartSleeper();
+  ASSERT_TRUE(CHostWindowList::Publish(dir.Path(), pid, "stale", nullptr));
+  ASSERT_NE(nullptr, user.FindWindowA(nullptr, "stale"));
+  // Killed but not yet reaped by its parent: a zombie holds no window.
   kill(pid, SIGKILL);
+  usleep(200 * 1000);
+  EXPECT_EQ(nullptr, user.FindWindowA(nullptr, "stale"));
   waitpid(pid, nullptr, 0);
   ASSERT_TRUE(CHostWindowList::Publish(dir.Path(), pid, "stale", nullptr));
-  CHostUser user(dir.Path());
   EXPECT_EQ(nullptr, user.FindWindowA(nullptr, "stale"));
+  // An entry whose process id has since gone to another process.
+  ASSERT_TRUE(WriteWholeFile(dir.Path() + "/reused",
+                             std::to_string(getpid()) + "\nreused\n1\n"));
+  EXPECT_EQ(nullptr, user.FindWindowA(nullptr, "reused"));
   EXPECT_EQ(nullptr, user.GetTopWindow(nullptr));
 }
 

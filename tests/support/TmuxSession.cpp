@@ -27,14 +27,21 @@ std::string Output(const std::string& strCommand) {
   pclose(pPipe);
   return strOut;
 }
+int NextSerial() {
+  static int s_nSerial = 0;
+  return ++s_nSerial;
+}
 }  // namespace
 
 bool HaveTmux() { return std::system("tmux -V >/dev/null 2>&1") == 0; }
 
+std::string CTmuxSession::Tmux() const { return "tmux -L " + m_strName + " "; }
+
 CTmuxSession::CTmuxSession(const std::string& strCommand, int nCols, int nRows)
-    : m_strName("quorrel-e2e-" + std::to_string(getpid())) {
-  const std::string strStart = "tmux new-session -d -s " + m_strName + " -x " +
-                               std::to_string(nCols) + " -y " +
+    : m_strName("quorrel-e2e-" + std::to_string(getpid()) + "-" +
+                std::to_string(NextSerial())) {
+  const std::string strStart = Tmux() + "new-session -d -s " + m_strName +
+                               " -x " + std::to_string(nCols) + " -y " +
                                std::to_string(nRows) + " " + Quote(strCommand);
   m_bStarted = std::system(strStart.c_str()) == 0;
 }
@@ -42,21 +49,20 @@ CTmuxSession::CTmuxSession(const std::string& strCommand, int nCols, int nRows)
 CTmuxSession::~CTmuxSession() {
   if (m_bStarted)
     std::system(
-        ("tmux kill-session -t " + m_strName + " >/dev/null 2>&1").c_str());
+        (Tmux() + "kill-session -t " + m_strName + " >/dev/null 2>&1").c_str());
 }
 
 void CTmuxSession::SendKeys(const std::string& strKeys) {
-  std::system(("tmux send-keys -t " + m_strName + " " + strKeys).c_str());
+  std::system((Tmux() + "send-keys -t " + m_strName + " " + strKeys).c_str());
 }
 
 std::string CTmuxSession::Screen() {
-  return Output("tmux capture-pane -p -t " + m_strName + " 2>/dev/null");
+  return Output(Tmux() + "capture-pane -p -t " + m_strName + " 2>/dev/null");
 }
 
 bool CTmuxSession::Alive() {
-  return std::system(
-             ("tmux has-session -t " + m_strName + " 2>/dev/null").c_str()) ==
-         0;
+  return std::system((Tmux() + "has-session -t " + m_strName + " 2>/dev/null")
+                         .c_str()) == 0;
 }
 
 bool CTmuxSession::WaitFor(const std::string& strText, int nMilliseconds,
@@ -80,4 +86,15 @@ bool CTmuxSession::WaitFor(const std::string& strText, int nMilliseconds,
   }
   if (pstrScreen) *pstrScreen = strScreen;
   return true;
+}
+
+void CTmuxSession::OpenShellWindow() {
+  std::system((Tmux() + "new-window -t " + m_strName + " sh").c_str());
+}
+
+bool CTmuxSession::ProgramWindowInFront() {
+  // The program's window is the session's first, whatever the base index.
+  const std::string strWindows = Output(Tmux() + "list-windows -t " +
+                                        m_strName + " -F '#{window_active}'");
+  return strWindows.compare(0, 2, "1\n") == 0;
 }

@@ -23,8 +23,17 @@ class CTmuxSession {
                std::string* pstrScreen = nullptr, bool bGone = false);
   // TRUE while the session's program still runs.
   bool Alive();
+  // Opens a second window (a shell), which becomes the session's current
+  // one, in front of the program's.
+  void OpenShellWindow();
+  // TRUE when the program's own window (the first) is the current one.
+  bool ProgramWindowInFront();
 
  private:
+  // Each session has a tmux server of its own, so that one session's end
+  // (which ends its server) never takes another's start with it.
+  std::string Tmux() const;
+
   std::string m_strName;
   bool m_bStarted = false;
 };

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "HostClock.h"
+#include "HostComeForward.h"
 #include "HostDebug.h"
 #include "HostMachine.h"
 #include "HostRunEnd.h"
@@ -32,10 +33,6 @@
 #include "platform/host/tui/TuiSession.h"
 
 namespace {
-// Another instance asks this one to come forward with SIGUSR1; the default
-// action would end the process.
-void OnComeForward(int) {}
-
 void TellStoreTrouble(const std::string& strReason) {
   const std::string strText =
       "The registry could not be used: " + strReason + ".";
@@ -46,7 +43,9 @@ void TellStoreTrouble(const std::string& strReason) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  signal(SIGUSR1, OnComeForward);
+  // Another instance asks this one to come forward with SIGUSR1 (whose
+  // default action would end the process).
+  InstallComeForwardSignal();
   InstallHostEndSignals();
   const std::string strMachine = HostMachineDirectory();
   if (strMachine.empty()) {

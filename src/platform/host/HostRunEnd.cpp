@@ -41,3 +41,5 @@ void CheckHostEndSignal() {
 }
 
 int HostEndSignal() { return g_nEndSignal; }
+
+bool HostRunEnding() { return g_bEndRequested; }

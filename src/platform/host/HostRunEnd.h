@@ -16,3 +16,6 @@ void RequestHostRunEnd();
 void CheckHostEndSignal();
 // The signal that ended the run, or 0.
 int HostEndSignal();
+// TRUE once the end was asked for (a signal seen by a wait, the terminal
+// gone, a restart request): waits for a person end at once from then on.
+bool HostRunEnding();

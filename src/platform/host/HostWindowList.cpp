@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <sstream>
 
 #include "HostMachine.h"
 
@@ -21,19 +22,62 @@ HWND ForeignHandle(const std::string& strFile) {
   return reinterpret_cast<HWND>((nHash | 0x100000u) & 0x7FFFFFFFu);
 }
 
-bool ProcessAlive(long nPid) {
-  return nPid > 0 && (kill(static_cast<pid_t>(nPid), 0) == 0 || errno == EPERM);
+// The state letter and start time of a process from /proc (Linux); false
+// where there is no such file.
+bool ProcessStat(long nPid, char* pcState, std::string* pstrStart) {
+  std::ifstream file("/proc/" + std::to_string(nPid) + "/stat");
+  std::string strStat;
+  if (!std::getline(file, strStat)) return false;
+  // The name in brackets may hold blanks; the fields follow its end.
+  const size_t nEnd = strStat.rfind(')');
+  if (nEnd == std::string::npos) return false;
+  std::istringstream fields(strStat.substr(nEnd + 1));
+  std::string strField;
+  for (int i = 3; i <= 22 && fields >> strField; ++i) {
+    if (i == 3) *pcState = strField[0];
+    if (i == 22) *pstrStart = strField;
+  }
+  return !pstrStart->empty();
 }
 
-bool ReadEntry(const std::string& strPath, long* pnPid,
-               std::string* pstrTitle) {
+std::string ProcessStart(long nPid) {
+  char cState = 0;
+  std::string strStart;
+  return ProcessStat(nPid, &cState, &strStart) ? strStart : std::string();
+}
+
+// A process that has ended but was not reaped (a zombie; a parent such as
+// a container's first process may never reap it) holds no window, nor does
+// a later process that was given the same id.
+bool ProcessAlive(long nPid, const std::string& strStart) {
+  if (nPid <= 0) return false;
+  if (kill(static_cast<pid_t>(nPid), 0) != 0 && errno != EPERM) return false;
+  char cState = 0;
+  std::string strNow;
+  if (!ProcessStat(nPid, &cState, &strNow)) return true;
+  if (cState == 'Z' || cState == 'X') return false;
+  return strStart.empty() || strStart == strNow;
+}
+
+// An entry: the process id, the title, and the process's start time where
+// the system tells it.
+bool ReadEntry(const std::string& strPath, long* pnPid, std::string* pstrTitle,
+               std::string* pstrStart) {
   std::ifstream file(strPath);
   std::string strPid;
   if (!std::getline(file, strPid) || !std::getline(file, *pstrTitle))
     return false;
+  if (!std::getline(file, *pstrStart)) pstrStart->clear();
   char* pEnd = nullptr;
   *pnPid = std::strtol(strPid.c_str(), &pEnd, 10);
   return pEnd != strPid.c_str();
+}
+
+bool WriteEntry(const std::string& strFile, long nPid,
+                const std::string& strTitle) {
+  std::ofstream file(strFile, std::ios::trunc);
+  file << nPid << "\n" << strTitle << "\n" << ProcessStart(nPid) << "\n";
+  return static_cast<bool>(file);
 }
 }  // namespace
 
@@ -52,9 +96,7 @@ bool CHostWindowList::Publish(const std::string& strDirectory, long nPid,
   static unsigned s_nSerial = 0;
   const std::string strFile = strDirectory + "/" + std::to_string(nPid) + "-" +
                               std::to_string(++s_nSerial);
-  std::ofstream file(strFile, std::ios::trunc);
-  file << nPid << "\n" << strTitle << "\n";
-  if (!file) return false;
+  if (!WriteEntry(strFile, nPid, strTitle)) return false;
   if (pstrFile) *pstrFile = strFile;
   return true;
 }
@@ -82,8 +124,7 @@ void CHostWindowList::SetOwnWindowText(HWND hWnd, const std::string& strTitle) {
   for (auto& entry : m_own) {
     if (entry.hWnd != hWnd) continue;
     entry.strTitle = strTitle;
-    std::ofstream file(entry.strFile, std::ios::trunc);
-    file << entry.nPid << "\n" << strTitle << "\n";
+    WriteEntry(entry.strFile, entry.nPid, strTitle);
   }
 }
 
@@ -106,9 +147,10 @@ std::vector<CHostWindowList::CEntry> CHostWindowList::Snapshot() const {
     for (const auto& own : m_own) bMine = bMine || own.strFile == strFile;
     if (bMine) continue;
     CEntry entry;
-    if (!ReadEntry(strFile, &entry.nPid, &entry.strTitle)) continue;
+    std::string strStart;
+    if (!ReadEntry(strFile, &entry.nPid, &entry.strTitle, &strStart)) continue;
     // An entry left behind by a process that has ended is not a window.
-    if (!ProcessAlive(entry.nPid)) {
+    if (!ProcessAlive(entry.nPid, strStart)) {
       std::remove(strFile.c_str());
       continue;
     }

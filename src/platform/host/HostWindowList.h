@@ -2,8 +2,9 @@
 // this process; every process working on the same machine directory
 // publishes its windows' titles in <machine>/run/windows/, so that a second
 // instance finds the first by its title, and a test can stand up a foreign
-// window (a file naming a process and a title). Closing a foreign window
-// (WM_CLOSE) ends its process with SIGTERM.
+// window (a file naming a process and a title). An entry whose process has
+// ended (a zombie included) or whose id a later process took is no window.
+// Closing a foreign window (WM_CLOSE) ends its process with SIGTERM.
 #pragma once
 
 #include <string>

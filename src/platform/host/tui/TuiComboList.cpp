@@ -53,15 +53,14 @@ BOOL CTuiUser::OpenComboList(CWnd& wnd, MSG* pMsg) {
       attrset(0);
     }
     refresh();
-    timeout(-1);
-    const int nKey = getch();
+    const int nKey = WaitKey(-1);
     if (nKey == KEY_UP && nSel > 0) --nSel;
     if (nKey == KEY_DOWN && nSel + 1 < nCount) ++nSel;
     if (nKey == KEY_HOME) nSel = 0;
     if (nKey == KEY_END) nSel = nCount - 1;
     if (nKey > 0 && nKey < 128 && std::isalnum(nKey))
       nSel = NextByInitial(combo, nSel, nKey);
-    if (nKey == 27 || nKey == KEY_F(4)) {
+    if (nKey == 27 || nKey == KEY_F(4) || nKey == kKeyRunEnds) {
       DrawAll();
       return FALSE;
     }

@@ -157,9 +157,10 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
         "   Esc: cancel");
     DrawFolderBox(strTitleShown, edit, matches);
     refresh();
-    timeout(-1);
-    const int nKey = getch();
+    const int nKey = WaitKey(-1);
     const int nCount = static_cast<int>(matches.size());
+    // The run ending cancels the browser, as Escape does.
+    if (nKey == kKeyRunEnds) break;
     if (nKey == 27) {
       timeout(0);
       if (getch() == ERR) break;

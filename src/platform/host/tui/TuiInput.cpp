@@ -13,7 +13,6 @@
 #include "fw/MenuTemplate.h"
 #include "fw/WindowMap.h"
 #include "fw/Wnd.h"
-#include "platform/host/HostRunEnd.h"
 
 BOOL CTuiUser::WaitInput(MSG* pMsg, DWORD dwTimeout) {
   if (!m_pending.empty()) {
@@ -30,12 +29,8 @@ BOOL CTuiUser::WaitInput(MSG* pMsg, DWORD dwTimeout) {
 }
 
 BOOL CTuiUser::ReadInput(MSG* pMsg, int nTimeout) {
-  timeout(nTimeout);
-  const int nKey = getch();
-  if (nKey == ERR) {
-    CheckHostEndSignal();  // a signal ends the wait with ERR
-    return FALSE;
-  }
+  const int nKey = WaitKey(nTimeout);
+  if (nKey == ERR || nKey == kKeyRunEnds) return FALSE;
   if (nKey == KEY_RESIZE) {
     DrawAll();
     return FALSE;

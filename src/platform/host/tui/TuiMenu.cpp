@@ -48,10 +48,9 @@ UINT CTuiUser::TrackMenu(CWnd& wnd, int nPopup) {
       }
     }
     refresh();
-    timeout(-1);
-    const int nKey = getch();
+    const int nKey = WaitKey(-1);
     const int nItems = static_cast<int>(popup.nItems);
-    if (nKey == KEY_F(10)) break;
+    if (nKey == KEY_F(10) || nKey == kKeyRunEnds) break;
     if (nKey == 27) {
       // Escape closes one level: the open popup, then the bar.
       if (!bOpen) break;

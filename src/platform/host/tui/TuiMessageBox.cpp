@@ -10,7 +10,6 @@
 #include "TuiDraw.h"
 #include "TuiUser.h"
 #include "platform/host/HostAnswers.h"
-#include "platform/host/HostRunEnd.h"
 
 namespace {
 std::vector<int> Buttons(UINT uType) {
@@ -116,12 +115,10 @@ int CTuiUser::RunMessageBox(const std::string& strText,
       TuiPutLabel(nTop + nRows - 2, nCol + 2, "&" + strText, nAttr);
     }
     refresh();
-    timeout(-1);
-    const int nKey = getch();
-    if (nKey == ERR && HostEndSignal() != 0) {
+    const int nKey = WaitKey(-1);
+    if (nKey == kKeyRunEnds) {
       // The run is ending: the box goes with the answer that changes
       // nothing (Cancel, No or OK).
-      CheckHostEndSignal();
       return EscapeAnswer(buttons) ? EscapeAnswer(buttons) : buttons.back();
     }
     const int nCount = static_cast<int>(buttons.size());

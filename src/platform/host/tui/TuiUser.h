@@ -43,6 +43,13 @@ class CTuiUser : public CHostUser, public IUiAdapter {
   void DrawAll(const std::string& strStatus = std::string());
   // The keys that work on the focused control, for the status line.
   std::string KeyHints() const;
+  // The next key within nTimeout milliseconds (-1: no limit), ERR when
+  // none came, kKeyRunEnds once the run is to end (a signal, the terminal
+  // gone, a restart request): every loop that waits for a key leaves then.
+  // A request to come forward is served while waiting.
+  static constexpr int kKeyRunEnds = -2;
+  int WaitKey(int nTimeout);
+  void ComeForward();
   BOOL ReadInput(MSG* pMsg, int nTimeout);
   BOOL TranslateKey(int nKey, MSG* pMsg);
   BOOL TranslateMouse(MSG* pMsg);
