@@ -1,6 +1,7 @@
 #include "RegFileIndex.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "RegFileParser.h"
 
@@ -16,6 +17,8 @@ int Folded(char c) {
 int ComparePaths(const std::string& a, const std::string& b) {
   const size_t n = std::min(a.size(), b.size());
   size_t nSame = 0;  // equal bytes are equal names: the common case
+  while (nSame + 8 <= n && std::memcmp(&a[nSame], &b[nSame], 8) == 0)
+    nSame += 8;
   while (nSame < n && a[nSame] == b[nSame]) ++nSame;
   for (size_t i = nSame; i < n; ++i) {
     const int ca = a[i] == '\\' ? -1 : Folded(a[i]);
@@ -28,6 +31,7 @@ int ComparePaths(const std::string& a, const std::string& b) {
 
 bool SameFolded(const std::string& a, const std::string& b, size_t nStart,
                 size_t nLength) {
+  if (std::memcmp(&a[nStart], &b[nStart], nLength) == 0) return true;
   for (size_t i = nStart; i < nStart + nLength; ++i)
     if (Folded(a[i]) != Folded(b[i])) return false;
   return true;

@@ -31,6 +31,10 @@ class IRegFileSink {
   virtual std::string OnValue(const CRegParsedValue& value) = 0;
   // A comment line (";...") of the body.
   virtual void OnComment(const CRegFileLine& /*line*/) {}
+  // False when the sink only checks the file: values are then checked as
+  // strictly, but their names and string data are not copied out (OnValue
+  // may see them empty; the type and deletion are kept).
+  virtual bool TakesValueText() const { return true; }
 };
 
 struct CRegParseError {

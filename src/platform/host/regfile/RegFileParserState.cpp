@@ -47,7 +47,7 @@ bool ReadRegHeader(const CRegFileLine& line, CRegFileInfo* pInfo) {
 }
 
 CRegFileParser::CRegFileParser(const CRegFileInfo& info, IRegFileSink* pSink)
-    : m_info(info), m_pSink(pSink) {}
+    : m_info(info), m_pSink(pSink), m_bText(pSink->TakesValueText()) {}
 
 bool CRegFileParser::OnLine(const CRegFileLine& line) {
   if (m_state == EState::kBody)
@@ -93,11 +93,12 @@ CRegFileParser::EState CRegFileParser::OnSectionLine(std::string_view strText,
   const size_t nClose = strText.rfind(']');
   if (nClose == std::string::npos || nClose + 1 != strText.size())
     return Fail(line.nLine, "key name not closed by \"]\"");
-  std::string strPath(strText.substr(1, nClose - 1));
-  const bool bDelete = !strPath.empty() && strPath[0] == '-';
-  if (bDelete) strPath.erase(0, 1);
-  if (strPath.empty()) return Fail(line.nLine, "empty key name");
-  const std::string strWhy = m_pSink->OnSection(strPath, bDelete, line);
+  const bool bDelete = nClose > 1 && strText[1] == '-';
+  const size_t nStart = bDelete ? 2 : 1;
+  if (nClose <= nStart) return Fail(line.nLine, "empty key name");
+  // One buffer for every header: a file has many.
+  m_strPath.assign(strText.data() + nStart, nClose - nStart);
+  const std::string strWhy = m_pSink->OnSection(m_strPath, bDelete, line);
   if (!strWhy.empty()) return Fail(line.nLine, strWhy);
   m_bInSection = true;
   return EState::kBody;
@@ -114,12 +115,14 @@ CRegFileParser::EState CRegFileParser::OnValueLine(std::string_view strText,
   m_value.nRawEnd = line.nRawEnd;
   m_value.nLine = line.nLine;
   size_t i = 1;  // just past "@"
+  size_t nNameLength = 0;
   if (strText[0] == '"') {
     i = 0;
-    if (!ParseQuotedText(strText, &i, &m_value.strName))
+    nNameLength = TakeValueName(strText, &i);
+    if (nNameLength == std::string::npos)
       return Fail(line.nLine, "value name not closed by a quote");
   }
-  if (RegNameLength(m_value.strName, m_info.encoding) > kMaxRegValueNameLength)
+  if (nNameLength > kMaxRegValueNameLength)
     return Fail(line.nLine, "value name too long");
   i = SkipBlanks(strText, i);
   if (i >= strText.size() || strText[i] != '=')
@@ -133,19 +136,7 @@ CRegFileParser::EState CRegFileParser::OnValueData(std::string_view strData,
     m_value.bDelete = true;
     return FinishValue();
   }
-  if (!strData.empty() && strData[0] == '"') {
-    size_t i = 0;
-    std::string& strValue = m_strQuoted;
-    if (!ParseQuotedText(strData, &i, &strValue) || i != strData.size())
-      return Fail(line.nLine, "string not closed by a quote");
-    if (m_info.encoding == ERegEncoding::kUtf16Le)
-      strValue = StoreTextToCodePage(strValue);
-    m_value.dwType = REG_SZ;
-    m_value.data.reserve(strValue.size() + 1);
-    m_value.data.assign(strValue.begin(), strValue.end());
-    m_value.data.push_back(0);
-    return FinishValue();
-  }
+  if (!strData.empty() && strData[0] == '"') return TakeString(strData, line);
   if (strData.compare(0, 6, "dword:") == 0) {
     DWORD dwValue = 0;
     if (!ParseHexNumber(strData.substr(6), &dwValue))
@@ -153,7 +144,7 @@ CRegFileParser::EState CRegFileParser::OnValueData(std::string_view strData,
     if (line.strNewline.empty() && strData.size() < 6 + 8)
       return Fail(line.nLine, "dword cut short at the end of the file");
     m_value.dwType = REG_DWORD;
-    for (int nShift = 0; nShift < 32; nShift += 8)
+    for (int nShift = 0; m_bText && nShift < 32; nShift += 8)
       m_value.data.push_back(static_cast<BYTE>(dwValue >> nShift));
     return FinishValue();
   }
@@ -172,6 +163,35 @@ CRegFileParser::EState CRegFileParser::OnValueData(std::string_view strData,
   }
   m_strHex.clear();
   return TakeHexText(strData.substr(nColon + 1), line);
+}
+
+size_t CRegFileParser::TakeValueName(std::string_view strText, size_t* pnPos) {
+  size_t nLength = 0;
+  if (!m_bText && m_info.encoding == ERegEncoding::kCodePage)
+    return SkipQuotedText(strText, pnPos, &nLength) ? nLength
+                                                    : std::string::npos;
+  std::string& strName = m_bText ? m_value.strName : m_strQuoted;
+  if (!ParseQuotedText(strText, pnPos, &strName)) return std::string::npos;
+  return RegNameLength(strName, m_info.encoding);
+}
+
+CRegFileParser::EState CRegFileParser::TakeString(std::string_view strData,
+                                                  const CRegFileLine& line) {
+  size_t i = 0;
+  size_t nLength = 0;
+  std::string& strValue = m_strQuoted;
+  const bool bClosed = m_bText ? ParseQuotedText(strData, &i, &strValue)
+                               : SkipQuotedText(strData, &i, &nLength);
+  if (!bClosed || i != strData.size())
+    return Fail(line.nLine, "string not closed by a quote");
+  m_value.dwType = REG_SZ;
+  if (!m_bText) return FinishValue();
+  if (m_info.encoding == ERegEncoding::kUtf16Le)
+    strValue = StoreTextToCodePage(strValue);
+  m_value.data.reserve(strValue.size() + 1);
+  m_value.data.assign(strValue.begin(), strValue.end());
+  m_value.data.push_back(0);
+  return FinishValue();
 }
 
 CRegFileParser::EState CRegFileParser::OnHexLine(const CRegFileLine& line) {

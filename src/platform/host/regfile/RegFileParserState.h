@@ -30,16 +30,22 @@ class CRegFileParser {
   EState OnValueData(std::string_view data, const CRegFileLine& line);
   // Appends one line of hex data; continues when it ends in a backslash.
   EState TakeHexText(std::string_view text, const CRegFileLine& line);
+  // The length of the value name at strText[*pnPos] in the file's
+  // characters, or npos when no quote closes it.
+  size_t TakeValueName(std::string_view strText, size_t* pnPos);
+  EState TakeString(std::string_view strData, const CRegFileLine& line);
   EState FinishHexValue();
   EState FinishValue();
   EState Fail(size_t nLine, const std::string& strReason);
 
   const CRegFileInfo& m_info;
   IRegFileSink* m_pSink;
+  bool m_bText;  // the sink takes names and string data
   EState m_state = EState::kBody;
   bool m_bInSection = false;
   CRegParsedValue m_value;  // the value being read
   std::string m_strHex;     // its hex text, continuations joined
   std::string m_strQuoted;  // its string, escapes undone
+  std::string m_strPath;    // the section header's path
   CRegParseError m_error;
 };

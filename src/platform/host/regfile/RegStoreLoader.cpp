@@ -1,6 +1,7 @@
 #include "RegStoreLoader.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "RegFileIndex.h"
 #include "RegFileParser.h"
@@ -27,7 +28,7 @@ std::string ControlSetName(const CRegValue* pCurrent) {
 
 // The name at [nStart, nEnd) of strPath, without regard to case.
 bool IsName(const std::string& strPath, size_t nStart, size_t nEnd,
-            const std::string& strName) {
+            std::string_view strName) {
   if (nEnd - nStart != strName.size()) return false;
   if (strPath.compare(nStart, nEnd - nStart, strName) == 0) return true;
   for (size_t i = 0; i < strName.size(); ++i) {
@@ -47,6 +48,7 @@ class CSectionIndexer : public IRegFileSink {
                         const CRegFileLine& line) override;
   std::string OnValue(const CRegParsedValue& value) override;
   void OnComment(const CRegFileLine& line) override;
+  bool TakesValueText() const override { return false; }
   void Finish();
 
  private:
@@ -61,17 +63,25 @@ class CSectionIndexer : public IRegFileSink {
 
 std::string CSectionIndexer::CheckPath(const std::string& strPath,
                                        CRegFileSection* pSection) {
+  const ERegEncoding encoding = m_pFile->info.encoding;
+  const size_t nSize = strPath.size();
   size_t nStart = 0;
   size_t nNames = 0;
   size_t nRootEnd = 0;
+  size_t nSecondStart = 0;
   bool bLink = false;
   while (true) {
-    const size_t nFound = strPath.find('\\', nStart);
-    const size_t nEnd = nFound == std::string::npos ? strPath.size() : nFound;
+    const void* pFound =
+        std::memchr(strPath.data() + nStart, '\\', nSize - nStart);
+    const size_t nEnd =
+        pFound ? static_cast<const char*>(pFound) - strPath.data() : nSize;
     if (nEnd == nStart) return "empty key name in \"" + strPath + "\"";
-    if (RegNameLength(std::string_view(strPath).substr(nStart, nEnd - nStart),
-                      m_pFile->info.encoding) >
-        CMemoryRegistry::kMaxKeyNameLength)
+    const size_t nLength = encoding == ERegEncoding::kCodePage
+                               ? nEnd - nStart
+                               : RegNameLength(std::string_view(strPath).substr(
+                                                   nStart, nEnd - nStart),
+                                               encoding);
+    if (nLength > CMemoryRegistry::kMaxKeyNameLength)
       return "key name longer than 255 characters";
     // The first name is the root's.
     if (++nNames > kMaxRegKeyDepth + 1) return "key path too deep";
@@ -80,15 +90,16 @@ std::string CSectionIndexer::CheckPath(const std::string& strPath,
         return "key outside " + m_pFile->strRootName;
       nRootEnd = nEnd;
     }
+    if (nNames == 2) nSecondStart = nStart;
     if (nNames == 3 && m_pFile->hRoot == HKEY_LOCAL_MACHINE &&
-        IsName(strPath, nRootEnd + 1, nStart - 1, "System") &&
+        IsName(strPath, nSecondStart, nStart - 1, "System") &&
         IsName(strPath, nStart, nEnd, kCurrentControlSet))
       bLink = true;
-    if (nFound == std::string::npos) break;
+    if (pFound == nullptr) break;
     nStart = nEnd + 1;
   }
   pSection->strPath =
-      nRootEnd == strPath.size() ? std::string() : strPath.substr(nRootEnd + 1);
+      nRootEnd == nSize ? std::string() : strPath.substr(nRootEnd + 1);
   pSection->bThroughLink = bLink;
   return std::string();
 }

@@ -1,11 +1,24 @@
 #include "RegValueSyntax.h"
 
+#include <cstring>
+
 namespace {
+// A table: every digit of every dword and hex byte of a file goes through it.
+struct CHexDigits {
+  signed char values[256];
+  constexpr CHexDigits() : values() {
+    for (int i = 0; i < 256; ++i) values[i] = -1;
+    for (int i = 0; i < 10; ++i) values['0' + i] = static_cast<signed char>(i);
+    for (int i = 0; i < 6; ++i) {
+      values['a' + i] = static_cast<signed char>(10 + i);
+      values['A' + i] = static_cast<signed char>(10 + i);
+    }
+  }
+};
+constexpr CHexDigits kHexDigits;
+
 int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
+  return kHexDigits.values[static_cast<unsigned char>(c)];
 }
 }  // namespace
 
@@ -39,6 +52,30 @@ bool ParseQuotedText(std::string_view text, size_t* pnPos,
     }
     if (i + 1 < text.size() && (text[i + 1] == '\\' || text[i + 1] == '"')) ++i;
     pstrOut->push_back(text[i++]);
+  }
+}
+
+bool SkipQuotedText(std::string_view text, size_t* pnPos, size_t* pnLength) {
+  if (*pnPos >= text.size() || text[*pnPos] != '"') return false;
+  const char* p = text.data() + *pnPos + 1;
+  const char* const pEnd = text.data() + text.size();
+  size_t nLength = 0;
+  while (true) {
+    // Most strings hold no escape: one search for the closing quote and
+    // one for a backslash before it.
+    const char* pQuote =
+        static_cast<const char*>(std::memchr(p, '"', pEnd - p));
+    if (pQuote == nullptr) return false;
+    const char* pEscape =
+        static_cast<const char*>(std::memchr(p, '\\', pQuote - p));
+    if (pEscape == nullptr) {
+      *pnPos = pQuote + 1 - text.data();
+      *pnLength = nLength + (pQuote - p);
+      return true;
+    }
+    nLength += pEscape - p + 1;
+    p = pEscape + 1;
+    if (p < pEnd && (*p == '\\' || *p == '"')) ++p;
   }
 }
 

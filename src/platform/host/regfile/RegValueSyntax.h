@@ -13,6 +13,9 @@
 // regedit reads them; any other backslash stands for itself.
 bool ParseQuotedText(std::string_view text, size_t* pnPos,
                      std::string* pstrOut);
+// The same check without the copy: *pnLength is the length of the text the
+// escapes stand for.
+bool SkipQuotedText(std::string_view text, size_t* pnPos, size_t* pnLength);
 // The quoted form of a name or string: backslashes and quotes escaped.
 std::string QuoteText(const std::string& strText);
 
