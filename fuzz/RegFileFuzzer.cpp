@@ -1,11 +1,14 @@
 // libFuzzer target of the store's reader: any bytes as HKEY_LOCAL_MACHINE.reg.
 // A file that reads must (1) be written back byte for byte when nothing
 // changed, and (2) read back to the same keys and values when every key is
-// written anew.
+// written anew; and (3) any bytes get the same verdict (line and reason)
+// from the check made at open, which copies no value text, as from a read
+// that takes every value.
 #include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "platform/host/regfile/RegFileParser.h"
 #include "platform/host/regfile/RegStoreLoader.h"
 #include "platform/host/regfile/RegStoreRenderer.h"
 
@@ -52,10 +55,37 @@ bool SameTree(const CRegKeyNode& a, const CRegKeyNode& b) {
     if (!SameTree(*a.subkeys[i], *b.subkeys[i])) return false;
   return true;
 }
+// Takes every section and value; bText: with their names and strings.
+class CAnySink : public IRegFileSink {
+ public:
+  explicit CAnySink(bool bText) : m_bText(bText) {}
+  std::string OnSection(const std::string&, bool,
+                        const CRegFileLine&) override {
+    return std::string();
+  }
+  std::string OnValue(const CRegParsedValue&) override { return std::string(); }
+  bool TakesValueText() const override { return m_bText; }
+
+ private:
+  bool m_bText;
+};
+
+bool SameVerdict(const std::string& strBytes) {
+  CAnySink full(true);
+  CAnySink check(false);
+  CRegFileInfo info;
+  CRegParseError fullError;
+  CRegParseError checkError;
+  const bool bFull = ParseRegFile(strBytes, &full, &info, &fullError);
+  const bool bCheck = ParseRegFile(strBytes, &check, &info, &checkError);
+  return bFull == bCheck && fullError.nLine == checkError.nLine &&
+         fullError.strReason == checkError.strReason;
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t cbData) {
   const std::string strBytes(reinterpret_cast<const char*>(pData), cbData);
+  if (!SameVerdict(strBytes)) std::abort();
   CLoaded loaded;
   if (!Load(strBytes, &loaded)) return 0;
   if (RenderStoreFile(loaded.file, loaded.root, CRegDirtyMap()) != strBytes)
