@@ -8,7 +8,8 @@ waits for the disk) and the peak memory of the process. Each size runs on the .r
 imported into an empty SOFTWARE hive with quorrel-reg, next to quorrel). Not a
 timed test: it reports figures.
 
-usage: store_bench.py [--runs N] [--modes update,delete] <quorrel> [sizes...]
+usage: store_bench.py [--runs N] [--modes update,delete] [--stores reg,hive]
+                      <quorrel> [sizes...]
 
 With --runs N each figure is the median of N runs, each on a fresh copy of
 the store (the machine may be busy with other work: medians, not means).
@@ -95,12 +96,14 @@ def run(quorrel, machine, mode):
 
 def main():
     args = sys.argv[1:]
-    runs, modes = 1, ["update", "delete"]
+    runs, modes, stores = 1, ["update", "delete"], ["reg", "hive"]
     while args and args[0].startswith("--") and len(args) > 1:
         if args[0] == "--runs":
             runs = int(args[1])
         elif args[0] == "--modes":
             modes = args[1].split(",")
+        elif args[0] == "--stores":
+            stores = args[1].split(",")
         else:
             break
         args = args[2:]
@@ -118,7 +121,7 @@ def main():
             seed = os.path.join(root, "seed-%d" % keys)
             write_store(seed, keys)
             size = os.path.getsize(os.path.join(seed, "HKEY_LOCAL_MACHINE.reg"))
-            for store in ("reg", "hive"):
+            for store in stores:
                 for mode in modes:
                     results = []
                     for n in range(runs):
