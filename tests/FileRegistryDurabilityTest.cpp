@@ -80,6 +80,35 @@ TEST(FileRegistryDurability, EveryChangeSurvivesTheProcessFlushedOrNot) {
   EXPECT_NE(std::string::npos, strFile.find("\"n10\"=dword:0000000a"));
 }
 
+TEST(FileRegistryDurability, SmallChangesToALargeStoreStayInTheJournal) {
+  CTempDir dir;
+  std::string strFile = "REGEDIT4\r\n\r\n";
+  for (int i = 0; i < 2000; ++i)
+    strFile += "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Key" + std::to_string(i) +
+               "]\r\n\"Name\"=\"some text\"\r\n\r\n";
+  const std::string strPath = InDir(dir, "HKEY_LOCAL_MACHINE.reg");
+  ASSERT_TRUE(WriteWholeFile(strPath, strFile));
+  const std::string strJournal = InDir(dir, CFileRegistry::kJournalName);
+  std::string strError;
+  for (DWORD i = 1; i <= 2; ++i) {
+    std::unique_ptr<CFileRegistry> store(OpenStore(dir));
+    EXPECT_EQ(i - 1, ReadCounter(*store, "v"));
+    PutValue(*store, HKEY_LOCAL_MACHINE, kKey, "v", REG_DWORD, Dword(i));
+    EXPECT_EQ(ERROR_SUCCESS, store->Close(&strError)) << strError;
+    EXPECT_EQ(strFile, ReadWholeFile(strPath));
+    EXPECT_TRUE(PathExists(strJournal));
+  }
+  // Grown past its bound, the journal is folded into the file, the changes
+  // it kept from earlier runs too.
+  std::unique_ptr<CFileRegistry> store(OpenStore(dir));
+  PutValue(*store, HKEY_LOCAL_MACHINE, kKey, "big", REG_BINARY,
+           std::vector<BYTE>(strFile.size() / 8));
+  EXPECT_EQ(ERROR_SUCCESS, store->Close(&strError)) << strError;
+  EXPECT_FALSE(PathExists(strJournal));
+  EXPECT_NE(std::string::npos,
+            ReadWholeFile(strPath).find("\"v\"=dword:00000002"));
+}
+
 TEST(FileRegistryDurability, TornLastRecordIsIgnored) {
   CTempDir dir;
   InChild([&] {

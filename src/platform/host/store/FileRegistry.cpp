@@ -188,6 +188,7 @@ LONG CFileRegistry::Commit(std::string* pstrError) {
   // renamed: a crash between two renames is then repaired by replaying it.
   if (lResult == ERROR_SUCCESS) lResult = m_journal->Sync(pstrError);
   if (lResult != ERROR_SUCCESS || !OnlyUser()) return lResult;
+  if (KeepsJournal(m_journal->Size())) return ERROR_SUCCESS;
   lResult = WriteChangedFiles(pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
   m_journal->CloseFile();

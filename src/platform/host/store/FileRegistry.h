@@ -137,6 +137,10 @@ class CFileRegistry : public CMemoryRegistry {
   LONG LoadFiles(std::string* pstrError);
   LONG LoadFile(CRegStoreFile* pFile, std::string* pstrError);
   LONG Recover(std::string* pstrError);
+  // A journal small against the files it changes is kept and replayed at
+  // each open instead of folded into them: rewriting a large file for a
+  // small change costs more than reading the change back.
+  bool KeepsJournal(uint64_t nJournalBytes) const;
   void Replay(const std::vector<CRegJournalRecord>& records);
   LONG WriteChangedFiles(std::string* pstrError);
   LONG AppendPending(std::string* pstrError);

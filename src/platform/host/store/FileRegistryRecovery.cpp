@@ -1,11 +1,14 @@
-// Recovery from a run that ended without closing the store: the first
-// program to open it replays the journal left onto the files and writes
-// the files at once, so that it starts from complete files again.
+// A journal left by the last program (one small against the files, kept
+// on purpose, or one a crash left): the first program to open the store
+// alone writes it into the files at once unless it is small, so that the
+// journal stays bounded; a kept journal is replayed by every open.
 //
 // Replaying is safe on files that already hold some of the journal's
 // changes (a crash while the files were being replaced): each change sets a
 // key or value to a state, and a key deletion removes whatever is below the
 // key, so the changes that follow in the journal rebuild the same result.
+#include <sys/stat.h>
+
 #include "DurableFile.h"
 #include "FileRegistry.h"
 #include "RegJournalReplay.h"
@@ -24,6 +27,7 @@ LONG CFileRegistry::Recover(std::string* pstrError) {
                  "; the journal and the files are kept as they are";
     return ERROR_BADDB;
   }
+  if (KeepsJournal(strBytes.size())) return ERROR_SUCCESS;
   if (!records.empty()) {
     CFileRegistry recovery;
     recovery.m_strDir = m_strDir;
@@ -35,6 +39,22 @@ LONG CFileRegistry::Recover(std::string* pstrError) {
     if (lResult != ERROR_SUCCESS) return lResult;
   }
   return RemoveFileDurably(strPath, pstrError);
+}
+
+bool CFileRegistry::KeepsJournal(uint64_t nJournalBytes) const {
+  // Bounded both ways: a kept journal costs every open its replay.
+  constexpr uint64_t kMaxKeptBytes = uint64_t{8} << 20;
+  constexpr uint64_t kFileBytesPerJournalByte = 16;
+  uint64_t nFileBytes = 0;
+  for (const char* pszName :
+       {"HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_USER"}) {
+    struct stat st = {};
+    const std::string strPath = m_strDir + "/" + pszName + ".reg";
+    if (stat(strPath.c_str(), &st) == 0)
+      nFileBytes += static_cast<uint64_t>(st.st_size);
+  }
+  return nJournalBytes <= kMaxKeptBytes &&
+         nJournalBytes * kFileBytesPerJournalByte <= nFileBytes;
 }
 
 void CFileRegistry::Replay(const std::vector<CRegJournalRecord>& records) {

@@ -72,6 +72,7 @@ class CRegJournal {
   void CloseFile();
   const std::string& Path() const { return m_strPath; }
   uint64_t BytesWritten() const { return m_nBytesWritten; }
+  uint64_t Size() const { return m_nSeen; }  // of the records read or written
 
  private:
   LONG Create(std::string* pstrError);
