@@ -14,7 +14,7 @@ int Folded(char c) {
 // Name by name, without regard to case: a backslash sorts before every
 // character, so that a key's subkeys follow it at once, in the order the
 // registry enumerates them.
-int ComparePaths(const std::string& a, const std::string& b) {
+int ComparePaths(std::string_view a, std::string_view b) {
   const size_t n = std::min(a.size(), b.size());
   size_t nSame = 0;  // equal bytes are equal names: the common case
   while (nSame + 8 <= n && std::memcmp(&a[nSame], &b[nSame], 8) == 0)
@@ -29,7 +29,7 @@ int ComparePaths(const std::string& a, const std::string& b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-bool SameFolded(const std::string& a, const std::string& b, size_t nStart,
+bool SameFolded(std::string_view a, std::string_view b, size_t nStart,
                 size_t nLength) {
   if (std::memcmp(&a[nStart], &b[nStart], nLength) == 0) return true;
   for (size_t i = nStart; i < nStart + nLength; ++i)
@@ -107,11 +107,11 @@ void CRegFileIndex::ApplyValues(const CRegFileSection& section,
 
 size_t CRegFileIndex::RunEnd(size_t nBegin, size_t nEnd, size_t nStart,
                              size_t nLength) const {
-  const std::string& strFirst = At(nBegin).strPath;
+  const std::string_view strFirst = At(nBegin).strPath;
   const size_t nNameEnd = nStart + nLength;
   size_t i = nBegin + 1;
   for (; i < nEnd; ++i) {
-    const std::string& strPath = At(i).strPath;
+    const std::string_view strPath = At(i).strPath;
     if (strPath.size() < nNameEnd ||
         (strPath.size() > nNameEnd && strPath[nNameEnd] != '\\') ||
         !SameFolded(strPath, strFirst, nStart, nLength))
@@ -130,10 +130,10 @@ void CRegFileIndex::Fill(CRegKeyNode& node) {
     ApplyValues(At(i), node);
   const size_t nStart = span.nPrefix == 0 ? 0 : span.nPrefix + 1;
   while (i < span.nEnd) {
-    const std::string& strPath = At(i).strPath;
+    const std::string_view strPath = At(i).strPath;
     const size_t nSlash = strPath.find('\\', nStart);
     const size_t nLength =
-        (nSlash == std::string::npos ? strPath.size() : nSlash) - nStart;
+        (nSlash == std::string_view::npos ? strPath.size() : nSlash) - nStart;
     const size_t nEnd = RunEnd(i, span.nEnd, nStart, nLength);
     // Spelled as the file's first section of the key spells it, the one
     // read first.
@@ -143,7 +143,7 @@ void CRegFileIndex::Fill(CRegKeyNode& node) {
           std::make_pair(At(nName).bThroughLink, m_order[nName]))
         nName = j;
     auto child = std::make_shared<CRegKeyNode>();
-    child->strName = At(nName).strPath.substr(nStart, nLength);
+    child->strName = std::string(At(nName).strPath.substr(nStart, nLength));
     child->pParent = &node;
     child->span = CRegKeySpan{i, nEnd, nStart + nLength};
     child->source = shared_from_this();

@@ -7,9 +7,11 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "RegFileFormat.h"
+#include "RegPathArena.h"
 #include "platform/memory/RegistryTree.h"
 
 struct CRegFileSection {
@@ -19,8 +21,8 @@ struct CRegFileSection {
   size_t nEnd = 0;
   size_t nLine = 0;  // of the line at nBegin
   // The key's path below the root; named through CurrentControlSet, the
-  // path in the control set it links to.
-  std::string strPath;
+  // path in the control set it links to. Held by the file's paths.
+  std::string_view strPath;
   // Named through CurrentControlSet: applied after every other section, so
   // its lines decide over those of its control set's own sections.
   bool bThroughLink = false;
@@ -39,6 +41,7 @@ struct CRegStoreFile {
   std::string strRaw;
   size_t nPrologueEnd = 0;  // header and what precedes the first section
   std::vector<CRegFileSection> sections;
+  CRegPathArena paths;  // the sections' paths
   bool bDirty = false;  // changed since read: rewritten when closing
 };
 

@@ -1,5 +1,6 @@
 #include "RegStoreLoader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -27,7 +28,7 @@ std::string ControlSetName(const CRegValue* pCurrent) {
 }
 
 // The name at [nStart, nEnd) of strPath, without regard to case.
-bool IsName(const std::string& strPath, size_t nStart, size_t nEnd,
+bool IsName(std::string_view strPath, size_t nStart, size_t nEnd,
             std::string_view strName) {
   if (nEnd - nStart != strName.size()) return false;
   if (strPath.compare(nStart, nEnd - nStart, strName) == 0) return true;
@@ -98,8 +99,9 @@ std::string CSectionIndexer::CheckPath(const std::string& strPath,
     if (pFound == nullptr) break;
     nStart = nEnd + 1;
   }
-  pSection->strPath =
-      nRootEnd == nSize ? std::string() : strPath.substr(nRootEnd + 1);
+  if (nRootEnd != nSize)
+    pSection->strPath =
+        m_pFile->paths.Keep(std::string_view(strPath).substr(nRootEnd + 1));
   pSection->bThroughLink = bLink;
   return std::string();
 }
@@ -173,8 +175,9 @@ void PathsThroughLink(CRegStoreFile* pFile) {
   bool bLinked = false;
   for (const auto& section : pFile->sections) {
     bLinked = bLinked || section.bThroughLink;
+    const std::string_view strPath = section.strPath;
     if (section.bThroughLink ||
-        !EqualRegNames(section.strPath, "System\\Select"))
+        !IsName(strPath, 0, strPath.size(), "System\\Select"))
       continue;
     CRegParseError error;
     ParseRegBody(pFile->strRaw, pFile->info, section.nBegin, section.nEnd,
@@ -184,9 +187,25 @@ void PathsThroughLink(CRegStoreFile* pFile) {
   const std::string strTarget = ControlSetName(sink.Current());
   for (auto& section : pFile->sections) {
     if (!section.bThroughLink) continue;
-    const size_t nName = section.strPath.find('\\') + 1;
-    section.strPath.replace(nName, sizeof kCurrentControlSet - 1, strTarget);
+    std::string strPath(section.strPath);
+    const size_t nName = strPath.find('\\') + 1;
+    strPath.replace(nName, sizeof kCurrentControlSet - 1, strTarget);
+    section.strPath = pFile->paths.Keep(strPath);
   }
+}
+
+// Every section starts with "[" and its root's name: room for this many
+// sections saves the regrowth of a large index, each time in fresh pages.
+size_t SectionsAtMost(const CRegStoreFile& file) {
+  const std::string& strRaw = file.strRaw;
+  const char* p = strRaw.data();
+  const char* pEnd = p + strRaw.size();
+  size_t nOpen = 0;
+  while ((p = static_cast<const char*>(std::memchr(p, '[', pEnd - p)))) {
+    ++nOpen;
+    ++p;
+  }
+  return std::min(nOpen, strRaw.size() / (file.strRootName.size() + 2) + 1);
 }
 
 std::string ParseErrorText(const std::string& strPath,
@@ -215,6 +234,7 @@ LONG LoadStoreFile(CRegStoreFile* pFile,
   CSectionIndexer indexer(pFile);
   CRegParseError error;
   if (pFile->bExists) {
+    pFile->sections.reserve(SectionsAtMost(*pFile));
     if (!ParseRegFile(pFile->strRaw, &indexer, &pFile->info, &error)) {
       *pstrError = ParseErrorText(pFile->strPath, error);
       return ERROR_BADDB;
