@@ -76,7 +76,9 @@ TEST(DialogTemplateTest, FormTabOrderVisitsClearBeforeRepairs) {
     EXPECT_TRUE(form.pItems[i].dwStyle & WS_TABSTOP);
     tabOrder.push_back(form.pItems[i].nID);
   }
-  EXPECT_EQ((std::vector<UINT>{111, 113, 112, 114}), tabOrder);
+  EXPECT_EQ((std::vector<UINT>{IDC_UPDATE_REGISTRY, IDC_REGISTRY_CUSTOMIZATIONS,
+                               IDC_CLEAR_REGISTRY, IDC_REGISTRY_REPAIRS}),
+            tabOrder);
   std::vector<const CDlgItemTemplate*> screen;
   for (size_t i = 0; i < form.nItems; ++i) screen.push_back(&form.pItems[i]);
   std::sort(screen.begin(), screen.end(),

@@ -63,7 +63,10 @@ TEST_F(MainWindowTest, TabGoesFromCustomizationsToClearThenRepairs) {
   for (int i = 0; i < 4; ++i) m_ui.Key(VK_TAB).Do(record);
   m_ui.Key(VK_TAB, kKeyShiftDown).Do(record);
   RunMainWindow(m_ui);
-  EXPECT_EQ((std::vector<UINT>{111, 113, 112, 114, 111, 114}), focus);
+  EXPECT_EQ((std::vector<UINT>{IDC_UPDATE_REGISTRY, IDC_REGISTRY_CUSTOMIZATIONS,
+                               IDC_CLEAR_REGISTRY, IDC_REGISTRY_REPAIRS,
+                               IDC_UPDATE_REGISTRY, IDC_REGISTRY_REPAIRS}),
+            focus);
 }
 
 // The Update button has the focus when it greys itself; Tab must bring the

@@ -26,10 +26,12 @@ BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
 END_MESSAGE_MAP()
 
-CWinApp::CWinApp() { g_pApp = this; }
+CWinApp::CWinApp() : m_pPreviousApp(g_pApp) { g_pApp = this; }
 
+// An application object made for a while beside the program's own (a
+// test's) gives the program's back when it goes.
 CWinApp::~CWinApp() {
-  if (g_pApp == this) g_pApp = nullptr;
+  if (g_pApp == this) g_pApp = m_pPreviousApp;
 }
 
 BOOL CWinApp::InitInstance() { return TRUE; }

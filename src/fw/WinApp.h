@@ -42,6 +42,7 @@ class CWinApp : public CCmdTarget {
   void OnAppExit();
 
  private:
+  CWinApp* m_pPreviousApp;
   std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;
 };
 
