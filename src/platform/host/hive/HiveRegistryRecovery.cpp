@@ -8,17 +8,12 @@
 
 LONG CHiveRegistry::Recover(std::string* pstrError) {
   const std::string strPath = m_machine.strConfigDir + "/" + kJournalName;
-  std::string strBytes;
-  bool bExists = false;
-  LONG lResult =
-      ReadWholeFile(strPath, size_t{4} << 30, &strBytes, &bExists, pstrError);
-  if (lResult != ERROR_SUCCESS || !bExists) return lResult;
   std::vector<CRegJournalRecord> records;
-  std::string strWhy;
-  if (!DecodeJournal(strBytes, &records, &strWhy)) {
-    *pstrError = strPath + ": " + strWhy;
-    return ERROR_BADDB;
-  }
+  bool bExists = false;
+  size_t nBytes = 0;
+  LONG lResult =
+      ReadLeftJournal(strPath, &records, &bExists, &nBytes, pstrError);
+  if (lResult != ERROR_SUCCESS || !bExists) return lResult;
   if (!records.empty()) {
     CHiveRegistry recovery;
     recovery.m_machine = m_machine;
@@ -34,6 +29,5 @@ LONG CHiveRegistry::Recover(std::string* pstrError) {
 
 void CHiveRegistry::Replay(const std::vector<CRegJournalRecord>& records) {
   m_mode = EMode::kReplaying;
-  for (const auto& record : records)
-    for (const auto& op : record) ReplayStoreOp(*this, op);
+  ReplayRecords(*this, records);
 }

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "DurableFile.h"
+#include "StoredRoots.h"
 #include "platform/host/regfile/RegFileParser.h"
 #include "platform/host/regfile/RegStoreLoader.h"
 #include "platform/host/regfile/RegStoreRenderer.h"
@@ -17,16 +18,6 @@
 const char CFileRegistry::kJournalName[] = "store.journal";
 const char CFileRegistry::kLockName[] = "store.lock";
 const char CFileRegistry::kUsersName[] = "store.users";
-
-namespace {
-const struct {
-  HKEY hRoot;
-  const char* pszName;
-} kStoredRoots[] = {{HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
-                    {HKEY_USERS, "HKEY_USERS"},
-                    {HKEY_CURRENT_USER, "HKEY_CURRENT_USER"}};
-
-}  // namespace
 
 CFileRegistry::CFileRegistry() = default;
 

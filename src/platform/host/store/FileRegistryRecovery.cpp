@@ -12,22 +12,19 @@
 #include "DurableFile.h"
 #include "FileRegistry.h"
 #include "RegJournalReplay.h"
+#include "StoredRoots.h"
 
 LONG CFileRegistry::Recover(std::string* pstrError) {
   const std::string strPath = m_strDir + "/" + kJournalName;
-  std::string strBytes;
-  bool bExists = false;
-  LONG lResult =
-      ReadWholeFile(strPath, size_t{4} << 30, &strBytes, &bExists, pstrError);
-  if (lResult != ERROR_SUCCESS || !bExists) return lResult;
   std::vector<CRegJournalRecord> records;
-  std::string strWhy;
-  if (!DecodeJournal(strBytes, &records, &strWhy)) {
-    *pstrError = strPath + ": " + strWhy +
-                 "; the journal and the files are kept as they are";
-    return ERROR_BADDB;
-  }
-  if (KeepsJournal(strBytes.size())) return ERROR_SUCCESS;
+  bool bExists = false;
+  size_t nBytes = 0;
+  LONG lResult =
+      ReadLeftJournal(strPath, &records, &bExists, &nBytes, pstrError);
+  if (lResult == ERROR_BADDB)
+    *pstrError += "; the journal and the files are kept as they are";
+  if (lResult != ERROR_SUCCESS || !bExists) return lResult;
+  if (KeepsJournal(nBytes)) return ERROR_SUCCESS;
   if (!records.empty()) {
     CFileRegistry recovery;
     recovery.m_strDir = m_strDir;
@@ -46,10 +43,9 @@ bool CFileRegistry::KeepsJournal(uint64_t nJournalBytes) const {
   constexpr uint64_t kMaxKeptBytes = uint64_t{8} << 20;
   constexpr uint64_t kFileBytesPerJournalByte = 16;
   uint64_t nFileBytes = 0;
-  for (const char* pszName :
-       {"HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_USER"}) {
+  for (const auto& root : kStoredRoots) {
     struct stat st = {};
-    const std::string strPath = m_strDir + "/" + pszName + ".reg";
+    const std::string strPath = m_strDir + "/" + root.pszName + ".reg";
     if (stat(strPath.c_str(), &st) == 0)
       nFileBytes += static_cast<uint64_t>(st.st_size);
   }
@@ -59,6 +55,5 @@ bool CFileRegistry::KeepsJournal(uint64_t nJournalBytes) const {
 
 void CFileRegistry::Replay(const std::vector<CRegJournalRecord>& records) {
   m_mode = EMode::kReplaying;
-  for (const auto& record : records)
-    for (const auto& op : record) ReplayStoreOp(*this, op);
+  ReplayRecords(*this, records);
 }

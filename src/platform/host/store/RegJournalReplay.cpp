@@ -1,15 +1,10 @@
 #include "RegJournalReplay.h"
 
+#include "DurableFile.h"
+#include "StoredRoots.h"
 #include "platform/memory/MemoryRegistry.h"
 
 namespace {
-const struct {
-  HKEY hRoot;
-  const char* pszName;
-} kStoredRoots[] = {{HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
-                    {HKEY_USERS, "HKEY_USERS"},
-                    {HKEY_CURRENT_USER, "HKEY_CURRENT_USER"}};
-
 // A key deletion removes whatever is below the key.
 void DeleteTree(IRegistry& registry, HKEY hRoot, const std::string& strPath) {
   HKEY hKey = nullptr;
@@ -62,4 +57,26 @@ void ReplayStoreOp(IRegistry& registry, const CRegStoreOp& op) {
       DeleteTree(registry, hRoot, strSub);
       return;
   }
+}
+
+void ReplayRecords(IRegistry& registry,
+                   const std::vector<CRegJournalRecord>& records) {
+  for (const auto& record : records)
+    for (const auto& op : record) ReplayStoreOp(registry, op);
+}
+
+LONG ReadLeftJournal(const std::string& strPath,
+                     std::vector<CRegJournalRecord>* pRecords, bool* pbExists,
+                     size_t* pnBytes, std::string* pstrError) {
+  std::string strBytes;
+  const LONG lResult =
+      ReadWholeFile(strPath, size_t{4} << 30, &strBytes, pbExists, pstrError);
+  *pnBytes = strBytes.size();
+  if (lResult != ERROR_SUCCESS || !*pbExists) return lResult;
+  std::string strWhy;
+  if (!DecodeJournal(strBytes, pRecords, &strWhy)) {
+    *pstrError = strPath + ": " + strWhy;
+    return ERROR_BADDB;
+  }
+  return ERROR_SUCCESS;
 }
