@@ -13,6 +13,7 @@
 #include "support/StoreTestUtil.h"
 #include "support/SuiteInstallation.h"
 #include "support/TmuxSession.h"
+#include "support/TuiClearSteps.h"
 #include "sys/RegistryOps.h"
 
 namespace {
@@ -211,18 +212,7 @@ TEST_F(LiveMachineEndToEndTest, ClearEndedBySigtermLeavesNoneOfItsKeys) {
   CTmuxSession tmux(Command(), 100, 36);
   StartToMainWindow(tmux);
   std::string strScreen;
-  tmux.SendKeys("Tab Tab Enter");
-  ASSERT_TRUE(tmux.WaitFor("Do you wish to continue?", 5000, &strScreen))
-      << strScreen;
-  tmux.SendKeys("y");
-  ASSERT_TRUE(tmux.WaitFor("restart your computer now?", 5000, &strScreen))
-      << strScreen;
-  tmux.SendKeys("n");
-  ASSERT_TRUE(tmux.WaitFor("applications are closed", 5000, &strScreen))
-      << strScreen;
-  tmux.SendKeys("Enter");
-  ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 20000, &strScreen))
-      << strScreen;
+  ASSERT_NO_FATAL_FAILURE(ClearToFolderBrowser(tmux, &strScreen));
   ASSERT_EQ(0, kill(Pid(), SIGTERM));
   ASSERT_TRUE(Ends(tmux));
   const std::string strSuite = "SOFTWARE\\Corvane\\Tessarine for Windows NT";

@@ -13,6 +13,7 @@
 #include "platform/host/store/FileRegistry.h"
 #include "support/ProcessRunner.h"
 #include "support/TmuxSession.h"
+#include "support/TuiClearSteps.h"
 #include "sys/RegistryOps.h"
 
 namespace {
@@ -153,18 +154,7 @@ TEST_F(TerminalUiEndToEndTest, ClearFolderBrowserTakesATypedPathAndCancels) {
   CTmuxSession tmux(Command(), 80, 24);
   StartSmall(tmux);
   std::string strScreen;
-  tmux.SendKeys("Tab Tab Enter");
-  ASSERT_TRUE(tmux.WaitFor("Do you wish to continue?", 5000, &strScreen))
-      << strScreen;
-  tmux.SendKeys("y");
-  ASSERT_TRUE(tmux.WaitFor("restart your computer now?", 5000, &strScreen))
-      << strScreen;
-  tmux.SendKeys("n");
-  ASSERT_TRUE(tmux.WaitFor("applications are closed", 5000, &strScreen))
-      << strScreen;
-  tmux.SendKeys("Enter");
-  ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 20000, &strScreen))
-      << strScreen;
+  ASSERT_NO_FATAL_FAILURE(ClearToFolderBrowser(tmux, &strScreen));
   // The folders below the typed path are listed.
   EXPECT_NE(std::string::npos, strScreen.find("Program Files")) << strScreen;
   tmux.SendKeys("C-u");
