@@ -6,14 +6,25 @@
 # is 1 when any stage failed.
 cd "$(dirname "$0")/.." || exit 1
 RESULTS=$(mktemp)
-trap 'rm -f "$RESULTS"' EXIT
+trap 'rm -f "$RESULTS" "$TIMES"' EXIT
+# The processor seconds (user + system) of this shell's finished children:
+# beside the wall time, what a stage costs whatever else the machine does.
+# (`times` reports on the shell it runs in, so it writes to a file here.)
+TIMES=$(mktemp)
+cpu_seconds() {
+  awk 'NR == 2 { split($0, t, /[ms ]+/); print t[1] * 60 + t[2] + t[3] * 60 + t[4] }' "$TIMES"
+}
 stage() {  # stage NAME COMMAND...: runs it, notes result and seconds
   name=$1
   shift
   echo "=== $name"
   started=$(date +%s)
+  times >"$TIMES"
+  cpu_before=$(cpu_seconds)
   if "$@"; then result=passed; else result="FAILED (status $?)"; fi
-  printf '%s\t%s\t%s\n' "$name" "$result" "$(($(date +%s) - started))" >>"$RESULTS"
+  times >"$TIMES"
+  printf '%s\t%s\t%s\t%s\n' "$name" "$result" "$(($(date +%s) - started))" \
+    "$(echo "$(cpu_seconds) $cpu_before" | awk '{ printf "%d", $1 - $2 }')" >>"$RESULTS"
 }
 host_suite() {
   # The hive tests read their results back with two readers of their own.
@@ -28,6 +39,7 @@ for script in tools/test.d/*.sh; do
 done
 echo
 echo "=== results"
-awk -F '\t' '{ printf "%-30s %-20s %5d s\n", $1, $2, $3; total += $3 }
-  END { printf "%-30s %-20s %5d s\n", "total", "", total }' "$RESULTS"
+awk -F '\t' 'BEGIN { printf "%-30s %-20s %7s %9s\n", "stage", "result", "wall", "processor" }
+  { printf "%-30s %-20s %5d s %7d s\n", $1, $2, $3, $4; wall += $3; cpu += $4 }
+  END { printf "%-30s %-20s %5d s %7d s\n", "total", "", wall, cpu }' "$RESULTS"
 ! grep -q FAILED "$RESULTS"
