@@ -7,10 +7,10 @@
 #include "MenuTemplate.h"
 #include "MessageQueue.h"
 #include "StringTable.h"
-#include "UiAdapter.h"
 #include "View.h"
 #include "WinApp.h"
 #include "WindowMap.h"
+#include "WindowSystem.h"
 
 CFrameWnd::~CFrameWnd() {
   if (m_hWnd) DestroyWindow();
@@ -83,7 +83,7 @@ int CFrameWnd::PopupOfMnemonic(WPARAM wKey) const {
 }
 
 void CFrameWnd::TrackMenuFrom(int nPopup) {
-  const UINT nCmd = Ui().TrackMenu(*this, nPopup);
+  const UINT nCmd = AfxWindowSystem().TrackMenu(*this, nPopup);
   if (nCmd) SendMessage(WM_COMMAND, MAKEWPARAM(nCmd, 0), 0);
 }
 

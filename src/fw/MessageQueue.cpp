@@ -4,6 +4,7 @@
 #include <deque>
 #include <vector>
 
+#include "ModelWindowSystem.h"
 #include "UiAdapter.h"
 #include "WinApp.h"
 #include "WindowMap.h"
@@ -111,6 +112,11 @@ BOOL AfxIsInputMessage(UINT message) {
 }
 
 void AfxPostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  AfxWindowSystem().PostMessage(hWnd, message, wParam, lParam);
+}
+
+void CModelWindowSystem::PostMessage(HWND hWnd, UINT message, WPARAM wParam,
+                                     LPARAM lParam) {
   Queue().posted.push_back(AfxMakeMsg(hWnd, message, wParam, lParam));
 }
 
@@ -118,9 +124,13 @@ void AfxPostQuitMessage(int nExitCode) {
   AfxPostMessage(nullptr, WM_QUIT, static_cast<WPARAM>(nExitCode), 0);
 }
 
-BOOL AfxPeekMessage(MSG* pMsg) { return TakeWaiting(pMsg); }
+BOOL AfxPeekMessage(MSG* pMsg) { return AfxWindowSystem().PeekMessage(pMsg); }
 
-BOOL AfxGetMessage(MSG* pMsg) {
+BOOL AfxGetMessage(MSG* pMsg) { return AfxWindowSystem().GetMessage(pMsg); }
+
+BOOL CModelWindowSystem::PeekMessage(MSG* pMsg) { return TakeWaiting(pMsg); }
+
+BOOL CModelWindowSystem::GetMessage(MSG* pMsg) {
   for (;;) {
     if (TakeWaiting(pMsg)) break;
     Ui().Render();
@@ -169,6 +179,15 @@ void AfxPumpPendingMessages() {
 }
 
 UINT_PTR AfxSetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse) {
+  return AfxWindowSystem().SetTimer(hWnd, nIDEvent, nElapse);
+}
+
+BOOL AfxKillTimer(HWND hWnd, UINT_PTR nIDEvent) {
+  return AfxWindowSystem().KillTimer(hWnd, nIDEvent);
+}
+
+UINT_PTR CModelWindowSystem::SetTimer(HWND hWnd, UINT_PTR nIDEvent,
+                                      UINT nElapse) {
   const DWORD dwDue = Clock().GetTickCount() + nElapse;
   for (CTimer& timer : Queue().timers) {
     if (timer.hWnd == hWnd && timer.nID == nIDEvent) {
@@ -181,7 +200,7 @@ UINT_PTR AfxSetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse) {
   return nIDEvent;
 }
 
-BOOL AfxKillTimer(HWND hWnd, UINT_PTR nIDEvent) {
+BOOL CModelWindowSystem::KillTimer(HWND hWnd, UINT_PTR nIDEvent) {
   auto& timers = Queue().timers;
   for (auto it = timers.begin(); it != timers.end(); ++it) {
     if (it->hWnd == hWnd && it->nID == nIDEvent) {

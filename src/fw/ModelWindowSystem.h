@@ -1,0 +1,56 @@
+// The portable window model: the framework keeps every window's state
+// (title, style, enabled and visible flags, rectangle, children, focus) and
+// its message queue itself, and a UI adapter (src/fw/UiAdapter.h) draws that
+// state and feeds input in. The terminal UI, the silent runs and the tests
+// run on it.
+#pragma once
+
+#include "WindowSystem.h"
+
+class CModelWindowSystem : public IWindowSystem {
+ public:
+  static CModelWindowSystem& Get();
+
+  BOOL CreateWindow(CWnd& wnd, DWORD dwStyle, const char* pszName,
+                    const RECT& rect, CWnd* pParent, UINT nID) override;
+  BOOL DestroyWindow(CWnd& wnd) override;
+  void ForgetWindow(CWnd& wnd) override;
+
+  std::string GetWindowText(const CWnd& wnd) override;
+  void SetWindowText(CWnd& wnd, const std::string& strText) override;
+  BOOL EnableWindow(CWnd& wnd, BOOL bEnable) override;
+  BOOL IsWindowEnabled(const CWnd& wnd) override;
+  BOOL ShowWindow(CWnd& wnd, int nCmdShow) override;
+  BOOL IsWindowVisible(const CWnd& wnd) override;
+  void GetWindowRect(const CWnd& wnd, RECT* pRect) override;
+  void GetClientRect(const CWnd& wnd, RECT* pRect) override;
+  void MoveWindow(CWnd& wnd, int x, int y, int cx, int cy) override;
+  void Invalidate(CWnd& wnd) override;
+  void UpdateWindow(CWnd& wnd) override;
+  CWnd* SetFocus(CWnd& wnd) override;
+  CWnd* GetFocus() override;
+  int GetSystemMetrics(int nIndex) override;
+
+  BOOL GetMessage(MSG* pMsg) override;
+  BOOL PeekMessage(MSG* pMsg) override;
+  void PostMessage(HWND hWnd, UINT message, WPARAM wParam,
+                   LPARAM lParam) override;
+  UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse) override;
+  BOOL KillTimer(HWND hWnd, UINT_PTR nIDEvent) override;
+
+  UINT TrackMenu(CWnd& wnd, int nPopup) override;
+  int MessageBox(HWND hOwner, const char* pszText, const char* pszCaption,
+                 UINT nType, UINT nIDPrompt) override;
+  void SetWaitCursor(BOOL bWait) override;
+  SIZE GetDialogBaseUnits(const char* pszFont, WORD wPointSize) override;
+
+ private:
+  // Drops the window from the map, its parent and the queue.
+  static void Detach(CWnd& wnd);
+  static void SaveFocus(CWnd& wnd);
+  static void RestoreFocus(CWnd& wnd);
+  // Moves the focus off wnd, which is being disabled.
+  static void PassFocusOn(CWnd& wnd);
+  // The control the focus goes to when ctl can't keep it; null for none.
+  static CWnd* NextFocusAfter(CWnd& ctl);
+};
