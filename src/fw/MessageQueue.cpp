@@ -112,11 +112,11 @@ BOOL AfxIsInputMessage(UINT message) {
 }
 
 void AfxPostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  AfxWindowSystem().PostMessage(hWnd, message, wParam, lParam);
+  AfxWindowSystem().PostMsg(hWnd, message, wParam, lParam);
 }
 
-void CModelWindowSystem::PostMessage(HWND hWnd, UINT message, WPARAM wParam,
-                                     LPARAM lParam) {
+void CModelWindowSystem::PostMsg(HWND hWnd, UINT message, WPARAM wParam,
+                                 LPARAM lParam) {
   Queue().posted.push_back(AfxMakeMsg(hWnd, message, wParam, lParam));
 }
 
@@ -124,13 +124,13 @@ void AfxPostQuitMessage(int nExitCode) {
   AfxPostMessage(nullptr, WM_QUIT, static_cast<WPARAM>(nExitCode), 0);
 }
 
-BOOL AfxPeekMessage(MSG* pMsg) { return AfxWindowSystem().PeekMessage(pMsg); }
+BOOL AfxPeekMessage(MSG* pMsg) { return AfxWindowSystem().PeekMsg(pMsg); }
 
-BOOL AfxGetMessage(MSG* pMsg) { return AfxWindowSystem().GetMessage(pMsg); }
+BOOL AfxGetMessage(MSG* pMsg) { return AfxWindowSystem().GetMsg(pMsg); }
 
-BOOL CModelWindowSystem::PeekMessage(MSG* pMsg) { return TakeWaiting(pMsg); }
+BOOL CModelWindowSystem::PeekMsg(MSG* pMsg) { return TakeWaiting(pMsg); }
 
-BOOL CModelWindowSystem::GetMessage(MSG* pMsg) {
+BOOL CModelWindowSystem::GetMsg(MSG* pMsg) {
   for (;;) {
     if (TakeWaiting(pMsg)) break;
     Ui().Render();

@@ -30,9 +30,9 @@ CModelWindowSystem& CModelWindowSystem::Get() {
   return s_model;
 }
 
-BOOL CModelWindowSystem::CreateWindow(CWnd& wnd, DWORD dwStyle,
-                                      const char* pszName, const RECT& rect,
-                                      CWnd* pParent, UINT nID) {
+BOOL CModelWindowSystem::CreateWnd(CWnd& wnd, DWORD dwStyle,
+                                   const char* pszName, const RECT& rect,
+                                   CWnd* pParent, UINT nID) {
   wnd.m_dwStyle = dwStyle;
   wnd.m_strText = pszName ? pszName : "";
   wnd.m_rect = rect;
@@ -90,11 +90,11 @@ BOOL CModelWindowSystem::DestroyWindow(CWnd& wnd) {
   return TRUE;
 }
 
-std::string CModelWindowSystem::GetWindowText(const CWnd& wnd) {
+std::string CModelWindowSystem::GetText(const CWnd& wnd) {
   return wnd.m_strText;
 }
 
-void CModelWindowSystem::SetWindowText(CWnd& wnd, const std::string& strText) {
+void CModelWindowSystem::SetText(CWnd& wnd, const std::string& strText) {
   wnd.m_strText = strText;
   Invalidate(wnd);
 }
@@ -232,9 +232,9 @@ UINT CModelWindowSystem::TrackMenu(CWnd& wnd, int nPopup) {
   return Ui().TrackMenu(wnd, nPopup);
 }
 
-int CModelWindowSystem::MessageBox(HWND hOwner, const char* pszText,
-                                   const char* pszCaption, UINT nType,
-                                   UINT nIDPrompt) {
+int CModelWindowSystem::ShowMessageBox(HWND hOwner, const char* pszText,
+                                       const char* pszCaption, UINT nType,
+                                       UINT nIDPrompt) {
   return User().MessageBoxA(hOwner, pszText, pszCaption, nType, nIDPrompt);
 }
 

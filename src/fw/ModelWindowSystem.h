@@ -11,13 +11,13 @@ class CModelWindowSystem : public IWindowSystem {
  public:
   static CModelWindowSystem& Get();
 
-  BOOL CreateWindow(CWnd& wnd, DWORD dwStyle, const char* pszName,
-                    const RECT& rect, CWnd* pParent, UINT nID) override;
+  BOOL CreateWnd(CWnd& wnd, DWORD dwStyle, const char* pszName,
+                 const RECT& rect, CWnd* pParent, UINT nID) override;
   BOOL DestroyWindow(CWnd& wnd) override;
   void ForgetWindow(CWnd& wnd) override;
 
-  std::string GetWindowText(const CWnd& wnd) override;
-  void SetWindowText(CWnd& wnd, const std::string& strText) override;
+  std::string GetText(const CWnd& wnd) override;
+  void SetText(CWnd& wnd, const std::string& strText) override;
   BOOL EnableWindow(CWnd& wnd, BOOL bEnable) override;
   BOOL IsWindowEnabled(const CWnd& wnd) override;
   BOOL ShowWindow(CWnd& wnd, int nCmdShow) override;
@@ -31,16 +31,15 @@ class CModelWindowSystem : public IWindowSystem {
   CWnd* GetFocus() override;
   int GetSystemMetrics(int nIndex) override;
 
-  BOOL GetMessage(MSG* pMsg) override;
-  BOOL PeekMessage(MSG* pMsg) override;
-  void PostMessage(HWND hWnd, UINT message, WPARAM wParam,
-                   LPARAM lParam) override;
+  BOOL GetMsg(MSG* pMsg) override;
+  BOOL PeekMsg(MSG* pMsg) override;
+  void PostMsg(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
   UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse) override;
   BOOL KillTimer(HWND hWnd, UINT_PTR nIDEvent) override;
 
   UINT TrackMenu(CWnd& wnd, int nPopup) override;
-  int MessageBox(HWND hOwner, const char* pszText, const char* pszCaption,
-                 UINT nType, UINT nIDPrompt) override;
+  int ShowMessageBox(HWND hOwner, const char* pszText, const char* pszCaption,
+                     UINT nType, UINT nIDPrompt) override;
   void SetWaitCursor(BOOL bWait) override;
   SIZE GetDialogBaseUnits(const char* pszFont, WORD wPointSize) override;
 

@@ -40,14 +40,14 @@ class IWindowSystem {
   // failed; DestroyWindow sends WM_DESTROY and WM_NCDESTROY, then calls
   // PostNcDestroy; ForgetWindow drops a window whose object is going
   // without calling back into it.
-  virtual BOOL CreateWindow(CWnd& wnd, DWORD dwStyle, const char* pszName,
-                            const RECT& rect, CWnd* pParent, UINT nID) = 0;
+  virtual BOOL CreateWnd(CWnd& wnd, DWORD dwStyle, const char* pszName,
+                         const RECT& rect, CWnd* pParent, UINT nID) = 0;
   virtual BOOL DestroyWindow(CWnd& wnd) = 0;
   virtual void ForgetWindow(CWnd& wnd) = 0;
 
   // Window state, with user32's results.
-  virtual std::string GetWindowText(const CWnd& wnd) = 0;
-  virtual void SetWindowText(CWnd& wnd, const std::string& strText) = 0;
+  virtual std::string GetText(const CWnd& wnd) = 0;
+  virtual void SetText(CWnd& wnd, const std::string& strText) = 0;
   virtual BOOL EnableWindow(CWnd& wnd, BOOL bEnable) = 0;
   virtual BOOL IsWindowEnabled(const CWnd& wnd) = 0;
   virtual BOOL ShowWindow(CWnd& wnd, int nCmdShow) = 0;
@@ -64,10 +64,10 @@ class IWindowSystem {
 
   // The thread's message queue: GetMessage waits and is FALSE for WM_QUIT;
   // PeekMessage removes a waiting message and never waits.
-  virtual BOOL GetMessage(MSG* pMsg) = 0;
-  virtual BOOL PeekMessage(MSG* pMsg) = 0;
-  virtual void PostMessage(HWND hWnd, UINT message, WPARAM wParam,
-                           LPARAM lParam) = 0;
+  virtual BOOL GetMsg(MSG* pMsg) = 0;
+  virtual BOOL PeekMsg(MSG* pMsg) = 0;
+  virtual void PostMsg(HWND hWnd, UINT message, WPARAM wParam,
+                       LPARAM lParam) = 0;
   virtual UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse) = 0;
   virtual BOOL KillTimer(HWND hWnd, UINT_PTR nIDEvent) = 0;
 
@@ -76,9 +76,9 @@ class IWindowSystem {
   virtual UINT TrackMenu(CWnd& wnd, int nPopup) = 0;
   // A modal message box owned by hOwner; the button pressed. nIDPrompt is
   // the string the text came from, 0 when none.
-  virtual int MessageBox(HWND hOwner, const char* pszText,
-                         const char* pszCaption, UINT nType,
-                         UINT nIDPrompt) = 0;
+  virtual int ShowMessageBox(HWND hOwner, const char* pszText,
+                             const char* pszCaption, UINT nType,
+                             UINT nIDPrompt) = 0;
   virtual void SetWaitCursor(BOOL bWait) = 0;
   // Dialog base units of a dialog font, in pixels: average character width
   // and height.

@@ -15,8 +15,8 @@ CWnd::~CWnd() {
 BOOL CWnd::CreateEx(DWORD dwStyle, const char* pszName, const RECT& rect,
                     CWnd* pParent, UINT nID) {
   if (m_hWnd) return FALSE;
-  return AfxWindowSystem().CreateWindow(*this, dwStyle, pszName, rect, pParent,
-                                        nID);
+  return AfxWindowSystem().CreateWnd(*this, dwStyle, pszName, rect, pParent,
+                                     nID);
 }
 
 BOOL CWnd::DestroyWindow() {
@@ -29,7 +29,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!m_hWnd) return FALSE;
-  AfxWindowSystem().PostMessage(m_hWnd, message, wParam, lParam);
+  AfxWindowSystem().PostMsg(m_hWnd, message, wParam, lParam);
   return TRUE;
 }
 
@@ -96,11 +96,11 @@ CWnd* CWnd::GetDlgItem(UINT nID) const {
 }
 
 std::string CWnd::GetWindowText() const {
-  return AfxWindowSystem().GetWindowText(*this);
+  return AfxWindowSystem().GetText(*this);
 }
 
 void CWnd::SetWindowText(const std::string& strText) {
-  AfxWindowSystem().SetWindowText(*this, strText);
+  AfxWindowSystem().SetText(*this, strText);
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {
