@@ -140,9 +140,7 @@ BOOL CModelWindowSystem::GetMsg(MSG* pMsg) {
 }
 
 LRESULT AfxDispatchMessage(const MSG* pMsg) {
-  CWnd* pWnd = AfxWndFromHandle(pMsg->hwnd);
-  if (!pWnd) return 0;
-  return pWnd->WindowProc(pMsg->message, pMsg->wParam, pMsg->lParam);
+  return AfxWindowSystem().DispatchMsg(pMsg);
 }
 
 namespace {

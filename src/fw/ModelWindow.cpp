@@ -228,10 +228,6 @@ int CModelWindowSystem::GetSystemMetrics(int nIndex) {
   return Ui().GetSystemMetrics(nIndex);
 }
 
-UINT CModelWindowSystem::TrackMenu(CWnd& wnd, int nPopup) {
-  return Ui().TrackMenu(wnd, nPopup);
-}
-
 int CModelWindowSystem::ShowMessageBox(HWND hOwner, const char* pszText,
                                        const char* pszCaption, UINT nType,
                                        UINT nIDPrompt) {

@@ -15,6 +15,11 @@ class CModelWindowSystem : public IWindowSystem {
                  const RECT& rect, CWnd* pParent, UINT nID) override;
   BOOL DestroyWindow(CWnd& wnd) override;
   void ForgetWindow(CWnd& wnd) override;
+  BOOL CreateDialogWnd(CWnd& wnd, const CDialogTemplate& dlg, DWORD dwStyle,
+                       CWnd* pParent, UINT nID) override;
+  LRESULT Send(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT DefProc(CWnd& wnd, UINT message, WPARAM wParam,
+                  LPARAM lParam) override;
 
   std::string GetText(const CWnd& wnd) override;
   void SetText(CWnd& wnd, const std::string& strText) override;
@@ -34,16 +39,26 @@ class CModelWindowSystem : public IWindowSystem {
   BOOL GetMsg(MSG* pMsg) override;
   BOOL PeekMsg(MSG* pMsg) override;
   void PostMsg(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT DispatchMsg(const MSG* pMsg) override;
+  BOOL IsDialogMsg(CWnd& dlg, MSG* pMsg) override;
+  CWnd* WindowOf(HWND hWnd) override;
+  CWnd* GetActiveWnd() override;
   UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse) override;
   BOOL KillTimer(HWND hWnd, UINT_PTR nIDEvent) override;
 
-  UINT TrackMenu(CWnd& wnd, int nPopup) override;
+  void BeginPaint(CWnd& wnd) override;
+  BOOL Blit(CWnd& wnd, UINT nBitmap, int x, int y, int cx, int cy) override;
+  void EndPaint(CWnd& wnd) override;
   int ShowMessageBox(HWND hOwner, const char* pszText, const char* pszCaption,
                      UINT nType, UINT nIDPrompt) override;
   void SetWaitCursor(BOOL bWait) override;
   SIZE GetDialogBaseUnits(const char* pszFont, WORD wPointSize) override;
 
  private:
+  // The menu bar of a frame from the keyboard or the mouse: F10, Alt, an
+  // Alt+letter of a menu title, a click on the bar.
+  static BOOL OnMenuInput(CWnd& frame, UINT message, WPARAM wParam,
+                          LPARAM lParam);
   // Drops the window from the map, its parent and the queue.
   static void Detach(CWnd& wnd);
   static void SaveFocus(CWnd& wnd);

@@ -11,6 +11,7 @@
 #include "platform/WinUserTypes.h"
 
 class CWnd;
+struct CDialogTemplate;
 
 // System metrics the framework asks for (GetSystemMetrics indexes).
 #ifndef SM_CXSCREEN
@@ -44,6 +45,18 @@ class IWindowSystem {
                          const RECT& rect, CWnd* pParent, UINT nID) = 0;
   virtual BOOL DestroyWindow(CWnd& wnd) = 0;
   virtual void ForgetWindow(CWnd& wnd) = 0;
+  // The window of a dialog or a form view from its template, with style
+  // dwStyle, sized by the template (its controls come after, each by
+  // CreateWindow); owned by pParent, or its child with WS_CHILD.
+  virtual BOOL CreateDialogWnd(CWnd& wnd, const CDialogTemplate& dlg,
+                               DWORD dwStyle, CWnd* pParent, UINT nID) = 0;
+
+  // Synchronous: returns after the window has handled the message.
+  virtual LRESULT Send(CWnd& wnd, UINT message, WPARAM wParam,
+                       LPARAM lParam) = 0;
+  // What the window does with a message no handler took.
+  virtual LRESULT DefProc(CWnd& wnd, UINT message, WPARAM wParam,
+                          LPARAM lParam) = 0;
 
   // Window state, with user32's results.
   virtual std::string GetText(const CWnd& wnd) = 0;
@@ -68,13 +81,25 @@ class IWindowSystem {
   virtual BOOL PeekMsg(MSG* pMsg) = 0;
   virtual void PostMsg(HWND hWnd, UINT message, WPARAM wParam,
                        LPARAM lParam) = 0;
+  virtual LRESULT DispatchMsg(const MSG* pMsg) = 0;
+  // The dialog manager: TRUE when pMsg was a keystroke of dialog or form
+  // dlg (Tab, arrows, Enter, Escape, mnemonics) and has been handled.
+  virtual BOOL IsDialogMsg(CWnd& dlg, MSG* pMsg) = 0;
+  // The program's window that a message for hWnd reaches first: hWnd's
+  // own, or the nearest one it is part of; null when none.
+  virtual CWnd* WindowOf(HWND hWnd) = 0;
+  // The active top-level window of the program; null when none.
+  virtual CWnd* GetActiveWnd() = 0;
   virtual UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse) = 0;
   virtual BOOL KillTimer(HWND hWnd, UINT_PTR nIDEvent) = 0;
 
-  // Runs the menu bar of frame wnd from popup nPopup (-1: the bar itself)
-  // until a command is chosen or the menu left; the command, 0 for none.
-  virtual UINT TrackMenu(CWnd& wnd, int nPopup) = 0;
-  // A modal message box owned by hOwner; the button pressed. nIDPrompt is
+  // Painting: between BeginPaint and EndPaint (which validates the
+  // window), bitmap resource nBitmap copied onto the window at x, y.
+  virtual void BeginPaint(CWnd& wnd) = 0;
+  virtual BOOL Blit(CWnd& wnd, UINT nBitmap, int x, int y, int cx, int cy) = 0;
+  virtual void EndPaint(CWnd& wnd) = 0;
+  // A modal message box owned by the active window of the program, or by
+  // hOwner when none is active; the button pressed. nIDPrompt is
   // the string the text came from, 0 when none.
   virtual int ShowMessageBox(HWND hOwner, const char* pszText,
                              const char* pszCaption, UINT nType,

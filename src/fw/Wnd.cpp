@@ -24,7 +24,7 @@ BOOL CWnd::DestroyWindow() {
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  return m_hWnd ? WindowProc(message, wParam, lParam) : 0;
+  return m_hWnd ? AfxWindowSystem().Send(*this, message, wParam, lParam) : 0;
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -46,31 +46,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT:
-      ValidateRect();
-      return 0;
-    case WM_CLOSE:
-      DestroyWindow();
-      return 0;
-    case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_CLOSE) SendMessage(WM_CLOSE);
-      return 0;
-    case WM_NCLBUTTONDOWN:
-      if (wParam == HTCLOSE && (m_dwStyle & WS_SYSMENU))
-        SendMessage(WM_SYSCOMMAND, SC_CLOSE);
-      return 0;
-    case WM_SYSKEYDOWN:
-      // Menu keys reach the top-level window whatever has the focus.
-      if (m_pParent)
-        return GetTopLevelParent()->SendMessage(message, wParam, lParam);
-      return 0;
-    case WM_SETCURSOR:
-      // Windows asks the parent first; FALSE lets the class cursor show.
-      return m_pParent ? m_pParent->SendMessage(WM_SETCURSOR, wParam, 0) : 0;
-    default:
-      return 0;
-  }
+  return AfxWindowSystem().DefProc(*this, message, wParam, lParam);
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
