@@ -2,8 +2,6 @@
 
 #include <shlobj.h>
 
-#include "Win32RealWindow.h"
-
 namespace {
 // The shell's IMalloc behind the port's allocator interface; releasing the
 // last reference of the wrapper releases the shell's allocator with it.
@@ -25,8 +23,7 @@ class CWin32ShellMalloc : public IShellMalloc {
 
 HRESULT CWin32Shell::SHGetSpecialFolderLocation(HWND hwndOwner, int nFolder,
                                                 LPITEMIDLIST* ppidl) {
-  return ::SHGetSpecialFolderLocation(Win32RealWindow(hwndOwner), nFolder,
-                                      ppidl);
+  return ::SHGetSpecialFolderLocation(hwndOwner, nFolder, ppidl);
 }
 
 BOOL CWin32Shell::SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) {
@@ -38,7 +35,7 @@ LPITEMIDLIST CWin32Shell::SHBrowseForFolderA(HWND hwndOwner,
                                              UINT ulFlags,
                                              char* pszDisplayName) {
   BROWSEINFOA info = {};
-  info.hwndOwner = Win32RealWindow(hwndOwner);
+  info.hwndOwner = hwndOwner;
   info.pidlRoot = nullptr;  // the desktop
   info.pszDisplayName = pszDisplayName;
   info.lpszTitle = lpszTitle;
