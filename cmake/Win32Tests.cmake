@@ -56,4 +56,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/MainFrame.cpp)
   add_test(NAME win32_interactive
     COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/interactive.sh
             $<TARGET_FILE:quorrel> $<TARGET_FILE:quorrel_uidriver>)
+  add_test(NAME win32_native_input
+    COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/native_input.sh
+            $<TARGET_FILE:quorrel> $<TARGET_FILE:quorrel_uidriver>)
 endif()
