@@ -40,6 +40,7 @@ CWnd* CWin32WindowSystem::Bind(HWND hWnd) {
                              pending.rect, pending.pParent, pending.nID);
   AfxAttachWindowHandle(hWnd, pending.pWnd);
   m_created.insert(hWnd);
+  if (pending.bDialog) m_dialogs.insert(hWnd);
   return pending.pWnd;
 }
 
@@ -120,16 +121,15 @@ BOOL CWin32WindowSystem::CreateDialogWnd(CWnd& wnd, const CDialogTemplate& dlg,
   HWND hParent = nullptr;
   if (pParent)
     hParent = bChild ? pParent->m_hWnd : pParent->GetTopLevelParent()->m_hWnd;
-  m_pending =
-      CPending{&wnd,    dwStyle, bChild ? "" : dlg.pszCaption, RECT{0, 0, 0, 0},
-               pParent, nID};
+  m_pending = CPending{
+      &wnd, dwStyle, bChild ? "" : dlg.pszCaption, RECT{0, 0, 0, 0}, pParent,
+      nID,  true};
   HWND hDialog = CreateDialogIndirectParamA(
       Instance(), reinterpret_cast<LPCDLGTEMPLATEA>(data.data()), hParent,
       DialogProc, reinterpret_cast<LPARAM>(&wnd));
   m_pending = CPending();
   if (!hDialog) return FALSE;
   if (bChild) SetWindowLongPtrA(hDialog, GWLP_ID, static_cast<LONG_PTR>(nID));
-  m_dialogs.insert(hDialog);
   return TRUE;
 }
 

@@ -74,6 +74,7 @@ class CWin32WindowSystem : public IWindowSystem {
     RECT rect = {0, 0, 0, 0};
     CWnd* pParent = nullptr;
     UINT nID = 0;
+    bool bDialog = false;
   };
 
   static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam,
