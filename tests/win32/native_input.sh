@@ -55,8 +55,10 @@ click_control "$MENU" 1146
 opened "$CARDS"
 set -- $(drv ctlrect "$CARDS" 1143)
 click_at $(( $1 + $3 / 2 )) $(( $2 + $4 / 2 ))
-# Entry "1", the second of the list that opened below the box.
-click_at $(( $1 + $3 / 2 )) $(( $2 + $4 + 13 + 6 ))
+# The opened list at its top (Home), then entry "1", its second line, by
+# mouse.
+keys Home
+click_at $(( $1 + $3 / 2 )) $(( $2 + $4 + 19 ))
 click_control "$CARDS" 1
 closed "$CARDS"
 [ "$(reserved_windows)" = 0x1 ] ||

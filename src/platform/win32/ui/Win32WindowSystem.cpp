@@ -115,9 +115,9 @@ BOOL CWin32WindowSystem::CreateDialogWnd(CWnd& wnd, const CDialogTemplate& dlg,
                                          DWORD dwStyle, CWnd* pParent,
                                          UINT nID) {
   const bool bChild = (dwStyle & WS_CHILD) != 0;
-  // A form is a child dialog: DS_CONTROL lets Tab leave it for its parent.
-  const std::vector<WORD> data =
-      BuildDialogTemplate(dlg, bChild ? (dwStyle | DS_CONTROL) : dwStyle);
+  // A form is a child dialog in a frame, not in another dialog: no
+  // DS_CONTROL, which would take its border.
+  const std::vector<WORD> data = BuildDialogTemplate(dlg, dwStyle);
   HWND hParent = nullptr;
   if (pParent)
     hParent = bChild ? pParent->m_hWnd : pParent->GetTopLevelParent()->m_hWnd;
