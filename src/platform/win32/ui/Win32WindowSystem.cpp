@@ -129,7 +129,13 @@ BOOL CWin32WindowSystem::CreateDialogWnd(CWnd& wnd, const CDialogTemplate& dlg,
       DialogProc, reinterpret_cast<LPARAM>(&wnd));
   m_pending = CPending();
   if (!hDialog) return FALSE;
-  if (bChild) SetWindowLongPtrA(hDialog, GWLP_ID, static_cast<LONG_PTR>(nID));
+  if (bChild) {
+    // The template places the client area; the form's border goes inside
+    // its parent, at the parent's corner.
+    SetWindowLongPtrA(hDialog, GWLP_ID, static_cast<LONG_PTR>(nID));
+    SetWindowPos(hDialog, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   return TRUE;
 }
 
