@@ -39,7 +39,8 @@ BOOL StartsWithNoCase(const std::string& strName, const std::string& strStart) {
 // The folders in the typed path's folder whose names begin with its last
 // part, sorted.
 std::vector<std::string> Matches(CHostFileSystem& files,
-                                 const std::string& strText) {
+                                 const std::string& strText,
+                                 CFolderFilter pfnOffered) {
   const size_t nFolder = FolderPartLength(strText);
   if (nFolder == 0) return {};
   const std::string strStart = strText.substr(nFolder);
@@ -51,7 +52,8 @@ std::vector<std::string> Matches(CHostFileSystem& files,
   do {
     const std::string strName = data.cFileName;
     if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && strName != "." &&
-        strName != ".." && StartsWithNoCase(strName, strStart))
+        strName != ".." && StartsWithNoCase(strName, strStart) &&
+        (!pfnOffered || pfnOffered((strText.substr(0, nFolder) + strName).c_str())))
       names.push_back(strName);
   } while (files.FindNextFileA(hFind, &data));
   files.FindClose(hFind);
@@ -146,12 +148,14 @@ void DrawFolderBox(const std::string& strTitle, const CFolderEdit& edit,
 }  // namespace
 
 BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
+                            CFolderFilter pfnOffered,
                             std::string* pstrFolder) {
   if (!Start()) return FALSE;
   CFolderEdit edit;
   const std::string strTitleShown = TuiFromCodePage(strTitle);
   for (;;) {
-    const std::vector<std::string> matches = Matches(files, edit.strText);
+    const std::vector<std::string> matches =
+        Matches(files, edit.strText, pfnOffered);
     DrawAll(
         " Type a path   Up/Down: folder   Tab: take it   Enter: accept"
         "   Esc: cancel");
@@ -174,6 +178,9 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
     } else if (nKey == '\r' || nKey == '\n' || nKey == KEY_ENTER) {
       if (edit.nPick >= 0) {
         TakePick(&edit, matches);
+      } else if (pfnOffered && HostFolderExists(files, edit.strText) &&
+                 !pfnOffered(edit.strText.c_str())) {
+        edit.strMessage = "Not offered: " + edit.strText;
       } else if (HostFolderExists(files, edit.strText)) {
         *pstrFolder = edit.strText;
         DrawAll();
