@@ -21,9 +21,15 @@ const char kProfileListKey[] =
 // The shell folders of the users' own files; each lies in a profile, unless
 // moved elsewhere. Desktop, Personal, Start Menu, Programs and Startup, for
 // the user and for all users.
-const int kUserFolders[] = {0x0010, 0x0019, 0x0005, 0x000B,
-                            0x0016, CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS,
-                            0x0007, 0x0018};
+const int kUserFolders[] = {0x0010,
+                            0x0019,
+                            0x0005,
+                            0x000B,
+                            0x0016,
+                            CSIDL_PROGRAMS,
+                            CSIDL_COMMON_PROGRAMS,
+                            0x0007,
+                            0x0018};
 
 std::string Upper(std::string strText) {
   for (char& ch : strText)
@@ -46,8 +52,7 @@ bool IsFullPath(const std::string& strPath) {
 bool LeadsThroughNoLink(const std::string& strPath) {
   // The root ("C:" or "\\\\server\\share") is no link.
   size_t nStart = 2;
-  if (strPath[1] != ':')
-    nStart = strPath.find('\\', strPath.find('\\', 2) + 1);
+  if (strPath[1] != ':') nStart = strPath.find('\\', strPath.find('\\', 2) + 1);
   std::string strWay = strPath.substr(0, nStart);
   while (nStart != std::string::npos) {
     const size_t nEnd = strPath.find('\\', nStart + 1);
@@ -189,8 +194,7 @@ BOOL IsOfferedProgramFolder(const char* pszFolder) {
   return !IsProtectedFolder(pszFolder ? pszFolder : "", strWindows, strSystem);
 }
 
-BOOL ResolveProgramFolder(const std::string& strFolder,
-                          std::string* pstrReal) {
+BOOL ResolveProgramFolder(const std::string& strFolder, std::string* pstrReal) {
   if (!CheckProgramFolder(strFolder)) return FALSE;
   if (Files().ResolvePath(strFolder.c_str(), pstrReal)) return TRUE;
   AfxFormatMessageBox(IDS_NOT_A_PROGRAM_FOLDER, MB_OK | MB_ICONSTOP,

@@ -21,12 +21,13 @@ CFinalPathFn FinalPathFunction() {
 bool FinalPath(CFinalPathFn pfnFinal, const std::string& strPath,
                std::string* pstrFinal) {
   const HANDLE hFile = ::CreateFileA(
-      strPath.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+      strPath.c_str(), 0,
+      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (hFile == INVALID_HANDLE_VALUE) return false;
   std::vector<char> buffer(32768);
-  const DWORD nLength = pfnFinal(hFile, buffer.data(),
-                                 static_cast<DWORD>(buffer.size()), 0);
+  const DWORD nLength =
+      pfnFinal(hFile, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
   const DWORD dwError = GetLastError();
   ::CloseHandle(hFile);
   if (nLength == 0 || nLength >= buffer.size()) {
@@ -55,14 +56,13 @@ bool WalkedPath(std::string strPath, std::string* pstrReal) {
       strPath = std::string(szTarget + 4) + strPath.substr(2);
   }
   size_t nStart = strPath.find('\\', 3);
-  std::string strReal = strPath.substr(0, nStart == std::string::npos
-                                              ? strPath.size()
-                                              : nStart);
+  std::string strReal =
+      strPath.substr(0, nStart == std::string::npos ? strPath.size() : nStart);
   for (bool bExists = true; nStart != std::string::npos;) {
     const size_t nEnd = strPath.find('\\', nStart + 1);
     const std::string strName = strPath.substr(
-        nStart + 1, nEnd == std::string::npos ? std::string::npos
-                                              : nEnd - nStart - 1);
+        nStart + 1,
+        nEnd == std::string::npos ? std::string::npos : nEnd - nStart - 1);
     nStart = nEnd;
     if (strName.empty()) continue;
     WIN32_FIND_DATAA data;
@@ -152,10 +152,9 @@ DWORD CWin32FileSystem::GetModuleFileNameA(char* lpFilename, DWORD nSize) {
 
 BOOL CWin32FileSystem::ResolvePath(const char* lpPath, std::string* pstrReal) {
   const std::string strGiven = lpPath ? lpPath : "";
-  const bool bFull = (strGiven.size() >= 3 && strGiven[1] == ':' &&
-                      IsSlash(strGiven[2])) ||
-                     (strGiven.size() >= 2 && IsSlash(strGiven[0]) &&
-                      IsSlash(strGiven[1]));
+  const bool bFull =
+      (strGiven.size() >= 3 && strGiven[1] == ':' && IsSlash(strGiven[2])) ||
+      (strGiven.size() >= 2 && IsSlash(strGiven[0]) && IsSlash(strGiven[1]));
   if (!bFull) {
     SetLastError(ERROR_INVALID_NAME);
     return FALSE;

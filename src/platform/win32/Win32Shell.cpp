@@ -46,8 +46,7 @@ BOOL CWin32Shell::SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) {
 
 LPITEMIDLIST CWin32Shell::SHBrowseForFolderA(HWND hwndOwner,
                                              const char* lpszTitle,
-                                             UINT ulFlags,
-                                             char* pszDisplayName,
+                                             UINT ulFlags, char* pszDisplayName,
                                              CFolderFilter pfnOffered) {
   BROWSEINFOA info = {};
   // OK is enabled only on a folder the filter takes.

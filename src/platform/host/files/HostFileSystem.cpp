@@ -160,7 +160,8 @@ std::string WithoutTrailingDots(const std::string& strPath) {
   std::string strResult, strName;
   auto flush = [&strResult, &strName] {
     if (strName != "." && strName != "..")
-      while (!strName.empty() && (strName.back() == '.' || strName.back() == ' '))
+      while (!strName.empty() &&
+             (strName.back() == '.' || strName.back() == ' '))
         strName.pop_back();
     strResult += strName;
     strName.clear();
@@ -511,8 +512,8 @@ BOOL CHostFileSystem::ResolvePath(const char* lpPath, std::string* pstrReal) {
        !CrossesMount(strMachine, strReal));
   // Outside the machine, or on another file system below it: the host's
   // own path, on Z:.
-  *pstrReal = WindowsPathOfHostPath(bInside ? strMachine : std::string("//"),
-                                    strReal);
+  *pstrReal =
+      WindowsPathOfHostPath(bInside ? strMachine : std::string("//"), strReal);
   return TRUE;
 }
 

@@ -135,8 +135,7 @@ LPITEMIDLIST CHostShell::NewItem(const std::string& strPath) {
 void CHostShell::FreeItem(void* pv) { m_items.erase(pv); }
 
 bool CHostShell::NextAnswer(const std::string& strTitle,
-                            CFolderFilter pfnOffered,
-                            std::string* pstrFolder) {
+                            CFolderFilter pfnOffered, std::string* pstrFolder) {
   if (!m_scriptedAnswers.empty()) {
     *pstrFolder = m_scriptedAnswers.front();
     m_scriptedAnswers.pop_front();

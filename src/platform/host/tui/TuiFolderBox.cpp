@@ -53,7 +53,8 @@ std::vector<std::string> Matches(CHostFileSystem& files,
     const std::string strName = data.cFileName;
     if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && strName != "." &&
         strName != ".." && StartsWithNoCase(strName, strStart) &&
-        (!pfnOffered || pfnOffered((strText.substr(0, nFolder) + strName).c_str())))
+        (!pfnOffered ||
+         pfnOffered((strText.substr(0, nFolder) + strName).c_str())))
       names.push_back(strName);
   } while (files.FindNextFileA(hFind, &data));
   files.FindClose(hFind);
@@ -148,8 +149,7 @@ void DrawFolderBox(const std::string& strTitle, const CFolderEdit& edit,
 }  // namespace
 
 BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
-                            CFolderFilter pfnOffered,
-                            std::string* pstrFolder) {
+                            CFolderFilter pfnOffered, std::string* pstrFolder) {
   if (!Start()) return FALSE;
   CFolderEdit edit;
   const std::string strTitleShown = TuiFromCodePage(strTitle);
