@@ -283,6 +283,16 @@ TEST_F(TerminalUiEndToEndTest, UpdateRegistryThenNoRestartThenExit) {
   });
 }
 
+// A terminal whose character set is not UTF-8 gets plain letters.
+TEST_F(TerminalUiEndToEndTest, AboutBoxInAnAsciiLocaleSpellsTheTradeMark) {
+  CTmuxSession tmux("env LC_ALL=C " + Command(), 80, 24);
+  StartSmall(tmux);
+  std::string strScreen;
+  tmux.SendKeys("F10 Right Down Enter");
+  ASSERT_TRUE(tmux.WaitFor("Product Version:", 5000, &strScreen)) << strScreen;
+  EXPECT_NE(std::string::npos, strScreen.find("Windows NT (TM)")) << strScreen;
+}
+
 // What a too small terminal hides takes no key but Escape: Enter on the
 // hidden PC Card Configuration dialog writes nothing; Escape cancels it.
 TEST_F(TerminalUiEndToEndTest, HiddenDialogTakesOnlyEscape) {

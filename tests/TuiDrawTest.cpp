@@ -15,9 +15,13 @@ TEST(TuiDrawTest, LabelsDropMnemonicMarksAndKeepDoubledAmpersands) {
   EXPECT_EQ("", TuiLabel("&"));
 }
 
-TEST(TuiDrawTest, CodePageTextBecomesUtf8) {
-  EXPECT_EQ("Windows NT \xE2\x84\xA2 ", TuiFromCodePage("Windows NT \x99 "));
-  EXPECT_EQ("caf\xC3\xA9", TuiFromCodePage("caf\xE9"));
+TEST(TuiDrawTest, CodePageTextBecomesUtf8OrPlainLetters) {
+  EXPECT_EQ("Windows NT \xE2\x84\xA2 ",
+            TuiFromCodePage("Windows NT \x99 ", TRUE));
+  EXPECT_EQ("caf\xC3\xA9", TuiFromCodePage("caf\xE9", TRUE));
+  // A terminal without UTF-8 gets what its character set can show.
+  EXPECT_EQ("Windows NT (TM) ", TuiFromCodePage("Windows NT \x99 ", FALSE));
+  EXPECT_EQ("(C) caf?", TuiFromCodePage("\xA9 caf\xE9", FALSE));
   EXPECT_EQ(4, TuiTextWidth("caf\xC3\xA9"));
   EXPECT_EQ(1, TuiTextWidth("\xE2\x84\xA2"));
 }

@@ -347,11 +347,52 @@ void TuiDrawWindows() {
     if ((*it)->IsWindowVisible()) DrawTopLevel(**it);
 }
 
+namespace {
+// FALSE when the terminal's character set is not UTF-8 (a "C" or Latin
+// locale): text outside ASCII is then written in plain letters.
+BOOL g_bUtf8Terminal = TRUE;
+
+// What a terminal without UTF-8 shows for a character of the code page.
+const char* PlainFallback(unsigned char c) {
+  switch (c) {
+    case 0x99:
+      return "(TM)";
+    case 0xA9:
+      return "(C)";
+    case 0xAE:
+      return "(R)";
+    case 0x85:
+      return "...";
+    case 0x91:
+    case 0x92:
+      return "'";
+    case 0x93:
+    case 0x94:
+      return "\"";
+    case 0x96:
+    case 0x97:
+      return "-";
+    case 0xA0:
+      return " ";
+    default:
+      return "?";
+  }
+}
+}  // namespace
+
+void TuiSetUtf8Terminal(BOOL bUtf8) { g_bUtf8Terminal = bUtf8; }
+
 std::string TuiFromCodePage(const std::string& strText) {
+  return TuiFromCodePage(strText, g_bUtf8Terminal);
+}
+
+std::string TuiFromCodePage(const std::string& strText, BOOL bUtf8) {
   std::string strOut;
   for (unsigned char c : strText) {
     if (c < 0x80) {
       strOut += static_cast<char>(c);
+    } else if (!bUtf8) {
+      strOut += PlainFallback(c);
     } else if (c == 0x99) {
       strOut += "\xE2\x84\xA2";  // trade-mark sign
     } else if (c >= 0xA0) {
