@@ -187,9 +187,13 @@ TEST_F(TerminalUiEndToEndTest, ClearFolderBrowserTakesATypedPathAndCancels) {
   EXPECT_NE(std::string::npos,
             strScreen.find("\"C:\\Program Files\\Corvane\\Tessarine\""))
       << strScreen;
-  // No: the browser asks again; Escape cancels it, the folder stays.
+  // No: the browser asks again, from the path typed; Escape cancels it,
+  // the folder stays.
   tmux.SendKeys("n");
   ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen)) << strScreen;
+  EXPECT_NE(std::string::npos,
+            strScreen.find("C:\\Program Files\\Corvane\\Tessarine"))
+      << strScreen;
   tmux.SendKeys("Escape");
   ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen, true))
       << strScreen;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "TuiArt.h"
 #include "TuiBoxLayout.h"
 #include "fw/BitmapResource.h"
 #include "fw/Button.h"
@@ -46,14 +47,19 @@ int ArtCols(const CBitmapResource& bitmap) {
 void DrawArt(UINT nBitmap, const CCellRect& cell, BOOL bBorder) {
   const CBitmapResource* pBitmap = FindBitmapResource(nBitmap);
   if (!pBitmap) return;
-  const int nArtCols = ArtCols(*pBitmap);
-  const int nRows = static_cast<int>(pBitmap->nArtLines);
+  if (bBorder) TuiDrawBox(cell.row, cell.col, cell.rows, cell.cols, "", 0);
+  const int nBorder = bBorder ? 1 : 0;
+  // Scaled down to the room there is, never cut.
+  const std::vector<std::string> lines =
+      TuiFitArt(std::vector<std::string>(pBitmap->ppszArt,
+                                         pBitmap->ppszArt + pBitmap->nArtLines),
+                cell.cols - 2 * nBorder, cell.rows - 2 * nBorder);
+  const int nRows = static_cast<int>(lines.size());
+  const int nArtCols = lines.empty() ? 0 : TuiTextWidth(lines[0]);
   const int nTop = cell.row + std::max(0, (cell.rows - nRows) / 2);
   const int nLeft = cell.col + std::max(0, (cell.cols - nArtCols) / 2);
-  if (bBorder) TuiDrawBox(cell.row, cell.col, cell.rows, cell.cols, "", 0);
-  for (int r = 0; r < nRows && r < cell.rows; ++r)
-    Put(nTop + r, nLeft, pBitmap->ppszArt[r],
-        std::min(nArtCols, cell.col + cell.cols - nLeft));
+  for (int r = 0; r < nRows; ++r)
+    Put(nTop + r, nLeft, lines[static_cast<size_t>(r)], nArtCols);
 }
 
 int Attr(CWnd& wnd) {
