@@ -47,7 +47,6 @@ void CopyKey(IRegistry& registry, HKEY hKey, CHiveMaker& hive,
 
 bool CopyToHive(IRegistry& registry, HKEY hRoot, const char* pszPath,
                 const std::string& strHive) {
-  if (!WriteEmptyHive(strHive, "$$$PROTO.HIV")) return false;
   CHiveMaker hive(strHive);
   HKEY hKey = nullptr;
   if (registry.RegOpenKeyExA(hRoot, pszPath, &hKey) == ERROR_SUCCESS) {

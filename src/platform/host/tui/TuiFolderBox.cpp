@@ -152,6 +152,12 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
                             CFolderFilter pfnOffered, std::string* pstrFolder) {
   if (!Start()) return FALSE;
   CFolderEdit edit;
+  // Asked again (after No to the deletion question), it starts from the
+  // path the user gave last.
+  if (!m_strLastFolder.empty()) {
+    edit.strText = m_strLastFolder;
+    edit.nCursor = edit.strText.size();
+  }
   const std::string strTitleShown = TuiFromCodePage(strTitle);
   for (;;) {
     const std::vector<std::string> matches =
@@ -183,6 +189,7 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
         edit.strMessage = "Not offered: " + edit.strText;
       } else if (HostFolderExists(files, edit.strText)) {
         *pstrFolder = edit.strText;
+        m_strLastFolder = edit.strText;
         DrawAll();
         return TRUE;
       } else {
