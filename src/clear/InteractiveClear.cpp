@@ -52,12 +52,15 @@ void OnClearRegistry(IMainForm& form, BOOL bVerbose) {
   BOOL bRemoved = FALSE;
   {
     CBusyScope busy;
-    RemoveRunningAndRegisteredTraces();
-    bRemoved = RemoveFileTraces(
-        [&form, bVerbose] {
-          return SelectAndDeleteProgramFolder(form, bVerbose);
-        },
-        bVerbose);
+    CRegistryTally tally;
+    RemoveRunningAndRegisteredTraces(tally);
+    bRemoved = RegistryWasUsable(tally) &&
+               RemoveFileTraces(
+                   [&form, bVerbose] {
+                     return SelectAndDeleteProgramFolder(form, bVerbose);
+                   },
+                   bVerbose) &&
+               tally.AllDone();
   }
 
   if (!bRemoved) {

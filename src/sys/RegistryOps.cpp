@@ -5,14 +5,23 @@
 
 #include "platform/Platform.h"
 
+namespace {
+// A registry call's result as the operation's: a failure leaves its Windows
+// error as the thread's last error, for the caller that counts it.
+BOOL Done(LONG lResult) {
+  if (lResult == ERROR_SUCCESS) return TRUE;
+  SetLastError(static_cast<DWORD>(lResult));
+  return FALSE;
+}
+}  // namespace
+
 BOOL CreateRegKey(HKEY hRoot, const std::string& strPath, HKEY* phKey) {
-  return Registry().RegCreateKeyExA(hRoot, strPath.c_str(), phKey, nullptr) ==
-         ERROR_SUCCESS;
+  return Done(
+      Registry().RegCreateKeyExA(hRoot, strPath.c_str(), phKey, nullptr));
 }
 
 BOOL OpenRegKey(HKEY hRoot, const std::string& strPath, HKEY* phKey) {
-  return Registry().RegOpenKeyExA(hRoot, strPath.c_str(), phKey) ==
-         ERROR_SUCCESS;
+  return Done(Registry().RegOpenKeyExA(hRoot, strPath.c_str(), phKey));
 }
 
 BOOL DeleteRegKeyTree(HKEY hRoot, const std::string& strPath) {
@@ -23,8 +32,8 @@ BOOL DeleteRegKeyTree(HKEY hRoot, const std::string& strPath) {
   char szClass[kRegTreeNameBufferSize];
   DWORD cchClass = sizeof(szClass);
   DWORD nSubkeys = 0;
-  if (Registry().RegQueryInfoKeyA(hKey, szClass, &cchClass, &nSubkeys,
-                                  nullptr) != ERROR_SUCCESS) {
+  if (!Done(Registry().RegQueryInfoKeyA(hKey, szClass, &cchClass, &nSubkeys,
+                                        nullptr))) {
     bResult = FALSE;
   } else {
     // From the highest index down, so that deleting a subkey never moves one
@@ -32,18 +41,19 @@ BOOL DeleteRegKeyTree(HKEY hRoot, const std::string& strPath) {
     while (nSubkeys > 0 && bResult) {
       char szName[kRegTreeNameBufferSize];
       DWORD cchName = sizeof(szName);
-      if (Registry().RegEnumKeyExA(hKey, nSubkeys - 1, szName, &cchName) !=
-          ERROR_SUCCESS)
+      if (!Done(Registry().RegEnumKeyExA(hKey, nSubkeys - 1, szName, &cchName)))
         bResult = FALSE;
       else
         bResult = DeleteRegKeyTree(hKey, szName);
       --nSubkeys;
     }
   }
+  // Closing must not hide why the walk failed.
+  const DWORD dwError = GetLastError();
   Registry().RegCloseKey(hKey);
+  SetLastError(dwError);
 
-  if (bResult)
-    bResult = Registry().RegDeleteKeyA(hRoot, strPath.c_str()) == ERROR_SUCCESS;
+  if (bResult) bResult = Done(Registry().RegDeleteKeyA(hRoot, strPath.c_str()));
   return bResult;
 }
 
@@ -51,10 +61,9 @@ BOOL DeleteRegValue(HKEY hRoot, const std::string& strPath,
                     const std::string& strValue) {
   HKEY hKey = nullptr;
   if (!OpenRegKey(hRoot, strPath, &hKey)) return FALSE;
-  const BOOL bResult =
-      Registry().RegDeleteValueA(hKey, strValue.c_str()) == ERROR_SUCCESS;
+  const LONG lResult = Registry().RegDeleteValueA(hKey, strValue.c_str());
   Registry().RegCloseKey(hKey);
-  return bResult;
+  return Done(lResult);
 }
 
 DWORD QueryRegDword(HKEY hKey, const std::string& strValue) {
@@ -123,42 +132,46 @@ BOOL SetRegDword(HKEY hKey, const std::string& strValue, DWORD dwData) {
   const uint32_t dwRaw = dwData;
   BYTE bytes[sizeof(dwRaw)];
   std::memcpy(bytes, &dwRaw, sizeof(bytes));
-  return Registry().RegSetValueExA(hKey, strValue.c_str(), REG_DWORD, bytes,
-                                   sizeof(bytes)) == ERROR_SUCCESS;
+  return Done(Registry().RegSetValueExA(hKey, strValue.c_str(), REG_DWORD,
+                                        bytes, sizeof(bytes)));
 }
 
 BOOL WriteRegDword(HKEY hRoot, const std::string& strPath,
                    const std::string& strValue, DWORD dwData) {
   HKEY hKey = nullptr;
   if (!CreateRegKey(hRoot, strPath, &hKey)) return FALSE;
-  const BOOL bResult = SetRegDword(hKey, strValue, dwData);
-  Registry().RegFlushKey(hKey);
+  BOOL bResult = SetRegDword(hKey, strValue, dwData);
+  if (bResult) bResult = Done(Registry().RegFlushKey(hKey));
+  const DWORD dwError = GetLastError();
   Registry().RegCloseKey(hKey);
+  SetLastError(dwError);
   return bResult;
 }
 
 BOOL SetRegString(HKEY hKey, const std::string& strValue,
                   const std::string& strData) {
-  return Registry().RegSetValueExA(
-             hKey, strValue.c_str(), REG_SZ,
-             reinterpret_cast<const BYTE*>(strData.c_str()),
-             static_cast<DWORD>(strData.size() + 1)) == ERROR_SUCCESS;
+  return Done(
+      Registry().RegSetValueExA(hKey, strValue.c_str(), REG_SZ,
+                                reinterpret_cast<const BYTE*>(strData.c_str()),
+                                static_cast<DWORD>(strData.size() + 1)));
 }
 
 BOOL WriteRegString(HKEY hRoot, const std::string& strPath,
                     const std::string& strValue, const std::string& strData) {
   HKEY hKey = nullptr;
   if (!CreateRegKey(hRoot, strPath, &hKey)) return FALSE;
-  const BOOL bResult = SetRegString(hKey, strValue, strData);
-  Registry().RegFlushKey(hKey);
+  BOOL bResult = SetRegString(hKey, strValue, strData);
+  if (bResult) bResult = Done(Registry().RegFlushKey(hKey));
+  const DWORD dwError = GetLastError();
   Registry().RegCloseKey(hKey);
+  SetLastError(dwError);
   return bResult;
 }
 
 BOOL SetRegBinary(HKEY hKey, const std::string& strValue, const BYTE* pData,
                   DWORD cbData) {
-  return Registry().RegSetValueExA(hKey, strValue.c_str(), REG_BINARY, pData,
-                                   cbData) == ERROR_SUCCESS;
+  return Done(Registry().RegSetValueExA(hKey, strValue.c_str(), REG_BINARY,
+                                        pData, cbData));
 }
 
 std::string EnumRegSubkey(HKEY hKey, DWORD dwIndex) {
