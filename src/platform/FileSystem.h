@@ -33,8 +33,10 @@ class IFileSystem {
   virtual UINT GetWindowsDirectoryA(char* lpBuffer, UINT uSize) = 0;
   // The path ends with a backslash.
   virtual DWORD GetTempPathA(DWORD nBufferLength, char* lpBuffer) = 0;
-  // Files only (the result file of a silent run). No security attributes,
-  // no template.
+  // Regular files only (the result file of a silent run): an existing link,
+  // FIFO, device or folder of that name is refused with
+  // ERROR_ACCESS_DENIED, at once; a link is never followed. No security
+  // attributes, no template.
   virtual HANDLE CreateFileA(const char* lpFileName, DWORD dwDesiredAccess,
                              DWORD dwShareMode, DWORD dwCreationDisposition,
                              DWORD dwFlagsAndAttributes) = 0;

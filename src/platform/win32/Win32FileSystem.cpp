@@ -130,9 +130,28 @@ HANDLE CWin32FileSystem::CreateFileA(const char* lpFileName,
                                      DWORD dwDesiredAccess, DWORD dwShareMode,
                                      DWORD dwCreationDisposition,
                                      DWORD dwFlagsAndAttributes) {
+  // A link (reparse point), folder or device of that name is refused
+  // before it is opened, and anything but a disk file after.
+  const DWORD dwAttributes = ::GetFileAttributesA(lpFileName);
+  if (dwAttributes != INVALID_FILE_ATTRIBUTES &&
+      (dwAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT |
+                       FILE_ATTRIBUTE_DEVICE))) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_HANDLE_VALUE;
+  }
   // Not inheritable (no security attributes), no template file.
-  return ::CreateFileA(lpFileName, dwDesiredAccess, dwShareMode, nullptr,
-                       dwCreationDisposition, dwFlagsAndAttributes, nullptr);
+  const HANDLE hFile =
+      ::CreateFileA(lpFileName, dwDesiredAccess, dwShareMode, nullptr,
+                    dwCreationDisposition, dwFlagsAndAttributes, nullptr);
+  const DWORD dwOpenError = GetLastError();  // ERROR_ALREADY_EXISTS or 0
+  if (hFile == INVALID_HANDLE_VALUE) return hFile;
+  if (::GetFileType(hFile) == FILE_TYPE_DISK) {
+    SetLastError(dwOpenError);
+    return hFile;
+  }
+  ::CloseHandle(hFile);
+  SetLastError(ERROR_ACCESS_DENIED);
+  return INVALID_HANDLE_VALUE;
 }
 
 BOOL CWin32FileSystem::WriteFile(HANDLE hFile, const void* lpBuffer,

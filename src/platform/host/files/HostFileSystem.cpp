@@ -439,10 +439,13 @@ HANDLE CHostFileSystem::CreateFileA(const char* lpFileName,
       SetLastError(ERROR_INVALID_PARAMETER);
       return INVALID_HANDLE_VALUE;
   }
+  // Only a regular file is opened: a link is not followed (a link planted
+  // under the result file's name would have its target overwritten), and a
+  // FIFO, device or folder is refused without waiting for a reader.
   struct stat st;
-  const bool bExisted = stat(strHost.c_str(), &st) == 0;
+  const bool bExisted = lstat(strHost.c_str(), &st) == 0;
   if (bExisted) {
-    if (S_ISDIR(st.st_mode) || (bWrite && IsReadOnly(st))) {
+    if (!S_ISREG(st.st_mode) || (bWrite && IsReadOnly(st))) {
       SetLastError(ERROR_ACCESS_DENIED);
       return INVALID_HANDLE_VALUE;
     }
@@ -450,11 +453,21 @@ HANDLE CHostFileSystem::CreateFileA(const char* lpFileName,
     SetLastError(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }
-  const int nFile = open(strHost.c_str(), nFlags | O_CLOEXEC, 0644);
+  const int nFile =
+      open(strHost.c_str(), nFlags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
   if (nFile < 0) {
-    SetLastError(ErrorOf(errno));
+    // ELOOP: the name became a link since it was looked at.
+    SetLastError(errno == ELOOP || errno == ENXIO ? ERROR_ACCESS_DENIED
+                                                  : ErrorOf(errno));
     return INVALID_HANDLE_VALUE;
   }
+  struct stat stOpened;
+  if (fstat(nFile, &stOpened) != 0 || !S_ISREG(stOpened.st_mode)) {
+    close(nFile);
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_HANDLE_VALUE;
+  }
+  fcntl(nFile, F_SETFL, fcntl(nFile, F_GETFL) & ~O_NONBLOCK);
   const HANDLE hFile = NewHandle();
   m_files[hFile] = nFile;
   m_openFilePaths[hFile] = strHost;
