@@ -191,8 +191,10 @@ TEST_F(TerminalUiEndToEndTest, ClearFolderBrowserTakesATypedPathAndCancels) {
   // the folder stays.
   tmux.SendKeys("n");
   ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen)) << strScreen;
-  EXPECT_NE(std::string::npos,
-            strScreen.find("C:\\Program Files\\Corvane\\Tessarine"))
+  // (On the input line, after the box's edge; the title quotes the path.)
+  EXPECT_NE(
+      std::string::npos,
+      strScreen.find("\xE2\x94\x82 C:\\Program Files\\Corvane\\Tessarine"))
       << strScreen;
   tmux.SendKeys("Escape");
   ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen, true))
