@@ -66,7 +66,10 @@ std::vector<std::string> AllHives(const CTempDir& machine) {
 std::string WholenessFault(const std::string& strHive) {
   CHiveFile file;
   std::string strError;
-  if (file.Open(strHive, false, &strError) != 0) return strError;
+  if (file.Open(strHive, &strError) != 0) return strError;
+  hive_h* pHive = hivex_open(strHive.c_str(), 0);
+  if (pHive == nullptr) return strHive + ": libhivex cannot open it";
+  hivex_close(pHive);
   for (const char* pszReader : {"/usr/bin/reglookup", "/usr/bin/regfexport"})
     if (RunProcess({pszReader, strHive}, CProcessOptions()).nExitStatus != 0)
       return strHive + ": " + pszReader + " fails";

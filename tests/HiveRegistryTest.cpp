@@ -11,7 +11,7 @@
 #include "platform/host/hive/HiveBaseBlock.h"
 #include "platform/host/hive/HiveMachine.h"
 #include "platform/host/hive/HiveRegistry.h"
-#include "platform/host/hive/HiveType.h"
+#include "support/HiveType.h"
 #include "support/HiveMaker.h"
 #include "support/ProcessRunner.h"
 #include "support/StoreTestUtil.h"

@@ -6,7 +6,8 @@
 #include <sstream>
 
 #include "ProcessRunner.h"
-#include "platform/host/hive/HiveType.h"
+#include "platform/host/regfile/RegCodePage.h"
+#include "HiveType.h"
 
 namespace {
 constexpr size_t kBinBytes = 4096;
@@ -105,6 +106,24 @@ std::vector<std::string> SortedLines(const std::string& strText) {
   return lines;
 }
 }  // namespace
+
+std::string CodePageToUtf8(const std::string& strText) {
+  std::string strOut;
+  for (unsigned char c : strText) {
+    const uint16_t nCode = CodePageToUtf16(c);
+    if (nCode < 0x80) {
+      strOut += static_cast<char>(nCode);
+    } else if (nCode < 0x800) {
+      strOut += static_cast<char>(0xC0 | (nCode >> 6));
+      strOut += static_cast<char>(0x80 | (nCode & 0x3F));
+    } else {
+      strOut += static_cast<char>(0xE0 | (nCode >> 12));
+      strOut += static_cast<char>(0x80 | ((nCode >> 6) & 0x3F));
+      strOut += static_cast<char>(0x80 | (nCode & 0x3F));
+    }
+  }
+  return strOut;
+}
 
 std::string Utf16Sz(const std::string& strText) {
   std::string strOut;

@@ -37,6 +37,8 @@ class CHiveMaker {
   hive_h* m_pHive = nullptr;
 };
 
+// Text of the system code page as UTF-8, the names libhivex takes.
+std::string CodePageToUtf8(const std::string& strText);
 // ASCII text as the UTF-16LE bytes of a REG_SZ, terminating zero included.
 std::string Utf16Sz(const std::string& strText);
 // Makes an empty hive, runs fill on it and commits; the machine's usual

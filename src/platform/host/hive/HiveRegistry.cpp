@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "HiveBaseBlock.h"
 #include "HiveTree.h"
 #include "platform/host/regfile/RegStoreLoader.h"
 #include "platform/host/store/DurableFile.h"
@@ -63,9 +64,8 @@ LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
   for (const std::string* pPath : {&m_machine.strSystem, &m_machine.strSoftware,
                                    &m_machine.strDefault, &m_machine.strUser}) {
     if (pPath->empty()) continue;
-    CHiveFile file;
-    const LONG lResult = file.Open(*pPath, false, pstrError);
-    if (lResult != ERROR_SUCCESS) return lResult;
+    *pstrError = CheckHiveFile(*pPath);
+    if (!pstrError->empty()) return ERROR_BADDB;
   }
   return ERROR_SUCCESS;
 }
@@ -124,11 +124,11 @@ LONG CHiveRegistry::LoadHive(CMount& mount, std::string* pstrError) {
   // is the old one, whole.
   unlink(CHiveFile::TempPathOf(mount.strPath).c_str());
   mount.file.reset(new CHiveFile);
-  const LONG lResult = mount.file->Open(mount.strPath, true, pstrError);
+  const LONG lResult = mount.file->Open(mount.strPath, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
   std::string strWhy;
-  if (!LoadHiveTree(mount.file->Handle(), mount.file->Root(), *mount.key,
-                    &strWhy)) {
+  CHive& hive = mount.file->Hive();
+  if (!LoadHiveTree(hive, hive.Root(), *mount.key, &strWhy)) {
     *pstrError = mount.strPath + ": " + strWhy;
     return ERROR_BADDB;
   }

@@ -8,7 +8,7 @@
 //
 // The hives are read whole when the store opens; a hive Windows would have
 // to repair first (unequal sequence numbers, a wrong checksum) or that
-// libhivex can't read is refused, and nothing is written. Durability is
+// whose bins or cells are damaged is refused, and nothing is written. Durability is
 // the .reg store's: RegFlushKey appends the changes since the last flush to
 // the journal quorrel.journal in the config folder and syncs it; Close()
 // writes each changed hive anew (CHiveFile: a crash leaves it old or new,
