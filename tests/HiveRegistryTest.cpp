@@ -110,19 +110,24 @@ TEST(HiveRegistry, ChangesReachTheHiveAndNothingElseChanges) {
   EXPECT_EQ(ReadHostFile(strSystem),
             ReadHostFile(HivePath(dir.Path(), "SYSTEM.ALT")));
   const auto lookupAfter = ReglookupLines(strSystem, true);
+  // Keys whose values or subkeys changed get a new time, as NT gives it;
+  // the others keep theirs.
+  const std::string strOld = ",KEY,,2004-10-13 07:07:55,S-1-5-32-544,S-1-5-32-544,,,";
   EXPECT_EQ((std::vector<std::string>{
-                "/ControlSet001/Services/Gone,KEY,,2004-10-13 07:07:55,"
-                "S-1-5-32-544,S-1-5-32-544,,,",
-                "/ControlSet001/Services/Gone/Sub,KEY,,2004-10-13 07:07:55,"
-                "S-1-5-32-544,S-1-5-32-544,,,",
+                "/ControlSet001/Services" + strOld,
+                "/ControlSet001/Services/Gone" + strOld,
+                "/ControlSet001/Services/Gone/Sub" + strOld,
                 "/ControlSet001/Services/Gone/Sub/x,SZ,y,,,,,",
+                "/ControlSet001/Services/Keep" + strOld,
                 "/ControlSet001/Services/Keep/Doomed,SZ,old,,,,,"}),
             LinesMissing(lookupBefore, lookupAfter));
   const auto added = LinesMissing(lookupAfter, lookupBefore);
-  ASSERT_EQ(3u, added.size());
-  EXPECT_EQ("/ControlSet001/Services/Keep/Added,SZ,new,,,,,", added[0]);
-  EXPECT_EQ(0u, added[1].find("/ControlSet001/Services/New,KEY,"));
-  EXPECT_EQ("/ControlSet001/Services/New/Start,SZ,on,,,,,", added[2]);
+  ASSERT_EQ(5u, added.size());
+  EXPECT_EQ(0u, added[0].find("/ControlSet001/Services,KEY,,20"));
+  EXPECT_EQ(0u, added[1].find("/ControlSet001/Services/Keep,KEY,,20"));
+  EXPECT_EQ("/ControlSet001/Services/Keep/Added,SZ,new,,,,,", added[2]);
+  EXPECT_EQ(0u, added[3].find("/ControlSet001/Services/New,KEY,,20"));
+  EXPECT_EQ("/ControlSet001/Services/New/Start,SZ,on,,,,,", added[4]);
   // The other reader: only the three keys changed, the rest block for block.
   const auto exportAfter = RegfexportKeys(strSystem);
   EXPECT_EQ(3u, LinesMissing(exportBefore, exportAfter).size());
@@ -177,7 +182,7 @@ TEST(HiveRegistry, HivesWindowsWouldRepairFirstAreRefusedUntouched) {
        "sequence numbers 2 and 3 differ"},
       {"checksum", [](std::string& b) { b[0x30] ^= 0x55; }, "checksum"},
       {"bins", [](std::string& b) { b.replace(4096, 4, "junk"); },
-       "can't be read"},
+       "the hive is damaged"},
       {"empty", [](std::string& b) { b.clear(); }, "not a registry hive"},
   };
   for (const auto& fault : kCases) {

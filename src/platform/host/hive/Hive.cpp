@@ -33,7 +33,7 @@ bool CHive::Load(std::string strFile, std::string* pstrWhy) {
   if (!m_space.Load(strFile.substr(kHiveBlockBytes, cbBins), pstrWhy))
     return false;
   if (Key(m_hRoot) == nullptr) {
-    *pstrWhy = "the root key is damaged";
+    *pstrWhy = "the root key's cell is wrong";
     return false;
   }
   return true;

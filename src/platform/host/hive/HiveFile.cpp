@@ -43,7 +43,7 @@ LONG CHiveFile::Open(const std::string& strPath, std::string* pstrError) {
   if (lResult != ERROR_SUCCESS) return lResult;
   std::string strWhy;
   if (!m_hive.Load(std::move(strBytes), &strWhy)) {
-    *pstrError = strPath + ": " + strWhy + ": the hive is damaged";
+    *pstrError = strPath + ": the hive is damaged: " + strWhy;
     return ERROR_BADDB;
   }
   return ERROR_SUCCESS;

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "HiveBaseBlock.h"
 #include "HiveTree.h"
 #include "platform/host/regfile/RegStoreLoader.h"
 #include "platform/host/store/DurableFile.h"
@@ -64,8 +63,9 @@ LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
   for (const std::string* pPath : {&m_machine.strSystem, &m_machine.strSoftware,
                                    &m_machine.strDefault, &m_machine.strUser}) {
     if (pPath->empty()) continue;
-    *pstrError = CheckHiveFile(*pPath);
-    if (!pstrError->empty()) return ERROR_BADDB;
+    CHiveFile file;
+    const LONG lResult = file.Open(*pPath, pstrError);
+    if (lResult != ERROR_SUCCESS) return lResult;
   }
   return ERROR_SUCCESS;
 }

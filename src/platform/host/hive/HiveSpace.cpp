@@ -45,7 +45,7 @@ bool CHiveSpace::LoadBin(uint32_t nAt, std::string* pstrWhy) {
   if (std::memcmp(p, "hbin", 4) != 0 || HiveDword(p + 4) != nAt ||
       cbBin < kHiveBlockBytes || cbBin % kHiveBlockBytes != 0 ||
       cbBin > m_strBins.size() - nAt) {
-    *pstrWhy = "the hive bin at " + Hex(nAt) + " is damaged";
+    *pstrWhy = "the hive bin at " + Hex(nAt) + " is malformed";
     return false;
   }
   const uint32_t nEnd = nAt + cbBin;
@@ -55,7 +55,7 @@ bool CHiveSpace::LoadBin(uint32_t nAt, std::string* pstrWhy) {
     const uint32_t cbCell =
         nSize < 0 ? 0u - static_cast<uint32_t>(nSize) : nSize;
     if (cbCell < 8 || cbCell % 8 != 0 || cbCell > nEnd - nCell) {
-      *pstrWhy = "the cell at " + Hex(nCell) + " is damaged";
+      *pstrWhy = "the cell at " + Hex(nCell) + " is malformed";
       return false;
     }
     if (nSize > 0) AddFree(nCell, cbCell);
