@@ -3,10 +3,12 @@
 // the hives it refuses; the journal that carries a crashed run's flushed
 // changes into the hives.
 #include <gtest/gtest.h>
+#include <hivex.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "platform/host/hive/HiveBaseBlock.h"
 #include "platform/host/hive/HiveMachine.h"
@@ -51,11 +53,15 @@ CHiveMachine Machine(const CTempDir& dir) {
 // The raw bytes of a value as libhivex reads the hive.
 std::string RawValue(const std::string& strHive, const std::string& strKey,
                      const std::string& strName, uint32_t* pdwType) {
-  CHiveMaker hive(strHive);
-  hive_node_h hKey = hive.Key(strKey);
   hive_h* pHive = hivex_open(strHive.c_str(), 0);
+  hive_node_h hKey = pHive ? hivex_root(pHive) : 0;
+  std::istringstream path(strKey);
+  for (std::string strName; hKey && std::getline(path, strName, '\\');)
+    hKey = hivex_node_get_child(pHive, hKey, strName.c_str());
+  if (!pHive) return "<no hive>";
   std::string strRaw = "<missing>";
-  hive_value_h hValue = hivex_node_get_value(pHive, hKey, strName.c_str());
+  hive_value_h hValue =
+      hKey == 0 ? 0 : hivex_node_get_value(pHive, hKey, strName.c_str());
   hive_type type;
   size_t cb = 0;
   if (char* p =

@@ -39,6 +39,35 @@ TEST(TuiDrawTest, WrapKeepsWordsWholeAndHonoursLineBreaks) {
     EXPECT_EQ(c.lines, TuiWrap(c.pszText, c.nWidth)) << c.pszText;
 }
 
+TEST(TuiDrawTest, WrapKeepsTheTextsOwnBlanks) {
+  EXPECT_EQ((std::vector<std::string>{"!!!!   WARNING   !!!!", "",
+                                      "  indented  twice"}),
+            TuiWrap("!!!!   WARNING   !!!!\n\n  indented  twice  ", 40));
+  // The blanks where a line breaks go; a tab is blanks to the next stop.
+  EXPECT_EQ((std::vector<std::string>{"one", "two"}), TuiWrap("one   two", 5));
+  EXPECT_EQ((std::vector<std::string>{"v", "        s - silent"}),
+            TuiWrap("v\n\ts - silent", 40));
+}
+
+// Even lines: no word left alone on a paragraph's last line.
+TEST(TuiDrawTest, EvenWrapLeavesNoOrphanWords) {
+  EXPECT_EQ((std::vector<std::string>{"Corvane will NOT assume responsibility",
+                                      "for any system corruption"}),
+            TuiWrapEven("Corvane will NOT assume responsibility for any system "
+                        "corruption",
+                        60));
+  EXPECT_EQ(
+      (std::vector<std::string>{"If you have not restarted your computer",
+                                "since the failed install or uninstall,",
+                                "you should do so now."}),
+      TuiWrapEven("If you have not restarted your computer since the failed "
+                  "install or uninstall,\nyou should do so now.",
+                  72));
+  // A word wider than the box is split rather than cut.
+  EXPECT_EQ((std::vector<std::string>{"abcde", "fgh"}),
+            TuiWrapEven("abcdefgh", 5));
+}
+
 TEST(TuiDrawTest, MnemonicIsTheLetterAfterASingleAmpersand) {
   EXPECT_EQ(1, TuiMnemonicIndex("E&xit"));
   EXPECT_EQ(0, TuiMnemonicIndex("&Help"));

@@ -6,93 +6,8 @@
 #include <sstream>
 
 #include "ProcessRunner.h"
-#include "platform/host/regfile/RegCodePage.h"
-#include "HiveType.h"
 
 namespace {
-constexpr size_t kBinBytes = 4096;
-
-void PutDword(std::string& s, size_t nAt, uint32_t n) {
-  for (int i = 0; i < 4; ++i) s[nAt + i] = static_cast<char>(n >> (8 * i));
-}
-void PutWord(std::string& s, size_t nAt, uint16_t n) {
-  s[nAt] = static_cast<char>(n);
-  s[nAt + 1] = static_cast<char>(n >> 8);
-}
-
-// An allocated cell: negative size, then the payload, padded to 8 bytes.
-size_t AddCell(std::string& bin, size_t* pnAt, const std::string& payload) {
-  const size_t nCell = *pnAt;
-  const size_t cbCell = (4 + payload.size() + 7) / 8 * 8;
-  PutDword(bin, nCell, static_cast<uint32_t>(-static_cast<int32_t>(cbCell)));
-  bin.replace(nCell + 4, payload.size(), payload);
-  *pnAt += cbCell;
-  return nCell;
-}
-
-// Self-relative descriptor: owner and group Administrators, no DACL.
-std::string Descriptor() {
-  static const unsigned char kAdmins[] = {1,  2, 0, 0, 0,  0, 0, 5,
-                                          32, 0, 0, 0, 32, 2, 0, 0};
-  std::string sd(20, '\0');
-  sd[0] = 1;
-  PutWord(sd, 2, 0x8004);  // self-relative, DACL present (null: all access)
-  PutDword(sd, 4, 20);
-  PutDword(sd, 8, 36);
-  sd.append(reinterpret_cast<const char*>(kAdmins), sizeof kAdmins);
-  sd.append(reinterpret_cast<const char*>(kAdmins), sizeof kAdmins);
-  return sd;
-}
-
-std::string RootKey(const std::string& strRoot, uint32_t nSk, uint32_t nClass,
-                    size_t cbClass) {
-  std::string nk(0x4C, '\0');
-  nk.replace(0, 2, "nk");
-  PutWord(nk, 2, 0x2C);  // hive entry, no delete, compressed name
-  PutDword(nk, 4, 0x5D1C2A00);
-  PutDword(nk, 8, 0x01C4B0F3);
-  PutDword(nk, 0x1C, 0xFFFFFFFF);
-  PutDword(nk, 0x20, 0xFFFFFFFF);
-  PutDword(nk, 0x28, 0xFFFFFFFF);
-  PutDword(nk, 0x2C, nSk);
-  PutDword(nk, 0x30, nClass);
-  PutWord(nk, 0x48, static_cast<uint16_t>(strRoot.size()));
-  PutWord(nk, 0x4A, static_cast<uint16_t>(cbClass));
-  return nk + strRoot;
-}
-
-std::string SecurityCell(uint32_t nSelf) {
-  const std::string sd = Descriptor();
-  std::string sk(20, '\0');
-  sk.replace(0, 2, "sk");
-  PutDword(sk, 4, nSelf);
-  PutDword(sk, 8, nSelf);
-  PutDword(sk, 12, 1);
-  PutDword(sk, 16, static_cast<uint32_t>(sd.size()));
-  return sk + sd;
-}
-
-std::string BaseBlock() {
-  std::string base(kBinBytes, '\0');
-  base.replace(0, 4, "regf");
-  PutDword(base, 4, 1);
-  PutDword(base, 8, 1);
-  PutDword(base, 0x14, 1);
-  PutDword(base, 0x18, 3);
-  PutDword(base, 0x20, 1);
-  PutDword(base, 0x24, 0x20);
-  PutDword(base, 0x28, kBinBytes);
-  PutDword(base, 0x2C, 1);
-  uint32_t nSum = 0;
-  for (size_t i = 0; i < 127; ++i) {
-    uint32_t n = 0;
-    std::memcpy(&n, base.data() + 4 * i, 4);
-    nSum ^= n;
-  }
-  PutDword(base, 508, nSum);
-  return base;
-}
-
 std::string RunReader(const std::vector<std::string>& argv) {
   return RunProcess(argv, CProcessOptions()).strStdout;
 }
@@ -107,24 +22,6 @@ std::vector<std::string> SortedLines(const std::string& strText) {
 }
 }  // namespace
 
-std::string CodePageToUtf8(const std::string& strText) {
-  std::string strOut;
-  for (unsigned char c : strText) {
-    const uint16_t nCode = CodePageToUtf16(c);
-    if (nCode < 0x80) {
-      strOut += static_cast<char>(nCode);
-    } else if (nCode < 0x800) {
-      strOut += static_cast<char>(0xC0 | (nCode >> 6));
-      strOut += static_cast<char>(0x80 | (nCode & 0x3F));
-    } else {
-      strOut += static_cast<char>(0xE0 | (nCode >> 12));
-      strOut += static_cast<char>(0x80 | ((nCode >> 6) & 0x3F));
-      strOut += static_cast<char>(0x80 | (nCode & 0x3F));
-    }
-  }
-  return strOut;
-}
-
 std::string Utf16Sz(const std::string& strText) {
   std::string strOut;
   for (char c : strText) {
@@ -134,56 +31,21 @@ std::string Utf16Sz(const std::string& strText) {
   return strOut + std::string(2, '\0');
 }
 
-bool WriteEmptyHive(const std::string& strPath, const std::string& strRoot,
-                    const std::string& strClass) {
-  std::string bin(kBinBytes, '\0');
-  bin.replace(0, 4, "hbin");
-  PutDword(bin, 8, kBinBytes);
-  size_t nAt = 0x20;
-  const size_t cbNk = (4 + 0x4C + strRoot.size() + 7) / 8 * 8;
-  const uint32_t nSk = static_cast<uint32_t>(nAt + cbNk);
-  const std::string strClassBytes =
-      Utf16Sz(strClass).substr(0, strClass.size() * 2);
-  const std::string sk = SecurityCell(nSk);
-  const uint32_t nClass =
-      static_cast<uint32_t>(nSk + (4 + sk.size() + 7) / 8 * 8);
-  AddCell(bin, &nAt, RootKey(strRoot, nSk, nClass, strClassBytes.size()));
-  AddCell(bin, &nAt, sk);
-  AddCell(bin, &nAt, strClassBytes);
-  PutDword(bin, nAt, static_cast<uint32_t>(kBinBytes - nAt));  // free cell
-  return WriteWholeFile(strPath, BaseBlock() + bin);
+CHiveMaker::CHiveMaker(const std::string& strPath) : m_strPath(strPath) {
+  // The figures the hives of these tests always had.
+  m_hive.dwSequence = 2;
+  m_hive.qwTime = 0x01C4B0F35D1C2A00ull;  // 2004-10-13 07:07:55
+  m_hive.strFileName = strPath.substr(strPath.rfind('/') + 1);
 }
 
-CHiveMaker::CHiveMaker(const std::string& strPath)
-    : m_pHive(hivex_open(strPath.c_str(), HIVEX_OPEN_WRITE)) {}
-
-CHiveMaker::~CHiveMaker() {
-  if (m_pHive) hivex_close(m_pHive);
-}
-
-hive_node_h CHiveMaker::Key(const std::string& strPath) {
-  hive_node_h hKey = hivex_root(m_pHive);
-  std::istringstream in(strPath);
-  for (std::string strName; std::getline(in, strName, '\\');) {
-    if (strName.empty()) continue;
-    hive_node_h hChild = hivex_node_get_child(m_pHive, hKey, strName.c_str());
-    if (hChild == 0)
-      hChild = hivex_node_add_child(m_pHive, hKey, strName.c_str());
-    hKey = hChild;
-  }
-  return hKey;
+CRegfKey& CHiveMaker::Key(const std::string& strPath) {
+  return m_hive.root.Key(strPath);
 }
 
 bool CHiveMaker::Set(const std::string& strPath, const std::string& strName,
                      uint32_t dwType, const std::string& strRaw) {
-  std::string strKey = strName, strData = strRaw;
-  hive_set_value value;
-  value.key = &strKey[0];
-  ToHiveType(dwType, &value.t);
-  value.len = strData.size();
-  value.value = &strData[0];
-  const hive_node_h hKey = Key(strPath);
-  return hKey != 0 && hivex_node_set_value(m_pHive, hKey, &value, 0) == 0;
+  Key(strPath).Set(strName, dwType, strRaw);
+  return true;
 }
 
 bool CHiveMaker::SetString(const std::string& strPath,
@@ -194,18 +56,17 @@ bool CHiveMaker::SetString(const std::string& strPath,
 
 bool CHiveMaker::SetDword(const std::string& strPath,
                           const std::string& strName, uint32_t dwValue) {
-  std::string strRaw(4, '\0');
-  PutDword(strRaw, 0, dwValue);
-  return Set(strPath, strName, 4, strRaw);
+  Key(strPath).SetDword(strName, dwValue);
+  return true;
 }
 
-bool CHiveMaker::Commit() { return hivex_commit(m_pHive, nullptr, 0) == 0; }
+bool CHiveMaker::Commit() { return WriteRegfHive(m_strPath, m_hive); }
 
 bool MakeHive(const std::string& strPath, const std::string& strRoot,
               void (*fill)(CHiveMaker&)) {
-  if (!WriteEmptyHive(strPath, strRoot)) return false;
   CHiveMaker maker(strPath);
-  if (!maker.IsOpen()) return false;
+  maker.Hive().root.strName = strRoot;
+  maker.Hive().root.strClass = "RootClass";
   if (fill) fill(maker);
   return maker.Commit();
 }

@@ -1,48 +1,39 @@
-// Hives made at test time: an empty hive written by hand (its base block,
-// one bin with the root key, a security descriptor and a class name), then
-// filled through libhivex; and the two independent readers the results are
-// read back with (reglookup, regfexport).
+// Hives made at test time, written as NT 4.0 writes them (RegfWriter.h) from
+// keys and values set here; and the independent readers the results are
+// read back with (reglookup, regfexport; libhivex in the tests themselves).
 #pragma once
-
-#include <hivex.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Writes an empty hive: root key named strRoot, with class name strClass.
-bool WriteEmptyHive(const std::string& strPath, const std::string& strRoot,
-                    const std::string& strClass = "RootClass");
+#include "RegfWriter.h"
 
-// An open hive, filled through libhivex; Commit() writes it in place.
+// A hive being described; Commit() writes it to its path.
 class CHiveMaker {
  public:
   explicit CHiveMaker(const std::string& strPath);
-  ~CHiveMaker();
-  CHiveMaker(const CHiveMaker&) = delete;
-  CHiveMaker& operator=(const CHiveMaker&) = delete;
 
-  bool IsOpen() const { return m_pHive != nullptr; }
-  // The key at a backslash path below the root, created when missing.
-  hive_node_h Key(const std::string& strPath);
+  // The key at a backslash path below the root, made when missing.
+  CRegfKey& Key(const std::string& strPath);
   bool Set(const std::string& strPath, const std::string& strName,
            uint32_t dwType, const std::string& strRaw);
   bool SetString(const std::string& strPath, const std::string& strName,
                  const std::string& strText, uint32_t dwType = 1);
   bool SetDword(const std::string& strPath, const std::string& strName,
                 uint32_t dwValue);
+  CRegfHive& Hive() { return m_hive; }
   bool Commit();
 
  private:
-  hive_h* m_pHive = nullptr;
+  std::string m_strPath;
+  CRegfHive m_hive;
 };
 
-// Text of the system code page as UTF-8, the names libhivex takes.
-std::string CodePageToUtf8(const std::string& strText);
 // ASCII text as the UTF-16LE bytes of a REG_SZ, terminating zero included.
 std::string Utf16Sz(const std::string& strText);
-// Makes an empty hive, runs fill on it and commits; the machine's usual
-// hives all come this way.
+// Describes a hive with root key strRoot, runs fill on it and writes it;
+// the machine's usual hives all come this way.
 bool MakeHive(const std::string& strPath, const std::string& strRoot,
               void (*fill)(CHiveMaker&) = nullptr);
 

@@ -4,6 +4,8 @@
 # exactly the values of the card table.
 # Usage: silent_update.sh QUORREL_EXE CARDLIST_TOOL
 set -eu
+# The Wine loader of the build's width (the stage exports it).
+WINE=${WINE:-wine}
 EXE=$1
 CARDLIST=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -13,16 +15,16 @@ trap 'rm -rf "$WORK"' EXIT
 cd "$WORK"
 
 # No card database before the run, so that every value must come from it.
-wine reg delete 'HKLM\System\CurrentControlSet\Services\Dovrel' /f >/dev/null 2>&1 || true
+"$WINE" reg delete 'HKLM\System\CurrentControlSet\Services\Dovrel' /f >/dev/null 2>&1 || true
 printf 'stale content that must go\n' > quorrel.log
 
-wine "$EXE" -s update
+"$WINE" "$EXE" -s update
 printf 'Update=1\r\n' > expected.log
 if ! cmp -s expected.log quorrel.log; then
   echo "FAIL: quorrel.log is not Update=1 CR LF:"; od -c quorrel.log; exit 1
 fi
 
-wine reg query "$DB" /s > query.txt
+"$WINE" reg query "$DB" /s > query.txt
 python3 "$HERE/reg_query_values.py" "$DB" < query.txt > actual.txt
 "$CARDLIST" | sort > expected.txt
 COUNT=$(wc -l < actual.txt)

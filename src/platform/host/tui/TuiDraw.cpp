@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "TuiBoxLayout.h"
 #include "fw/BitmapResource.h"
 #include "fw/Button.h"
 #include "fw/ComboBox.h"
@@ -164,22 +165,9 @@ void DrawMenuBar(CWnd& frame) {
 
 // Said in place of a window that the screen can't hold.
 void DrawTooSmall(CWnd& top, const CTuiLayout& layout) {
-  std::string strNeed =
-      layout.nMinCols > COLS
-          ? std::to_string(layout.nMinCols) + " columns"
-          : std::to_string(layout.nMinRows + LINES - TuiWindowRows()) + " rows";
-  const std::string strText = "The terminal is too small for \"" +
-                              TuiFromCodePage(top.GetWindowText()) +
-                              "\": make it at least " + strNeed + ".";
-  const std::vector<std::string> lines = TuiWrap(strText, std::max(COLS, 1));
-  const int nTop =
-      std::max(0, (TuiWindowRows() - static_cast<int>(lines.size())) / 2);
-  Fill(0, 0, TuiWindowRows(), COLS);
-  attrset(A_BOLD);
-  for (size_t i = 0; i < lines.size(); ++i)
-    Put(nTop + static_cast<int>(i),
-        std::max(0, (COLS - TuiTextWidth(lines[i])) / 2), lines[i], COLS);
-  attrset(0);
+  TuiDrawNotice(TuiTooSmallNotice(
+      TuiFromCodePage(top.GetWindowText()), layout.nMinCols,
+      layout.nMinRows + LINES - TuiWindowRows(), COLS, LINES));
 }
 
 void DrawFrame(CWnd& top, const CCellRect& cell) {
@@ -286,6 +274,35 @@ void AssignGroups(std::vector<CTuiLayoutItem>* pItems) {
 
 int TuiWindowRows() { return std::max(1, LINES - 1); }
 
+void TuiFill(int row, int col, int rows, int cols) {
+  Fill(row, col, rows, cols);
+}
+
+void TuiPutText(int row, int col, const std::string& strUtf8, int nAttr) {
+  attrset(nAttr);
+  Put(row, col, strUtf8, TuiTextWidth(strUtf8));
+  attrset(0);
+}
+
+void TuiDrawNotice(const std::string& strText) {
+  const std::vector<std::string> lines =
+      TuiWrapEven(strText, std::max(COLS, 1));
+  const int nTop =
+      std::max(0, (TuiWindowRows() - static_cast<int>(lines.size())) / 2);
+  Fill(0, 0, TuiWindowRows(), COLS);
+  for (size_t i = 0; i < lines.size(); ++i)
+    TuiPutText(nTop + static_cast<int>(i),
+               std::max(0, (COLS - TuiTextWidth(lines[i])) / 2), lines[i],
+               A_BOLD);
+}
+
+BOOL TuiWindowFits(CWnd& top) {
+  // A window without a caption is the splash picture, which is scaled to
+  // any screen and which any key closes.
+  if ((top.GetStyle() & WS_CAPTION) != WS_CAPTION) return TRUE;
+  return TuiLayoutOf(top).layout.bFits;
+}
+
 CTuiWindowLayout TuiLayoutOf(CWnd& top) {
   return TuiLayoutOf(top, COLS, TuiWindowRows());
 }
@@ -306,16 +323,22 @@ CTuiWindowLayout TuiLayoutOf(CWnd& top, int nCols, int nRows) {
   return out;
 }
 
-CCellRect TuiMenuTitleRect(CWnd& frame, int nPopup) {
+CCellRect TuiMenuBarCell(CWnd& frame) {
   const CCellRect cell = TuiLayoutOf(frame).layout.window;
-  int col = cell.col + 1;
+  return CCellRect{cell.col + 1, cell.row + 1, std::max(cell.cols - 2, 0), 1};
+}
+
+CCellRect TuiMenuTitleRect(CWnd& frame, int nPopup) {
+  const CCellRect bar = TuiMenuBarCell(frame);
+  std::vector<std::string> titles;
   const CMenuTemplate* pMenu = frame.GetMenu();
-  for (int i = 0; pMenu && i < static_cast<int>(pMenu->nPopups); ++i) {
-    const int nWidth = TuiTextWidth(TuiLabel(pMenu->pPopups[i].pszText)) + 2;
-    if (i == nPopup) return CCellRect{col, cell.row + 1, nWidth, 1};
-    col += nWidth;
-  }
-  return CCellRect{col, cell.row + 1, 0, 1};
+  for (size_t i = 0; pMenu && i < pMenu->nPopups; ++i)
+    titles.push_back(TuiFromCodePage(TuiLabel(pMenu->pPopups[i].pszText)));
+  const CTuiMenuLayout layout =
+      TuiLayOutMenu(bar, titles, {}, -1, COLS, TuiWindowRows());
+  if (nPopup >= 0 && static_cast<size_t>(nPopup) < layout.titles.size())
+    return layout.titles[static_cast<size_t>(nPopup)];
+  return CCellRect{layout.nMinCols, bar.row, 0, 1};
 }
 
 void TuiDrawWindows() {

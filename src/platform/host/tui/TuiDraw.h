@@ -19,6 +19,15 @@ CTuiWindowLayout TuiLayoutOf(CWnd& top);
 CTuiWindowLayout TuiLayoutOf(CWnd& top, int nCols, int nRows);
 // Rows of the screen that windows may use: all but the status line.
 int TuiWindowRows();
+// Blanks a rectangle of the screen.
+void TuiFill(int row, int col, int rows, int cols);
+// Draws UTF-8 text, cut at the screen's right edge.
+void TuiPutText(int row, int col, const std::string& strUtf8, int nAttr);
+// Blanks the windows' rows and shows strText in their middle.
+void TuiDrawNotice(const std::string& strText);
+// TRUE when the top-level window fits the screen whole: it takes input
+// only then.
+BOOL TuiWindowFits(CWnd& top);
 // Draws every visible top-level window, bottom first.
 void TuiDrawWindows();
 // Text of the system code page (Windows-1252) as UTF-8.
@@ -33,5 +42,7 @@ void TuiPutLabel(int row, int col, const std::string& strText, int nAttr);
 // Draws a box with a title in its top edge.
 void TuiDrawBox(int row, int col, int rows, int cols,
                 const std::string& strTitle, int nAttr);
+// Where a frame's menu bar begins.
+CCellRect TuiMenuBarCell(CWnd& frame);
 // The cell rectangle of the menu title nPopup of a frame.
 CCellRect TuiMenuTitleRect(CWnd& frame, int nPopup);

@@ -86,13 +86,6 @@ BOOL SolveAxis(LONG nLength, int nCells, std::vector<CSpan> spans,
   return TRUE;
 }
 
-int LongestWord(const std::string& strText) {
-  int nLongest = 0;
-  for (const std::string& strLine : TuiWrap(strText, 1))
-    nLongest = std::max(nLongest, TuiTextWidth(strLine));
-  return nLongest;
-}
-
 BOOL IsContainer(const CTuiLayoutItem& item) {
   return item.kind == CTuiItemKind::GroupBox || item.kind == CTuiItemKind::Pane;
 }
@@ -143,9 +136,9 @@ int WidthNeeded(const CTuiLayoutItem& item, BOOL bRoomy) {
     case CTuiItemKind::PushButton:
       return TuiTextWidth(item.strText) + (bRoomy ? 4 : 2);
     case CTuiItemKind::Check:
-      return LongestWord(item.strText) + 4;
+      return TuiLongestWord(item.strText) + 4;
     case CTuiItemKind::Text:
-      return std::max(1, LongestWord(item.strText));
+      return std::max(1, TuiLongestWord(item.strText));
     case CTuiItemKind::GroupBox:
       return item.strText.empty() ? 2 : TuiTextWidth(item.strText) + 6;
     case CTuiItemKind::Combo:
@@ -380,40 +373,4 @@ CTuiLayout TuiLayOut(const CTuiWindowShape& shape,
   }
   ClipStacked(items, &layout.cells);
   return layout;
-}
-
-int TuiTextWidth(const std::string& strUtf8) {
-  int n = 0;
-  for (unsigned char c : strUtf8)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
-
-std::vector<std::string> TuiWrap(const std::string& strText, int nWidth) {
-  std::vector<std::string> lines;
-  std::string strLine, strWord;
-  auto flushWord = [&] {
-    if (strWord.empty()) return;
-    if (!strLine.empty() &&
-        TuiTextWidth(strLine) + 1 + TuiTextWidth(strWord) > nWidth) {
-      lines.push_back(strLine);
-      strLine.clear();
-    }
-    strLine += (strLine.empty() ? "" : " ") + strWord;
-    strWord.clear();
-  };
-  for (char c : strText) {
-    if (c == '\n') {
-      flushWord();
-      lines.push_back(strLine);
-      strLine.clear();
-    } else if (c == ' ' || c == '\t' || c == '\r') {
-      flushWord();
-    } else {
-      strWord += c;
-    }
-  }
-  flushWord();
-  if (!strLine.empty() || lines.empty()) lines.push_back(strLine);
-  return lines;
 }

@@ -52,6 +52,8 @@ class CTuiUser : public CHostUser, public IUiAdapter {
   void ComeForward();
   BOOL ReadInput(MSG* pMsg, int nTimeout);
   BOOL TranslateKey(int nKey, MSG* pMsg);
+  // Input while the active window does not fit the screen.
+  BOOL TranslateHidden(int nKey, MSG* pMsg);
   BOOL TranslateMouse(MSG* pMsg);
   void QueueKey(HWND hWnd, UINT nVirtualKey, LPARAM lFlags, BOOL bSys,
                 MSG* pMsg);
