@@ -3,6 +3,7 @@
 // silent Clear, read back by reglookup and regfexport; a hive Windows would
 // repair first refused; kills at random instants leaving every hive whole.
 #include <gtest/gtest.h>
+#include <hivex.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 
 #include "platform/host/hive/HiveFile.h"
 #include "support/HiveMaker.h"
+#include "support/RegfCheck.h"
 #include "support/HiveSeed.h"
 #include "support/ProcessRunner.h"
 #include "support/SuiteInstallation.h"
@@ -62,7 +64,8 @@ std::vector<std::string> AllHives(const CTempDir& machine) {
           HivePath(machine.Path(), "DEFAULT"), UserHivePath(machine.Path())};
 }
 
-// Whole: its base block clean, libhivex opens it, both readers list it.
+// Whole: the store and libhivex open it, it keeps every rule of its
+// version (RegfCheck.h), both readers list it.
 std::string WholenessFault(const std::string& strHive) {
   CHiveFile file;
   std::string strError;
@@ -70,6 +73,8 @@ std::string WholenessFault(const std::string& strHive) {
   hive_h* pHive = hivex_open(strHive.c_str(), 0);
   if (pHive == nullptr) return strHive + ": libhivex cannot open it";
   hivex_close(pHive);
+  for (const std::string& strFault : CheckRegfFile(strHive))
+    return strHive + ": " + strFault;
   for (const char* pszReader : {"/usr/bin/reglookup", "/usr/bin/regfexport"})
     if (RunProcess({pszReader, strHive}, CProcessOptions()).nExitStatus != 0)
       return strHive + ": " + pszReader + " fails";
