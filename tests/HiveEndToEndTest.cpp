@@ -118,6 +118,7 @@ TEST(HiveEndToEnd, SilentUpdateAddsTheCardsToTheControlSetAndNothingElse) {
     cardKeys.insert(CardEntryKeyPath(entry));
   EXPECT_EQ(cardKeys.size(), nCardKeys);
   EXPECT_EQ(66u, nCardKeys) << nKeys;
+  EXPECT_EQ("", WholenessFault(strSystem));
   EXPECT_EQ(strOthers, ReadHostFile(HivePath(machine.Path(), "SOFTWARE")) +
                            ReadHostFile(HivePath(machine.Path(), "DEFAULT")) +
                            ReadHostFile(UserHivePath(machine.Path())));
@@ -172,6 +173,8 @@ TEST_F(HiveClearTest, SilentDeleteLeavesTheHivesOfTheCleanMachine) {
         << pszHive;
   EXPECT_EQ(MachineFilesBesideHives(m_expected.Path()),
             MachineFilesBesideHives(m_machine.Path()));
+  for (const std::string& strHive : AllHives(m_machine))
+    EXPECT_EQ("", WholenessFault(strHive));
 }
 
 // Kills land anywhere in a run (loading, the Clear's steps, the commit);
