@@ -13,10 +13,12 @@
 #include <set>
 
 #include "platform/host/hive/HiveFile.h"
+#include "support/CardDatabaseFile.h"
 #include "support/HiveMaker.h"
 #include "support/RegfCheck.h"
 #include "support/HiveSeed.h"
 #include "support/ProcessRunner.h"
+#include "support/RegfCheck.h"
 #include "support/SuiteInstallation.h"
 #include "update/CardTable.h"
 
@@ -105,6 +107,17 @@ TEST(HiveEndToEnd, SilentUpdateAddsTheCardsToTheControlSetAndNothingElse) {
     (strLine.find(",KEY,") == std::string::npos ? nValues : nKeys)++;
   }
   EXPECT_EQ(93u, nValues);
+  // Each value as the card list gives it, read straight from the hive's
+  // bytes.
+  const std::string strBase = "ControlSet001\\Services\\Dovrel\\DataBase\\";
+  std::vector<std::string> cardValues;
+  for (const std::string& strLine : RegfListing(ReadRegfFile(strSystem)))
+    if (strLine.compare(0, strBase.size(), strBase) == 0 &&
+        strLine.find("\\\\") != std::string::npos)
+      cardValues.push_back(strLine);
+  EXPECT_EQ(
+      std::vector<std::string>(),
+      LineDifferences(ExpectedCardDatabaseInHive("ControlSet001"), cardValues));
   // regfexport: a new entry for each new key, the others as they were.
   const auto exportAfter = RegfexportKeys(strSystem);
   EXPECT_TRUE(LinesMissing(exportBefore, exportAfter).empty());
