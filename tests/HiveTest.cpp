@@ -28,8 +28,7 @@ CHive Loaded(const CRegfHive& made) { return Loaded(RegfImage(made)); }
 // The signature of the subkey list of the key at hKey ("" for none).
 std::string ListKind(const CHive& hive, HCELL hKey) {
   const unsigned char* pKey = hive.Space().Cell(hKey, 76);
-  const unsigned char* pList =
-      hive.Space().Cell(HiveDword(pKey + 28), 4);
+  const unsigned char* pList = hive.Space().Cell(HiveDword(pKey + 28), 4);
   return pList ? std::string(reinterpret_cast<const char*>(pList), 2) : "";
 }
 
@@ -81,8 +80,8 @@ TEST(Hive, NewListsTakeTheFormOfTheHivesVersion) {
 // An existing index leaf keeps its form; a hash leaf a writer put in an NT
 // 4.0 hive becomes a fast leaf once changed.
 TEST(Hive, ListsAreChangedInEveryFormTheyComeIn) {
-  for (ERegfList eList : {ERegfList::kIndexLeaf, ERegfList::kFastLeaf,
-                          ERegfList::kHashLeaf}) {
+  for (ERegfList eList :
+       {ERegfList::kIndexLeaf, ERegfList::kFastLeaf, ERegfList::kHashLeaf}) {
     CRegfHive made;
     made.eList = eList;
     for (const char* pszName : {"Atdisk", "Beep", "Cdrom", "Wembic"})
@@ -158,8 +157,9 @@ TEST(Hive, BigDataOnlyFromVersion4) {
 // verifies form, order and hints).
 TEST(Hive, NamesAreStoredAndOrderedAsNtDoes) {
   CHive hive = Loaded(CRegfHive());
-  const std::u16string names[] = {u"b",  u"\u00E4x", u"A",     u"\u65E5\u672C",
-                                  u"Ab", u"\u03C9",  u"\u00C4a", u"_"};
+  const std::u16string names[] = {
+      u"b",  u"\u00E4x", u"A",       u"\u65E5\u672C",
+      u"Ab", u"\u03C9",  u"\u00C4a", u"_"};
   for (const std::u16string& strName : names)
     ASSERT_NE(kNoCell, hive.CreateSubkey(hive.Root(), strName, kNow));
   ASSERT_TRUE(hive.SetValue(hive.Root(), {u"\u03A9", 4, "1234"}, kNow));
@@ -171,10 +171,10 @@ TEST(Hive, NamesAreStoredAndOrderedAsNtDoes) {
     order.emplace_back();
     ASSERT_TRUE(hive.KeyName(hKey, &order.back()));
   }
-  EXPECT_EQ((std::vector<std::u16string>{u"A", u"Ab", u"b", u"_", u"\u00C4a",
-                                         u"\u00E4x", u"\u03C9",
-                                         u"\u65E5\u672C"}),
-            order);
+  EXPECT_EQ(
+      (std::vector<std::u16string>{u"A", u"Ab", u"b", u"_", u"\u00C4a",
+                                   u"\u00E4x", u"\u03C9", u"\u65E5\u672C"}),
+      order);
   EXPECT_EQ(kNoCell, hive.CreateSubkey(hive.Root(), u"", kNow));
 }
 
@@ -205,8 +205,8 @@ TEST(Hive, ASaveLeavesTheHiveCleanAsNtDoes) {
   const std::string strImage = hive.Save(kNow);
   EXPECT_EQ(42u, RegfDword(strImage, 4));
   EXPECT_EQ(42u, RegfDword(strImage, 8));
-  EXPECT_EQ(kNow, RegfDword(strImage, 12) |
-                      uint64_t{RegfDword(strImage, 16)} << 32);
+  EXPECT_EQ(kNow,
+            RegfDword(strImage, 12) | uint64_t{RegfDword(strImage, 16)} << 32);
   EXPECT_EQ(kNow, RegfDword(strImage, 4096 + 20) |
                       uint64_t{RegfDword(strImage, 4096 + 24)} << 32);
   EXPECT_EQ(RegfChecksum(strImage), RegfDword(strImage, 508));

@@ -30,8 +30,10 @@ struct CHiveValue {
 class CHive {
  public:
   // Leaf limits: a leaf stays within one 4 KB bin.
-  static constexpr uint32_t kMaxLeafIndexes = (kHiveBlockBytes - kHiveBinHeaderBytes - 8) / 4;
-  static constexpr uint32_t kMaxLeafPairs = (kHiveBlockBytes - kHiveBinHeaderBytes - 8) / 8;
+  static constexpr uint32_t kMaxLeafIndexes =
+      (kHiveBlockBytes - kHiveBinHeaderBytes - 8) / 4;
+  static constexpr uint32_t kMaxLeafPairs =
+      (kHiveBlockBytes - kHiveBinHeaderBytes - 8) / 8;
   static constexpr uint32_t kBigDataSegment = 16344;
 
   // Takes a whole hive file; false with *pstrWhy when its base block or

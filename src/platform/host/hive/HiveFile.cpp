@@ -38,8 +38,8 @@ LONG CHiveFile::Open(const std::string& strPath, std::string* pstrError) {
   }
   std::string strBytes;
   bool bExists = false;
-  LONG lResult = ReadWholeFile(strPath, kMaxHiveFileBytes, &strBytes, &bExists,
-                               pstrError);
+  LONG lResult =
+      ReadWholeFile(strPath, kMaxHiveFileBytes, &strBytes, &bExists, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
   std::string strWhy;
   if (!m_hive.Load(std::move(strBytes), &strWhy)) {

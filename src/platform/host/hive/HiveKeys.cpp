@@ -78,13 +78,11 @@ void CHive::FreeKeyTree(HCELL hKey, int nDepth) {
   const uint32_t nValues = HiveDword(p + kNkValueCount);
   const HCELL hValues = HiveDword(p + kNkValueList);
   if (const unsigned char* pList = m_space.Cell(hValues, 4 * nValues)) {
-    for (uint32_t i = 0; i < nValues; ++i)
-      FreeValue(HiveDword(pList + 4 * i));
+    for (uint32_t i = 0; i < nValues; ++i) FreeValue(HiveDword(pList + 4 * i));
     m_space.Free(hValues);
   }
   const HCELL hClass = HiveDword(p + kNkClass);
-  if (hClass != kNoCell)
-    m_space.Free(hClass);
+  if (hClass != kNoCell) m_space.Free(hClass);
   DropSecurityReference(HiveDword(p + kNkSecurity));
   m_space.Free(hKey);
 }

@@ -39,9 +39,8 @@ uint32_t CHiveSpace::BinEndOf(uint32_t nAt) const {
 
 bool CHiveSpace::LoadBin(uint32_t nAt, std::string* pstrWhy) {
   const auto* p = reinterpret_cast<const unsigned char*>(&m_strBins[nAt]);
-  const uint32_t cbBin = nAt + kHiveBinHeaderBytes <= m_strBins.size()
-                             ? HiveDword(p + 8)
-                             : 0;
+  const uint32_t cbBin =
+      nAt + kHiveBinHeaderBytes <= m_strBins.size() ? HiveDword(p + 8) : 0;
   if (std::memcmp(p, "hbin", 4) != 0 || HiveDword(p + 4) != nAt ||
       cbBin < kHiveBlockBytes || cbBin % kHiveBlockBytes != 0 ||
       cbBin > m_strBins.size() - nAt) {

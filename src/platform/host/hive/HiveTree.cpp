@@ -20,8 +20,8 @@ bool SameValue(const CHiveValue& stored, const CRegValue& value) {
          HiveToProgramData(stored.dwType, stored.strData) == value.data;
 }
 
-bool SyncValues(CHive& hive, HCELL hKey, const CRegKeyNode& node,
-                uint64_t nNow, std::string* pstrWhy) {
+bool SyncValues(CHive& hive, HCELL hKey, const CRegKeyNode& node, uint64_t nNow,
+                std::string* pstrWhy) {
   std::vector<CHiveValue> stored;
   if (!hive.Values(hKey, &stored))
     return Fail("a key's values are damaged", pstrWhy);

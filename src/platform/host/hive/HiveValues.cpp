@@ -15,8 +15,7 @@ uint32_t Segments(size_t cbData) {
 }
 }  // namespace
 
-bool CHive::ReadData(const unsigned char* pValue,
-                     std::string* pstrData) const {
+bool CHive::ReadData(const unsigned char* pValue, std::string* pstrData) const {
   const uint32_t nSize = HiveDword(pValue + kVkDataSize);
   const HCELL hData = HiveDword(pValue + kVkData);
   pstrData->clear();
@@ -35,8 +34,8 @@ bool CHive::ReadData(const unsigned char* pValue,
         m_space.Cell(HiveDword(pDb + kDbSegmentList), 4 * nSegments);
     if (pList == nullptr || nSegments != Segments(nSize)) return false;
     for (uint32_t i = 0; i < nSegments; ++i) {
-      const size_t cb = std::min<size_t>(kBigDataSegment,
-                                         nSize - pstrData->size());
+      const size_t cb =
+          std::min<size_t>(kBigDataSegment, nSize - pstrData->size());
       const unsigned char* pSegment =
           m_space.Cell(HiveDword(pList + 4 * i), cb);
       if (pSegment == nullptr) return false;
@@ -90,9 +89,9 @@ bool CHive::FindValue(HCELL hKey, const std::u16string& strName,
     if (pValue == nullptr) continue;
     const uint16_t cbName = HiveWord(pValue + kVkNameLength);
     if (m_space.CellBytes(hValue) < kVkName + size_t{cbName}) continue;
-    const std::u16string strStored = HiveNameFromStored(
-        pValue + kVkName, cbName,
-        (HiveWord(pValue + kVkFlags) & kValueCompName) != 0);
+    const std::u16string strStored =
+        HiveNameFromStored(pValue + kVkName, cbName,
+                           (HiveWord(pValue + kVkFlags) & kValueCompName) != 0);
     if (!EqualHiveNames(strStored, strName)) continue;
     *pnIndex = i;
     *phValue = hValue;
@@ -181,9 +180,8 @@ HCELL CHive::NewValue(const CHiveValue& value) {
   std::memcpy(p, "vk", 2);
   PutHiveWord(p + kVkNameLength, static_cast<uint16_t>(strStored.size()));
   PutHiveDword(p + kVkDataSize, kVkDataInline);
-  PutHiveWord(p + kVkFlags, IsCompressibleName(value.strName)
-                                ? kValueCompName
-                                : uint16_t{0});
+  PutHiveWord(p + kVkFlags,
+              IsCompressibleName(value.strName) ? kValueCompName : uint16_t{0});
   std::memcpy(p + kVkName, strStored.data(), strStored.size());
   return hValue;
 }
