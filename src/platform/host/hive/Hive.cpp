@@ -10,7 +10,7 @@
 namespace {
 // Base block fields.
 constexpr size_t kSequence1 = 4, kSequence2 = 8, kTimeStamp = 12;
-constexpr size_t kMinor = 24, kRootCell = 36, kBinsSize = 40;
+constexpr size_t kMajor = 20, kMinor = 24, kRootCell = 36, kBinsSize = 40;
 constexpr size_t kChecksum = 508;
 }  // namespace
 
@@ -22,6 +22,13 @@ bool CHive::Load(std::string strFile, std::string* pstrWhy) {
   m_strBase = strFile.substr(0, kHiveBlockBytes);
   const auto* pBase = reinterpret_cast<const unsigned char*>(m_strBase.data());
   m_nMinor = HiveDword(pBase + kMinor);
+  // Versions 1.0 and 1.1 (NT 3.1) lay their cells out otherwise.
+  if (HiveDword(pBase + kMajor) != 1 || m_nMinor < 2) {
+    *pstrWhy = "the hive's version " +
+               std::to_string(HiveDword(pBase + kMajor)) + "." +
+               std::to_string(m_nMinor) + " is not one NT 3.5 or later writes";
+    return false;
+  }
   m_hRoot = HiveDword(pBase + kRootCell);
   const uint32_t cbBins = HiveDword(pBase + kBinsSize);
   if (cbBins == 0 || cbBins % kHiveBlockBytes != 0 ||
