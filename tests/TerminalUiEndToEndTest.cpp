@@ -187,9 +187,13 @@ TEST_F(TerminalUiEndToEndTest, ClearFolderBrowserTakesATypedPathAndCancels) {
   EXPECT_NE(std::string::npos,
             strScreen.find("\"C:\\Program Files\\Corvane\\Tessarine\""))
       << strScreen;
-  // No: the browser asks again; Escape cancels it, the folder stays.
+  // No: the browser asks again, from the path typed; Escape cancels it,
+  // the folder stays.
   tmux.SendKeys("n");
   ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen)) << strScreen;
+  EXPECT_NE(std::string::npos,
+            strScreen.find("C:\\Program Files\\Corvane\\Tessarine"))
+      << strScreen;
   tmux.SendKeys("Escape");
   ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen, true))
       << strScreen;
@@ -281,6 +285,16 @@ TEST_F(TerminalUiEndToEndTest, UpdateRegistryThenNoRestartThenExit) {
                                 "Parameters\\PIRQS",
                                 "1"));
   });
+}
+
+// A terminal whose character set is not UTF-8 gets plain letters.
+TEST_F(TerminalUiEndToEndTest, AboutBoxInAnAsciiLocaleSpellsTheTradeMark) {
+  CTmuxSession tmux("env LC_ALL=C " + Command(), 80, 24);
+  StartSmall(tmux);
+  std::string strScreen;
+  tmux.SendKeys("F10 Right Down Enter");
+  ASSERT_TRUE(tmux.WaitFor("Product Version:", 5000, &strScreen)) << strScreen;
+  EXPECT_NE(std::string::npos, strScreen.find("Windows NT (TM)")) << strScreen;
 }
 
 // What a too small terminal hides takes no key but Escape: Enter on the

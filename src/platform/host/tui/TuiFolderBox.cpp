@@ -149,6 +149,12 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
                             std::string* pstrFolder) {
   if (!Start()) return FALSE;
   CFolderEdit edit;
+  // Asked again (after No to the deletion question), it starts from the
+  // path the user gave last.
+  if (!m_strLastFolder.empty()) {
+    edit.strText = m_strLastFolder;
+    edit.nCursor = edit.strText.size();
+  }
   const std::string strTitleShown = TuiFromCodePage(strTitle);
   for (;;) {
     const std::vector<std::string> matches = Matches(files, edit.strText);
@@ -176,6 +182,7 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
         TakePick(&edit, matches);
       } else if (HostFolderExists(files, edit.strText)) {
         *pstrFolder = edit.strText;
+        m_strLastFolder = edit.strText;
         DrawAll();
         return TRUE;
       } else {
