@@ -3,6 +3,7 @@
 // silent Clear, read back by reglookup and regfexport; a hive Windows would
 // repair first refused; kills at random instants leaving every hive whole.
 #include <gtest/gtest.h>
+#include <hivex.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,6 +15,7 @@
 #include "platform/host/hive/HiveFile.h"
 #include "support/CardDatabaseFile.h"
 #include "support/HiveMaker.h"
+#include "support/RegfCheck.h"
 #include "support/HiveSeed.h"
 #include "support/ProcessRunner.h"
 #include "support/RegfCheck.h"
@@ -64,11 +66,17 @@ std::vector<std::string> AllHives(const CTempDir& machine) {
           HivePath(machine.Path(), "DEFAULT"), UserHivePath(machine.Path())};
 }
 
-// Whole: its base block clean, libhivex opens it, both readers list it.
+// Whole: the store and libhivex open it, it keeps every rule of its
+// version (RegfCheck.h), both readers list it.
 std::string WholenessFault(const std::string& strHive) {
   CHiveFile file;
   std::string strError;
-  if (file.Open(strHive, false, &strError) != 0) return strError;
+  if (file.Open(strHive, &strError) != 0) return strError;
+  hive_h* pHive = hivex_open(strHive.c_str(), 0);
+  if (pHive == nullptr) return strHive + ": libhivex cannot open it";
+  hivex_close(pHive);
+  for (const std::string& strFault : CheckRegfFile(strHive))
+    return strHive + ": " + strFault;
   for (const char* pszReader : {"/usr/bin/reglookup", "/usr/bin/regfexport"})
     if (RunProcess({pszReader, strHive}, CProcessOptions()).nExitStatus != 0)
       return strHive + ": " + pszReader + " fails";
@@ -123,6 +131,7 @@ TEST(HiveEndToEnd, SilentUpdateAddsTheCardsToTheControlSetAndNothingElse) {
     cardKeys.insert(CardEntryKeyPath(entry));
   EXPECT_EQ(cardKeys.size(), nCardKeys);
   EXPECT_EQ(66u, nCardKeys) << nKeys;
+  EXPECT_EQ("", WholenessFault(strSystem));
   EXPECT_EQ(strOthers, ReadHostFile(HivePath(machine.Path(), "SOFTWARE")) +
                            ReadHostFile(HivePath(machine.Path(), "DEFAULT")) +
                            ReadHostFile(UserHivePath(machine.Path())));
@@ -177,6 +186,8 @@ TEST_F(HiveClearTest, SilentDeleteLeavesTheHivesOfTheCleanMachine) {
         << pszHive;
   EXPECT_EQ(MachineFilesBesideHives(m_expected.Path()),
             MachineFilesBesideHives(m_machine.Path()));
+  for (const std::string& strHive : AllHives(m_machine))
+    EXPECT_EQ("", WholenessFault(strHive));
 }
 
 // Kills land anywhere in a run (loading, the Clear's steps, the commit);
