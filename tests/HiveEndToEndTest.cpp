@@ -28,7 +28,8 @@ std::map<std::string, std::string> Environment(const CTempDir& machine) {
           {"QUORREL_ADMIN", "1"},
           {"QUORREL_ANSWERS", ""},
           {"QUORREL_BROWSE", ""},
-          {"USER", "Administrator"}};
+          {"USER", "Administrator"},
+          {"QUORREL_CLOCK_SCALE", kFastClock}};
 }
 
 CProcessResult RunQuorrel(const CTempDir& machine, const CTempDir& work,

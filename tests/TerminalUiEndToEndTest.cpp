@@ -74,7 +74,8 @@ class TerminalUiEndToEndTest : public ::testing::Test {
     if (!HaveTmux()) GTEST_SKIP() << "tmux is not installed";
   }
   std::string Command() {
-    return "env QUORREL_MACHINE=" + m_machine.Path() + " " + QuorrelExe();
+    return "env QUORREL_CLOCK_SCALE=" + std::string(kFastClock) +
+           " QUORREL_MACHINE=" + m_machine.Path() + " " + QuorrelExe();
   }
   // The PCI configuration service is registered, so that the update gives
   // its routing values their defaults.
