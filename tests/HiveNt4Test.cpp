@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/host/hive/HiveMachine.h"
 #include "platform/host/hive/HiveRegistry.h"
@@ -140,7 +141,7 @@ TEST(HiveNt4, NamesOutsideTheCodePageAreNeverCopiedOrRenamed) {
   std::vector<std::string> after = RegfListing(ReadRegfFile(strSystem));
   EXPECT_EQ((std::vector<std::string>{"ControlSet001\\Services\\New",
                                       "ControlSet001\\Services\\New\\\\v=1:"
-                                      "770000"}),
+                                      "77000000"}),
             LinesMissing(after, expected));
   EXPECT_EQ(std::vector<std::string>(), LinesMissing(expected, after));
 }
@@ -197,13 +198,32 @@ TEST(HiveNt4, ImportedNamesBeyondAsciiKeepNtsOrderAndHints) {
   EXPECT_EQ("", HiveFaults(HivePath(machine.Path(), "SYSTEM")));
 }
 
+bool AddBallast(const CTempDir& machine) {
+  std::string strReg =
+      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Ballast]\r\n"
+      "\"Data\"=hex:00";
+  for (int i = 1; i < 96 * 1024; ++i) strReg += ",5a";
+  strReg += "\r\n";
+  const std::string strFile = machine.Path() + "/ballast.reg";
+  WriteHostFile(strFile, strReg);
+  CProcessOptions options;
+  options.env = {{"QUORREL_MACHINE", machine.Path()}};
+  const bool bDone =
+      RunProcess({QUORREL_REG_EXE, "import", strFile}, options).nExitStatus ==
+      0;
+  std::remove(strFile.c_str());
+  return bDone;
+}
+
 // A machine with the suite installed, its hives in one list form, and the
 // clean machine a Clear must leave.
 struct CClearRun {
   explicit CClearRun(const CForm& form) {
     m_installation.SeedBefore(m_machine.Path());
     m_installation.SeedExpectedAfter(m_expected.Path());
+    // SOFTWARE made larger than the journal of a Clear.
     bSeeded =
+        AddBallast(m_machine) && AddBallast(m_expected) &&
         ConvertStoreToHives(m_machine.Path(), form.eList, form.nLeafMax) &&
         ConvertStoreToHives(m_expected.Path(), form.eList, form.nLeafMax);
   }
@@ -242,16 +262,21 @@ TEST(HiveNt4Clear, SilentDeleteOnIndexLeavesAndRootsLeavesTheCleanMachine) {
   }
 }
 
-// No hive can be written (every file is limited to 4 KB, as on a full
-// disk): the result is 0 with a message, no file of the suite is deleted,
-// and the hives are whole. The next run, with room, completes the Clear.
-TEST(HiveNt4Clear, HivesThatCannotBeWrittenGiveZeroAndDeleteNoFile) {
+// The hives cannot be written (files are limited below SOFTWARE's size, as
+// on a full disk; the journal still fits): the result is 0 with a message, no
+// file of the suite is deleted, and the hives are whole. The next run, with
+// room, completes the Clear.
+TEST(HiveNt4Clear, AHiveThatCannotBeWrittenGivesZeroAndDeletesNoFile) {
   CClearRun run(kForms[0]);
   ASSERT_TRUE(run.bSeeded);
+  const std::string strSoftware = HivePath(run.m_machine.Path(), "SOFTWARE");
+  const size_t cbSoftware = ReadRegfFile(strSoftware).size();
   const auto filesBefore = MachineFilesBesideHives(run.m_machine.Path());
-  const CProcessResult result = run.RunDelete("trap '' XFSZ; ulimit -f 8;");
+  const CProcessResult result = run.RunDelete(
+      "trap '' XFSZ; ulimit -f " + std::to_string(cbSoftware / 512 - 8) + ";");
   EXPECT_EQ("Delete=0\r\n", run.Result());
-  EXPECT_NE("", result.strStderr);
+  EXPECT_NE(std::string::npos, result.strStderr.find("/system32/config/"))
+      << result.strStderr;
   EXPECT_EQ(filesBefore, MachineFilesBesideHives(run.m_machine.Path()));
   EXPECT_EQ("", MachineFaults(run.m_machine));
 
