@@ -41,7 +41,7 @@ add_test(NAME win32_unit COMMAND quorrel_win32_tests)
 # drive quorrel.exe and read the registry back with Wine's own `reg`.
 add_test(NAME win32_silent_update
   COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/silent_update.sh
-          $<TARGET_FILE:quorrel> ${QUORREL_CARDLIST})
+          $<TARGET_FILE:quorrel> ${CMAKE_SOURCE_DIR}/tests/data/CardDatabase.txt)
 
 # The window driver of the interactive end-to-end test.
 file(GLOB UIDRIVER_SOURCES CONFIGURE_DEPENDS tests/win32/uidriver/*.cpp)
@@ -57,11 +57,3 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/MainFrame.cpp)
     COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/interactive.sh
             $<TARGET_FILE:quorrel> $<TARGET_FILE:quorrel_uidriver>)
 endif()
-
-# quorrel.exe imports only what Windows NT 4.0's system DLLs export.
-find_program(QUORREL_OBJDUMP NAMES ${QUORREL_MINGW_PREFIX}-objdump objdump)
-find_program(QUORREL_PYTHON NAMES python3)
-add_test(NAME win32_imports
-  COMMAND ${QUORREL_PYTHON} ${CMAKE_SOURCE_DIR}/tools/check-imports.py
-          ${QUORREL_OBJDUMP} $<TARGET_FILE:quorrel>
-          ${CMAKE_SOURCE_DIR}/tools/nt4-imports.txt)

@@ -3,6 +3,7 @@
 // silent Clear, read back by reglookup and regfexport; a hive Windows would
 // repair first refused; kills at random instants leaving every hive whole.
 #include <gtest/gtest.h>
+#include <hivex.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,9 +12,11 @@
 #include <random>
 #include <set>
 
+#include "support/CardDatabaseFile.h"
 #include "support/HiveMaker.h"
 #include "support/HiveSeed.h"
 #include "support/ProcessRunner.h"
+#include "support/RegfCheck.h"
 #include "support/SuiteInstallation.h"
 #include "update/CardTable.h"
 
@@ -23,7 +26,8 @@ std::map<std::string, std::string> Environment(const CTempDir& machine) {
           {"QUORREL_ADMIN", "1"},
           {"QUORREL_ANSWERS", ""},
           {"QUORREL_BROWSE", ""},
-          {"USER", "Administrator"}};
+          {"USER", "Administrator"},
+          {"QUORREL_CLOCK_SCALE", kFastClock}};
 }
 
 CProcessResult RunQuorrel(const CTempDir& machine, const CTempDir& work,
@@ -99,6 +103,17 @@ TEST(HiveEndToEnd, SilentUpdateAddsTheCardsToTheControlSetAndNothingElse) {
     (strLine.find(",KEY,") == std::string::npos ? nValues : nKeys)++;
   }
   EXPECT_EQ(93u, nValues);
+  // Each value as the card list gives it, read straight from the hive's
+  // bytes.
+  const std::string strBase = "ControlSet001\\Services\\Dovrel\\DataBase\\";
+  std::vector<std::string> cardValues;
+  for (const std::string& strLine : RegfListing(ReadRegfFile(strSystem)))
+    if (strLine.compare(0, strBase.size(), strBase) == 0 &&
+        strLine.find("\\\\") != std::string::npos)
+      cardValues.push_back(strLine);
+  EXPECT_EQ(
+      std::vector<std::string>(),
+      LineDifferences(ExpectedCardDatabaseInHive("ControlSet001"), cardValues));
   // regfexport: a new entry for each new key, the others as they were.
   const auto exportAfter = RegfexportKeys(strSystem);
   EXPECT_TRUE(LinesMissing(exportBefore, exportAfter).empty());
@@ -112,6 +127,7 @@ TEST(HiveEndToEnd, SilentUpdateAddsTheCardsToTheControlSetAndNothingElse) {
     cardKeys.insert(CardEntryKeyPath(entry));
   EXPECT_EQ(cardKeys.size(), nCardKeys);
   EXPECT_EQ(66u, nCardKeys) << nKeys;
+  EXPECT_EQ("", WholenessFault(strSystem));
   EXPECT_EQ(strOthers, ReadHostFile(HivePath(machine.Path(), "SOFTWARE")) +
                            ReadHostFile(HivePath(machine.Path(), "DEFAULT")) +
                            ReadHostFile(UserHivePath(machine.Path())));
@@ -167,6 +183,8 @@ TEST_F(HiveClearTest, SilentDeleteLeavesTheHivesOfTheCleanMachine) {
         << pszHive;
   EXPECT_EQ(MachineFilesBesideHives(m_expected.Path()),
             MachineFilesBesideHives(m_machine.Path()));
+  for (const std::string& strHive : AllHives(m_machine))
+    EXPECT_EQ("", WholenessFault(strHive));
 }
 
 // Kills land anywhere in a run (loading, the Clear's steps, the commit);

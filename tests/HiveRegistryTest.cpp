@@ -13,7 +13,7 @@
 #include "platform/host/hive/HiveBaseBlock.h"
 #include "platform/host/hive/HiveMachine.h"
 #include "platform/host/hive/HiveRegistry.h"
-#include "platform/host/hive/HiveType.h"
+#include "support/HiveType.h"
 #include "support/HiveMaker.h"
 #include "support/ProcessRunner.h"
 #include "support/StoreTestUtil.h"
@@ -117,19 +117,24 @@ TEST(HiveRegistry, ChangesReachTheHiveAndNothingElseChanges) {
   EXPECT_EQ(ReadHostFile(strSystem),
             ReadHostFile(HivePath(dir.Path(), "SYSTEM.ALT")));
   const auto lookupAfter = ReglookupLines(strSystem, true);
+  // Keys whose values or subkeys changed get a new time, as NT gives it;
+  // the others keep theirs.
+  const std::string strOld = ",KEY,,2004-10-13 07:07:55,S-1-5-32-544,S-1-5-32-544,,,";
   EXPECT_EQ((std::vector<std::string>{
-                "/ControlSet001/Services/Gone,KEY,,2004-10-13 07:07:55,"
-                "S-1-5-32-544,S-1-5-32-544,,,",
-                "/ControlSet001/Services/Gone/Sub,KEY,,2004-10-13 07:07:55,"
-                "S-1-5-32-544,S-1-5-32-544,,,",
+                "/ControlSet001/Services" + strOld,
+                "/ControlSet001/Services/Gone" + strOld,
+                "/ControlSet001/Services/Gone/Sub" + strOld,
                 "/ControlSet001/Services/Gone/Sub/x,SZ,y,,,,,",
+                "/ControlSet001/Services/Keep" + strOld,
                 "/ControlSet001/Services/Keep/Doomed,SZ,old,,,,,"}),
             LinesMissing(lookupBefore, lookupAfter));
   const auto added = LinesMissing(lookupAfter, lookupBefore);
-  ASSERT_EQ(3u, added.size());
-  EXPECT_EQ("/ControlSet001/Services/Keep/Added,SZ,new,,,,,", added[0]);
-  EXPECT_EQ(0u, added[1].find("/ControlSet001/Services/New,KEY,"));
-  EXPECT_EQ("/ControlSet001/Services/New/Start,SZ,on,,,,,", added[2]);
+  ASSERT_EQ(5u, added.size());
+  EXPECT_EQ(0u, added[0].find("/ControlSet001/Services,KEY,,20"));
+  EXPECT_EQ(0u, added[1].find("/ControlSet001/Services/Keep,KEY,,20"));
+  EXPECT_EQ("/ControlSet001/Services/Keep/Added,SZ,new,,,,,", added[2]);
+  EXPECT_EQ(0u, added[3].find("/ControlSet001/Services/New,KEY,,20"));
+  EXPECT_EQ("/ControlSet001/Services/New/Start,SZ,on,,,,,", added[4]);
   // The other reader: only the three keys changed, the rest block for block.
   const auto exportAfter = RegfexportKeys(strSystem);
   EXPECT_EQ(3u, LinesMissing(exportBefore, exportAfter).size());
@@ -186,7 +191,7 @@ TEST(HiveRegistry, HivesWindowsWouldRepairFirstAreRefusedUntouched) {
        "sequence numbers 2 and 3 differ"},
       {"checksum", [](std::string& b) { b[0x30] ^= 0x55; }, "checksum"},
       {"bins", [](std::string& b) { b.replace(4096, 4, "junk"); },
-       "can't be read"},
+       "the hive is damaged"},
       {"empty", [](std::string& b) { b.clear(); }, "not a registry hive"},
   };
   for (const auto& fault : kCases) {
@@ -237,6 +242,42 @@ TEST(HiveRegistry, FlushedChangesOfACrashedRunReachTheHiveNextTime) {
   EXPECT_EQ(1,
             std::count(lines.begin(), lines.end(), "/Setup/Flushed,SZ,1,,,,"));
   EXPECT_EQ(0, std::count(lines.begin(), lines.end(), "/Setup/Lost,SZ,1,,,,"));
+}
+
+// Cells freed by a delete are reused by the next update: after the first
+// cycle of both made room, a cycle grows the hive by at most one 4 KB bin
+// (here not at all).
+TEST(HiveRegistry, RepeatedUpdatesAndDeletesReuseTheFreedSpace) {
+  CTempDir dir;
+  MakeHiveMachine(dir.Path(), FillSystem);
+  const std::string strSystem = HivePath(dir.Path(), "SYSTEM");
+  std::vector<size_t> sizes{ReadHostFile(strSystem).size()};
+  for (int nCycle = 0; nCycle < 4; ++nCycle) {
+    for (bool bAdd : {true, false}) {
+      CHiveRegistry store;
+      std::string strError;
+      ASSERT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
+      for (int i = 0; i < 40; ++i) {
+        const std::string strKey =
+            "SYSTEM\\ControlSet001\\Services\\Card" + std::to_string(i);
+        if (bAdd) {
+          ASSERT_TRUE(PutString(store, HKEY_LOCAL_MACHINE, strKey + "\\Sub",
+                                "ImagePath", std::string(100, 'x')));
+        } else {
+          EXPECT_EQ(ERROR_SUCCESS, store.RegDeleteKeyA(HKEY_LOCAL_MACHINE,
+                                                       (strKey + "\\Sub").c_str()));
+          EXPECT_EQ(ERROR_SUCCESS,
+                    store.RegDeleteKeyA(HKEY_LOCAL_MACHINE, strKey.c_str()));
+        }
+      }
+      ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
+    }
+    sizes.push_back(ReadHostFile(strSystem).size());
+    if (nCycle > 0) {
+      EXPECT_LE(sizes.back(), sizes[sizes.size() - 2] + 4096) << nCycle;
+    }
+  }
+  EXPECT_EQ(sizes[1], sizes.back());
 }
 }  // namespace
 

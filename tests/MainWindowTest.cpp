@@ -69,9 +69,9 @@ TEST_F(MainWindowTest, TabGoesFromCustomizationsToClearThenRepairs) {
             focus);
 }
 
-// The Update button has the focus when it greys itself; Tab must bring the
-// keyboard back to the form, on its first button still enabled.
-TEST_F(MainWindowTest, TabAfterTheUpdateGreyedItsButtonFocusesTheForm) {
+// The Update button has the focus when it greys itself; the focus moves on
+// to the next button, so that Enter and Tab still work.
+TEST_F(MainWindowTest, FocusMovesOffTheUpdateButtonWhenItGreysItself) {
   std::vector<UINT> focus;
   auto record = [&] {
     CWnd* pFocus = CWnd::GetFocus();
@@ -83,7 +83,9 @@ TEST_F(MainWindowTest, TabAfterTheUpdateGreyedItsButtonFocusesTheForm) {
   RunMainWindow(m_ui);
   EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_COMPLETED, IDS_RESTART_QUESTION}),
             m_platform.m_user.BoxIds());
-  EXPECT_EQ((std::vector<UINT>{0, 113, 112}), focus);
+  EXPECT_EQ((std::vector<UINT>{IDC_REGISTRY_CUSTOMIZATIONS, IDC_CLEAR_REGISTRY,
+                               IDC_REGISTRY_REPAIRS}),
+            focus);
 }
 
 TEST_F(MainWindowTest, CustomizationsRefusedWithoutAdministratorRights) {

@@ -1,7 +1,9 @@
 // The interactive program in a real terminal (tmux): the splash picture,
-// the main window, Update Registry with its two boxes, the About box from
-// the menu, File > Exit; at 80 x 24: the focus after a message box, the
-// PC Card Configuration dialog's texts, and the Clear's folder browser.
+// the main window, Update Registry with its two boxes and the focus after
+// it, the About box from the menu, File > Exit; at 80 x 24: the focus
+// after a message box, the PC Card Configuration dialog's texts, and the
+// Clear's folder browser; the Clear's warning read whole at 132 x 43 and
+// 80 x 24; a dialog and a box that a small terminal can't hold.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -72,7 +74,8 @@ class TerminalUiEndToEndTest : public ::testing::Test {
     if (!HaveTmux()) GTEST_SKIP() << "tmux is not installed";
   }
   std::string Command() {
-    return "env QUORREL_MACHINE=" + m_machine.Path() + " " + QuorrelExe();
+    return "env QUORREL_CLOCK_SCALE=" + std::string(kFastClock) +
+           " QUORREL_MACHINE=" + m_machine.Path() + " " + QuorrelExe();
   }
   // The PCI configuration service is registered, so that the update gives
   // its routing values their defaults.
@@ -92,6 +95,27 @@ class TerminalUiEndToEndTest : public ::testing::Test {
     if (hKey) registry.RegCloseKey(hKey);
     SetPlatform(saved);
     ASSERT_EQ(ERROR_SUCCESS, registry.Close(&strError)) << strError;
+  }
+  // fn with the machine's registry files as the registry.
+  template <typename Fn>
+  void WithRegistry(Fn fn) {
+    CFileRegistry registry;
+    std::string strError;
+    ASSERT_EQ(ERROR_SUCCESS,
+              registry.Open(m_machine.Path() + "/registry", &strError))
+        << strError;
+    CPlatform saved = Platform();
+    CPlatform platform = saved;
+    platform.pRegistry = &registry;
+    SetPlatform(platform);
+    fn();
+    SetPlatform(saved);
+    registry.Close(&strError);
+  }
+  void ExitProgram(CTmuxSession& tmux) {
+    tmux.SendKeys("F10 Down Enter");
+    for (int i = 0; i < 100 && tmux.Alive(); ++i) usleep(50000);
+    ASSERT_FALSE(tmux.Alive());
   }
   // Starts the program at 80 x 24 and lets the splash picture go at a key
   // that no control takes.
@@ -157,6 +181,13 @@ TEST_F(TerminalUiEndToEndTest, ClearFolderBrowserTakesATypedPathAndCancels) {
   ASSERT_NO_FATAL_FAILURE(ClearToFolderBrowser(tmux, &strScreen));
   // The folders below the typed path are listed.
   EXPECT_NE(std::string::npos, strScreen.find("Program Files")) << strScreen;
+  // Too low a terminal hides it, and Enter does not accept the path.
+  tmux.Resize(80, 8);
+  ASSERT_TRUE(tmux.WaitFor("make it at least 9 rows", 5000, &strScreen))
+      << strScreen;
+  tmux.SendKeys("Enter");
+  tmux.Resize(80, 24);
+  ASSERT_TRUE(tmux.WaitFor("Type a path", 5000, &strScreen)) << strScreen;
   tmux.SendKeys("C-u");
   tmux.SendKeys("-l 'C:\\Program Files\\Corvane\\Tessarine'");
   tmux.SendKeys("Enter");
@@ -164,9 +195,15 @@ TEST_F(TerminalUiEndToEndTest, ClearFolderBrowserTakesATypedPathAndCancels) {
   EXPECT_NE(std::string::npos,
             strScreen.find("\"C:\\Program Files\\Corvane\\Tessarine\""))
       << strScreen;
-  // No: the browser asks again; Escape cancels it, the folder stays.
+  // No: the browser asks again, from the path typed; Escape cancels it,
+  // the folder stays.
   tmux.SendKeys("n");
   ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen)) << strScreen;
+  // (On the input line, after the box's edge; the title quotes the path.)
+  EXPECT_NE(
+      std::string::npos,
+      strScreen.find("\xE2\x94\x82 C:\\Program Files\\Corvane\\Tessarine"))
+      << strScreen;
   tmux.SendKeys("Escape");
   ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen, true))
       << strScreen;
@@ -213,6 +250,15 @@ TEST_F(TerminalUiEndToEndTest, UpdateRegistryThenNoRestartThenExit) {
   tmux.SendKeys("n");
   ASSERT_TRUE(tmux.WaitFor("Would you like to restart", 5000, &strScreen, true))
       << strScreen;
+  // The focus moved off the greyed Update button: Enter presses the next
+  // button, Registry Customizations....
+  tmux.SendKeys("Enter");
+  ASSERT_TRUE(tmux.WaitFor("[ PC Card Configuration... ]", 5000, &strScreen))
+      << strScreen;
+  tmux.SendKeys("Escape");
+  ASSERT_TRUE(
+      tmux.WaitFor("[ PC Card Configuration... ]", 5000, &strScreen, true))
+      << strScreen;
   // Still running, the Update button greyed (no brackets), the others not.
   EXPECT_NE(std::string::npos, strScreen.find(kTitle));
   EXPECT_EQ(std::string::npos, strScreen.find("[ Update Registry ]"));
@@ -235,31 +281,101 @@ TEST_F(TerminalUiEndToEndTest, UpdateRegistryThenNoRestartThenExit) {
   ASSERT_TRUE(tmux.WaitFor("Product Version", 5000, &strScreen, true));
 
   // File > Exit ends the program.
-  tmux.SendKeys("F10 Down Enter");
-  for (int i = 0; i < 100 && tmux.Alive(); ++i) usleep(50000);
-  ASSERT_FALSE(tmux.Alive());
+  ASSERT_NO_FATAL_FAILURE(ExitProgram(tmux));
 
   // The update is in the machine's registry files.
-  CFileRegistry registry;
-  std::string strError;
-  ASSERT_EQ(ERROR_SUCCESS,
-            registry.Open(m_machine.Path() + "/registry", &strError))
-      << strError;
-  CPlatform saved = Platform();
-  CPlatform platform = saved;
-  platform.pRegistry = &registry;
-  SetPlatform(platform);
-  HKEY hKey = nullptr;
-  EXPECT_TRUE(OpenRegKey(
-      HKEY_LOCAL_MACHINE,
-      "System\\CurrentControlSet\\Services\\Dovrel\\DataBase", &hKey));
-  if (hKey) registry.RegCloseKey(hKey);
-  EXPECT_EQ(11u, ReadRegDword(HKEY_LOCAL_MACHINE,
-                              "System\\CurrentControlSet\\Services\\Velcor\\"
-                              "Parameters\\PIRQS",
-                              "1"));
-  SetPlatform(saved);
-  registry.Close(&strError);
+  WithRegistry([] {
+    HKEY hKey = nullptr;
+    EXPECT_TRUE(OpenRegKey(
+        HKEY_LOCAL_MACHINE,
+        "System\\CurrentControlSet\\Services\\Dovrel\\DataBase", &hKey));
+    if (hKey) Platform().pRegistry->RegCloseKey(hKey);
+    EXPECT_EQ(11u, ReadRegDword(HKEY_LOCAL_MACHINE,
+                                "System\\CurrentControlSet\\Services\\Velcor\\"
+                                "Parameters\\PIRQS",
+                                "1"));
+  });
+}
+
+// A terminal whose character set is not UTF-8 gets plain letters.
+TEST_F(TerminalUiEndToEndTest, AboutBoxInAnAsciiLocaleSpellsTheTradeMark) {
+  CTmuxSession tmux("env LC_ALL=C " + Command(), 80, 24);
+  StartSmall(tmux);
+  std::string strScreen;
+  tmux.SendKeys("F10 Right Down Enter");
+  ASSERT_TRUE(tmux.WaitFor("Product Version:", 5000, &strScreen)) << strScreen;
+  EXPECT_NE(std::string::npos, strScreen.find("Windows NT (TM)")) << strScreen;
+}
+
+// What a too small terminal hides takes no key but Escape: Enter on the
+// hidden PC Card Configuration dialog writes nothing; Escape cancels it.
+TEST_F(TerminalUiEndToEndTest, HiddenDialogTakesOnlyEscape) {
+  CTmuxSession tmux(Command(), 70, 20);
+  StartSmall(tmux);
+  std::string strScreen;
+  tmux.SendKeys("Tab Enter");
+  ASSERT_TRUE(tmux.WaitFor("[ PC Card Configuration... ]", 5000, &strScreen))
+      << strScreen;
+  tmux.SendKeys("Enter");
+  ASSERT_TRUE(tmux.WaitFor("make it at least 21 rows", 5000, &strScreen))
+      << strScreen;
+  EXPECT_NE(std::string::npos, strScreen.find("Esc: cancel")) << strScreen;
+  tmux.SendKeys("Enter Space Down Enter Escape");
+  ASSERT_TRUE(tmux.WaitFor("[ PC Card Configuration... ]", 5000, &strScreen))
+      << strScreen;
+  // Nothing was confirmed, so Customizations ends without the restart
+  // question.
+  tmux.SendKeys("Escape");
+  ASSERT_TRUE(tmux.WaitFor("[ Update Registry ]", 5000, &strScreen))
+      << strScreen;
+  EXPECT_EQ(std::string::npos, strScreen.find("restart")) << strScreen;
+  ASSERT_NO_FATAL_FAILURE(ExitProgram(tmux));
+  WithRegistry([] {
+    EXPECT_EQ(0xFFFFFFFFu,
+              ReadRegDword(HKEY_LOCAL_MACHINE,
+                           "System\\CurrentControlSet\\Services\\Dovrel\\"
+                           "System\\",
+                           "R2Configuration"));
+  });
+}
+
+// The Clear's warning, every line of it with its own blanks, at 132 x 43
+// on the lines it was written in and at 80 x 24 whole; at 80 x 12 it is
+// not shown and only Escape answers it, with No.
+TEST_F(TerminalUiEndToEndTest, ClearWarningIsReadWholeOrNotAtAll) {
+  CTmuxSession tmux(Command(), 132, 43);
+  StartSmall(tmux);
+  std::string strScreen;
+  tmux.SendKeys("Tab Tab Enter");
+  ASSERT_TRUE(tmux.WaitFor("Do you wish to continue?", 5000, &strScreen))
+      << strScreen;
+  const char* const lines[] = {
+      "!!!!   WARNING   !!!!   CONTINUE AT YOUR OWN RISK   !!!!",
+      "This operation will remove Tessarine from your system!",
+      "This operation should only be performed in the event the",
+      "Tessarine for Windows NT Installation or Uninstallation has failed.",
+      "Corvane will NOT assume responsibility for any system corruption",
+      "or side effects which may occur as a result of this operation.",
+      "[ Yes ]  [ No ]"};
+  for (const char* pszLine : lines)
+    EXPECT_NE(std::string::npos, strScreen.find(pszLine)) << pszLine << "\n"
+                                                          << strScreen;
+  tmux.Resize(80, 24);
+  ASSERT_TRUE(tmux.WaitFor("Do you wish to continue?", 5000, &strScreen))
+      << strScreen;
+  ASSERT_TRUE(tmux.WaitFor("WARNING", 5000, &strScreen)) << strScreen;
+  for (const char* pszLine : lines)
+    EXPECT_TRUE(ShowsWhole(strScreen, pszLine)) << pszLine << "\n" << strScreen;
+  tmux.Resize(80, 12);
+  ASSERT_TRUE(tmux.WaitFor("make it at least 16 rows", 5000, &strScreen))
+      << strScreen;
+  EXPECT_EQ(std::string::npos, strScreen.find("[ Yes ]")) << strScreen;
+  // Yes by its letter and by Enter are refused; Escape is No, after which
+  // the Clear points to the manual removal.
+  tmux.SendKeys("y Enter Escape");
+  tmux.Resize(80, 24);
+  ASSERT_TRUE(tmux.WaitFor("support/removal.html", 5000, &strScreen))
+      << strScreen;
 }
 
 }  // namespace

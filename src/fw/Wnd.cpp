@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "DialogNavigation.h"
 #include "MessageQueue.h"
 #include "UiAdapter.h"
 #include "WindowMap.h"
@@ -154,9 +155,10 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
     m_dwStyle &= ~static_cast<DWORD>(WS_DISABLED);
   } else {
     m_dwStyle |= WS_DISABLED;
-    // A disabled window can't keep the keyboard focus.
+    // A disabled window can't keep the keyboard focus: a top-level window
+    // keeps it to give back, a control passes it on.
     SaveFocus();
-    AfxForgetFocus(this);
+    PassFocusOn();
   }
   if (bWasDisabled != !bEnable) SendMessage(WM_ENABLE, bEnable ? 1 : 0);
   if (bEnable && bWasDisabled) RestoreFocus();
@@ -177,9 +179,30 @@ void CWnd::RestoreFocus() {
   m_hWndSavedFocus = nullptr;
   CWnd* pSaved = AfxWndFromHandle(hSaved);
   if (m_pParent || !pSaved || AfxGetFocusWnd()) return;
-  if (pSaved->GetTopLevelParent() == this && pSaved->IsInputEnabled() &&
-      pSaved->IsWindowVisible())
-    pSaved->SetFocus();
+  if (pSaved->GetTopLevelParent() != this) return;
+  // A control disabled meanwhile (Update Registry after its run) hands
+  // the focus to the next one, so that the keyboard still works.
+  if (!pSaved->IsInputEnabled() || !pSaved->IsWindowVisible())
+    pSaved = NextFocusAfter(*pSaved);
+  if (pSaved) pSaved->SetFocus();
+}
+
+void CWnd::PassFocusOn() {
+  CWnd* pFocus = AfxGetFocusWnd();
+  BOOL bHasIt = FALSE;
+  for (CWnd* p = pFocus; p; p = p->m_pParent) bHasIt = bHasIt || p == this;
+  if (!bHasIt) return;
+  AfxForgetFocus(this);
+  if (!m_pParent) return;
+  if (CWnd* pNext = NextFocusAfter(*this)) pNext->SetFocus();
+}
+
+CWnd* CWnd::NextFocusAfter(CWnd& ctl) {
+  CWnd* pParent = ctl.m_pParent;
+  if (!pParent) return nullptr;
+  CWnd* pNext = AfxGetNextDlgTabItem(*pParent, &ctl, FALSE);
+  if (!pNext || pNext == &ctl || !pNext->IsInputEnabled()) return nullptr;
+  return AfxGroupFocusTarget(*pNext);
 }
 
 BOOL CWnd::IsWindowEnabled() const {

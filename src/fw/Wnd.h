@@ -135,6 +135,10 @@ class CWnd : public CCmdTarget {
   void Detach();
   void SaveFocus();
   void RestoreFocus();
+  // Moves the focus off this window, which is being disabled.
+  void PassFocusOn();
+  // The control the focus goes to when ctl can't keep it; null for none.
+  static CWnd* NextFocusAfter(CWnd& ctl);
 
   UINT m_nID = 0;
   DWORD m_dwStyle = 0;

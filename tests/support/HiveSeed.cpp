@@ -6,9 +6,29 @@
 #include "ProcessRunner.h"
 #include "SuiteInstallation.h"
 #include "platform/host/hive/HiveText.h"
+#include "platform/host/regfile/RegCodePage.h"
 #include "platform/host/store/FileRegistry.h"
 
 namespace {
+// A name the program holds, as the UTF-8 the hive writer takes.
+std::string CodePageToUtf8(const std::string& strText) {
+  std::string strOut;
+  for (unsigned char c : strText) {
+    const uint16_t nCode = CodePageToUtf16(c);
+    if (nCode < 0x80) {
+      strOut += static_cast<char>(nCode);
+    } else if (nCode < 0x800) {
+      strOut += static_cast<char>(0xC0 | (nCode >> 6));
+      strOut += static_cast<char>(0x80 | (nCode & 0x3F));
+    } else {
+      strOut += static_cast<char>(0xE0 | (nCode >> 12));
+      strOut += static_cast<char>(0x80 | ((nCode >> 6) & 0x3F));
+      strOut += static_cast<char>(0x80 | (nCode & 0x3F));
+    }
+  }
+  return strOut;
+}
+
 void CopyValues(IRegistry& registry, HKEY hKey, CHiveMaker& hive,
                 const std::string& strPath) {
   hive.Key(strPath);

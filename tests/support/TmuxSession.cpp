@@ -60,6 +60,12 @@ std::string CTmuxSession::Screen() {
   return Output(Tmux() + "capture-pane -p -t " + m_strName + " 2>/dev/null");
 }
 
+void CTmuxSession::Resize(int nCols, int nRows) {
+  std::system((Tmux() + "resize-window -t " + m_strName + " -x " +
+               std::to_string(nCols) + " -y " + std::to_string(nRows))
+                  .c_str());
+}
+
 bool CTmuxSession::Alive() {
   return std::system((Tmux() + "has-session -t " + m_strName + " 2>/dev/null")
                          .c_str()) == 0;

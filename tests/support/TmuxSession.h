@@ -16,6 +16,8 @@ class CTmuxSession {
   // tmux key names ("Enter", "F10", "Down", "n").
   void SendKeys(const std::string& strKeys);
   std::string Screen();
+  // Gives the terminal a new size, as a person drags its window.
+  void Resize(int nCols, int nRows);
   // Waits up to nMilliseconds for a settled screen that shows strText (or,
   // with bGone, no longer shows it); the last screen read goes into
   // *pstrScreen.

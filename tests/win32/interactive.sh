@@ -7,6 +7,8 @@
 # dialog open from the main window. A screenshot of each goes to $QUORREL_ARTIFACTS.
 # Usage: interactive.sh QUORREL_EXE UIDRIVER_EXE
 set -eu
+# The Wine loader of the build's width (the stage exports it).
+WINE=${WINE:-wine}
 EXE=$1
 DRIVER=$2
 ART=${QUORREL_ARTIFACTS:-.}
@@ -14,7 +16,7 @@ TITLE='Corvane Tessarine Registry Update Utility for Windows NT'
 FAILED=0
 fail() { printf 'FAIL: %s\n' "$*"; FAILED=1; }
 drv() {
-  OUT=$(wine "$DRIVER" "$@" 2>/dev/null) || return 1
+  OUT=$("$WINE" "$DRIVER" "$@" 2>/dev/null) || return 1
   [ -z "$OUT" ] || printf '%s\n' "$OUT" | tr -d '\r'
 }
 # shot FILE X Y CX CY: that part of the screen.
@@ -81,7 +83,7 @@ about_figures() {
 
 WORK=$(mktemp -d)
 cd "$WORK"
-wine "$EXE" >first.log 2>&1 &
+"$WINE" "$EXE" >first.log 2>&1 &
 FIRST=$!
 trap 'kill "$FIRST" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 
@@ -119,7 +121,7 @@ DECOY=$!
 drv wait "quorrel decoy" 5000 >/dev/null || fail "no decoy window"
 sleep 0.5
 [ "$(drv foreground)" = "quorrel decoy" ] || fail "the decoy is not in front"
-if timeout 20 wine "$EXE" >second.log 2>&1; then :; else fail "the second start did not end"; fi
+if timeout 20 "$WINE" "$EXE" >second.log 2>&1; then :; else fail "the second start did not end"; fi
 sleep 0.5
 [ "$(drv foreground)" = "$TITLE" ] || fail "the first instance was not brought forward (front: $(drv foreground))"
 [ "$(drv count "$TITLE")" = 1 ] || fail "a second main window appeared"

@@ -5,14 +5,16 @@
 # program folder, and what is not the suite's is kept.
 # Usage: silent_delete.sh QUORREL_EXE
 set -eu
+# The Wine loader of the build's width (the stage exports it).
+WINE=${WINE:-wine}
 EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 FAILED=0
 fail() { printf 'FAIL: %s\n' "$*"; FAILED=1; }
 
-winvar() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
-unix() { winepath -u "$1" 2>/dev/null; }
+winvar() { "$WINE" cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+unix() { "$WINE" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 SYSTEM=$(unix 'C:\windows\system32')
 WINDOWS=$(unix 'C:\windows')
 TEMP_DIR=$(unix "$(winvar TEMP)")
@@ -32,17 +34,17 @@ USERINIT_EXPECTED='C:\windows\system32\userinit.exe,'
 # The suite's registry footprint.
 for service in Trevant Pellin Pellix Gorvan Kestan Velcor Quesk Yurrin \
   Fennet Dovrel Mirrow Sidrel Brannic Tallum Orvik; do
-  wine reg add "$SERVICES\\$service\\Parameters" /v Seeded /t REG_DWORD /d 1 /f >/dev/null 2>&1
+  "$WINE" reg add "$SERVICES\\$service\\Parameters" /v Seeded /t REG_DWORD /d 1 /f >/dev/null 2>&1
 done
-wine reg add "$PROFILE\\Velcor" /v Seeded /t REG_DWORD /d 1 /f >/dev/null 2>&1
-wine reg add "$PROFILE\\Orvik" /v Seeded /t REG_DWORD /d 1 /f >/dev/null 2>&1
-wine reg add 'HKLM\SOFTWARE\Corvane\Tessarine for Windows NT' /v Seeded /d 1 /f >/dev/null 2>&1
-wine reg add 'HKCU\SOFTWARE\Corvane\Tessarine for Windows NT' /v Seeded /d 1 /f >/dev/null 2>&1
-wine reg add 'HKU\.DEFAULT\Software\Corvane\Tessarine for Windows NT' /v Seeded /d 1 /f >/dev/null 2>&1
-wine reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Tessarine for Windows NT' /v Seeded /d 1 /f >/dev/null 2>&1
-wine reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v Glimmet /d 'C:\Glimmet.exe' /f >/dev/null 2>&1
-wine reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v KeptRun /d 'C:\kept.exe' /f >/dev/null 2>&1
-wine reg add "$WINLOGON" /v Userinit /d "$USERINIT_SEEDED" /f >/dev/null 2>&1
+"$WINE" reg add "$PROFILE\\Velcor" /v Seeded /t REG_DWORD /d 1 /f >/dev/null 2>&1
+"$WINE" reg add "$PROFILE\\Orvik" /v Seeded /t REG_DWORD /d 1 /f >/dev/null 2>&1
+"$WINE" reg add 'HKLM\SOFTWARE\Corvane\Tessarine for Windows NT' /v Seeded /d 1 /f >/dev/null 2>&1
+"$WINE" reg add 'HKCU\SOFTWARE\Corvane\Tessarine for Windows NT' /v Seeded /d 1 /f >/dev/null 2>&1
+"$WINE" reg add 'HKU\.DEFAULT\Software\Corvane\Tessarine for Windows NT' /v Seeded /d 1 /f >/dev/null 2>&1
+"$WINE" reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Tessarine for Windows NT' /v Seeded /d 1 /f >/dev/null 2>&1
+"$WINE" reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v Glimmet /d 'C:\Glimmet.exe' /f >/dev/null 2>&1
+"$WINE" reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v KeptRun /d 'C:\kept.exe' /f >/dev/null 2>&1
+"$WINE" reg add "$WINLOGON" /v Userinit /d "$USERINIT_SEEDED" /f >/dev/null 2>&1
 
 # The suite's file footprint, and Windows' driver it replaced.
 mkdir -p "$SYSTEM/drivers" "$FOLDER" "$TEMP_DIR/_istmp1.dir" \
@@ -61,13 +63,13 @@ echo kept > "$SYSTEM/drivers/kept.sys"
 
 cd "$WORK"
 # An error box would wait for a person: give up after a minute.
-timeout 60 wine "$EXE" -s delete -d "$FOLDER_WIN" 2>wine.err ||
+timeout 60 "$WINE" "$EXE" -s delete -d "$FOLDER_WIN" 2>wine.err ||
   { fail "quorrel.exe did not end by itself"; cat wine.err; }
 printf 'Delete=1\r\n' > expected.log
 cmp -s expected.log quorrel.log || { fail "quorrel.log is not Delete=1 CR LF:"; od -c quorrel.log || true; }
 
-gone_key() { wine reg query "$1" >/dev/null 2>&1 && fail "key still there: $1" || true; }
-kept_key() { wine reg query "$1" >/dev/null 2>&1 || fail "key removed: $1"; }
+gone_key() { "$WINE" reg query "$1" >/dev/null 2>&1 && fail "key still there: $1" || true; }
+kept_key() { "$WINE" reg query "$1" >/dev/null 2>&1 || fail "key removed: $1"; }
 for service in Trevant Pellin Pellix Gorvan Kestan Velcor Quesk Yurrin \
   Fennet Dovrel Mirrow Sidrel Brannic Tallum Orvik; do
   gone_key "$SERVICES\\$service"
@@ -78,11 +80,11 @@ gone_key 'HKLM\SOFTWARE\Corvane\Tessarine for Windows NT'
 gone_key 'HKCU\SOFTWARE\Corvane\Tessarine for Windows NT'
 gone_key 'HKU\.DEFAULT\Software\Corvane\Tessarine for Windows NT'
 gone_key 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Tessarine for Windows NT'
-wine reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v Glimmet >/dev/null 2>&1 &&
+"$WINE" reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v Glimmet >/dev/null 2>&1 &&
   fail "Run value Glimmet still there"
-wine reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v KeptRun >/dev/null 2>&1 ||
+"$WINE" reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v KeptRun >/dev/null 2>&1 ||
   fail "Run value KeptRun removed"
-USERINIT_AFTER=$(wine reg query "$WINLOGON" /v Userinit 2>/dev/null | tr -d '\r' |
+USERINIT_AFTER=$("$WINE" reg query "$WINLOGON" /v Userinit 2>/dev/null | tr -d '\r' |
   sed -n 's/^ *Userinit *REG_SZ *//p')
 [ "$USERINIT_AFTER" = "$USERINIT_EXPECTED" ] ||
   fail "Userinit is \"$USERINIT_AFTER\", not \"$USERINIT_EXPECTED\""

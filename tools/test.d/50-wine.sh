@@ -1,23 +1,88 @@
 #!/bin/sh
-# The Windows build under Wine: cross-builds the 32-bit quorrel.exe and its
-# tests with mingw-w64, creates one fresh 32-bit Wine prefix that reports
-# Windows NT 4.0 for the whole stage, starts a virtual display, and runs the
-# Windows tests (import check, adapter and conformance tests, silent runs,
-# the interactive program) with ctest in build-win32/.
-set -e
+# The Windows build under Wine. It first finds out, in a moment, whether
+# this machine runs 32-bit programs (tools/runs-i386.py runs a tiny i386
+# program) and goes one of two ways:
+# - win32, where they run: the 32-bit quorrel.exe that ships and its tests,
+#   in a 32-bit Wine prefix (wine32:i386 is installed only then);
+# - win64, where they cannot: the same sources built for x86_64 (a test
+#   vehicle, never shipped) and every Windows test run on that build under
+#   64-bit Wine, the 64-bit loader called directly; the 32-bit quorrel.exe
+#   is still built, stripped and checked without running it.
+# QUORREL_WINE_BUILD=win32 or win64 chooses the way instead. Either prefix
+# reports Windows NT 4.0 for the whole stage; a virtual display of its own
+# shows the windows. The last line says which build ran and how many
+# Windows tests passed.
+set -u
 cd "$(dirname "$0")/../.."
-# wine32:i386 is the 32-bit loader; deps.sh adds the i386 architecture.
-sh tools/deps.sh g++-mingw-w64-i686-win32 wine wine32:i386 xvfb xauth \
-  xdotool imagemagick python3 libgtest-dev libgmock-dev
-sh tools/build-windows.sh >/dev/null 2>&1 || sh tools/build-windows.sh
+ROOT=$(pwd)
+die() { echo "FAIL: $*"; echo "wine stage: ${WIDTH:-no} build, stopped: $*"; exit 1; }
 
-BUILD_DIR=$(pwd)/${WIN32_BUILD_DIR:-build-win32}
-export WINEPREFIX="$BUILD_DIR/wineprefix"
+sh tools/deps.sh python3 >/dev/null || die "python3 could not be installed"
+WIDTH=${QUORREL_WINE_BUILD:-}
+if [ -z "$WIDTH" ]; then
+  if python3 tools/runs-i386.py; then WIDTH=win32; else WIDTH=win64; fi
+fi
+case "$WIDTH" in
+  win32) echo "the Windows tests run on the 32-bit build, in a 32-bit prefix" ;;
+  win64) echo "the Windows tests run on a 64-bit build of the same sources, in a 64-bit prefix" ;;
+  *) die "QUORREL_WINE_BUILD is \"$WIDTH\", not win32 or win64" ;;
+esac
+
+COMMON="xvfb xauth xdotool imagemagick python3 libgtest-dev libgmock-dev"
+if [ "$WIDTH" = win32 ]; then
+  # shellcheck disable=SC2086
+  sh tools/deps.sh g++-mingw-w64-i686-win32 wine wine32:i386 $COMMON ||
+    die "the 32-bit Wine could not be installed"
+  LOADER=$(command -v wine)
+  WINESERVER=$(command -v wineserver)
+  TEST_BUILD=$ROOT/${WIN32_BUILD_DIR:-build-win32}
+  BITS=32-bit
+else
+  # shellcheck disable=SC2086
+  sh tools/deps.sh g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 wine64 $COMMON ||
+    die "the 64-bit Wine could not be installed"
+  LOADER=/usr/lib/wine/wine64
+  WINESERVER=/usr/lib/wine/wineserver
+  TEST_BUILD=$ROOT/${WIN64_BUILD_DIR:-build-win64}
+  BITS=64-bit
+fi
+export QUORREL_WINE_LOADER="$LOADER" WINESERVER WINE="$LOADER"
+
+# The host build's resource generator, when tools/test.sh has just made it.
+if [ -x build/quorrel_rcgen ] && [ -x build/quorrel_cardlist ]; then
+  export QUORREL_HOST_TOOLS="$ROOT/build"
+fi
+build() {  # build WIDTH WHAT: quiet unless it fails
+  LOG=$(mktemp)
+  if sh tools/build-windows.sh "$1" "$2" >"$LOG" 2>&1; then
+    tail -1 "$LOG"; rm -f "$LOG"
+  else
+    tail -40 "$LOG"; rm -f "$LOG"; die "the $1 build failed"
+  fi
+}
+if [ "$WIDTH" = win32 ]; then
+  build i686 all
+else
+  build i686 program
+  build x86_64 all
+fi
+
+# The program that ships, checked where nothing 32-bit needs to run: its
+# image is one NT 4.0 starts, and it imports only what NT 4.0 exports.
+PASSED=0
+FAILED=0
+count() { if "$@"; then PASSED=$((PASSED + 1)); else FAILED=$((FAILED + 1)); fi; }
+SHIPPED=${WIN32_BUILD_DIR:-build-win32}
+count python3 tools/check-image.py "$SHIPPED/dist/quorrel.exe"
+count python3 tools/check-imports.py i686-w64-mingw32-objdump \
+  "$SHIPPED/quorrel.exe" tools/nt4-imports.txt
+
+export WINEPREFIX="$TEST_BUILD/wineprefix"
 export WINEDEBUG=-all
 # No Mono or Gecko download prompts: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win32
-export QUORREL_ARTIFACTS="$BUILD_DIR/artifacts"
+export WINEARCH="$WIDTH"
+export QUORREL_ARTIFACTS="$TEST_BUILD/artifacts"
 rm -rf "$WINEPREFIX" "$QUORREL_ARTIFACTS"
 mkdir -p "$QUORREL_ARTIFACTS"
 
@@ -37,34 +102,49 @@ while [ -z "$XVFB_PID" ]; do
 done
 export DISPLAY=":$DISPLAY_NUMBER"
 cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
+  "$WINESERVER" -k >/dev/null 2>&1 || true
   kill "$XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT
 
-echo "creating the 32-bit Wine prefix, reporting Windows NT 4.0"
-wineboot -i >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine' /v Version /d nt40 /f >/dev/null 2>&1
-# What the Windows tests run on: a 32-bit Windows NT 4.0 (version 4.0,
-# build 1381, the NT platform).
-SYSTEM_SEEN=$(wine "$BUILD_DIR/quorrel_uidriver.exe" version 2>/dev/null | tr -d '\r')
-if [ "$SYSTEM_SEEN" != "4.0.1381 NT 32-bit" ]; then
-  echo "FAIL: the Wine prefix reports \"$SYSTEM_SEEN\", not \"4.0.1381 NT 32-bit\""
-  exit 1
+echo "creating the $BITS Wine prefix, reporting Windows NT 4.0"
+BOOT_LOG=$(mktemp)
+if ! "$LOADER" wineboot -i >"$BOOT_LOG" 2>&1; then
+  status=$?
+  tail -20 "$BOOT_LOG"
+  die "wineboot -i ended with status $status"
 fi
+rm -f "$BOOT_LOG"
+"$LOADER" reg add 'HKCU\Software\Wine' /v Version /d nt40 /f >/dev/null 2>&1 ||
+  die "the prefix's Windows version could not be set"
+# What the Windows tests run on: Windows NT 4.0 (version 4.0, build 1381,
+# the NT platform), and the build's own width.
+SYSTEM_SEEN=$("$LOADER" "$TEST_BUILD/quorrel_uidriver.exe" version 2>&1 | tr -d '\r')
+[ "$SYSTEM_SEEN" = "4.0.1381 NT $BITS" ] ||
+  die "the Wine prefix reports \"$SYSTEM_SEEN\", not \"4.0.1381 NT $BITS\""
 # Without a window manager Wine draws the windows' frames and captions
 # itself, as Windows would.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+"$LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+"$LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 # Screenshots are written by Windows programs too.
-QUORREL_ARTIFACTS_WIN=$(winepath -w "$QUORREL_ARTIFACTS" 2>/dev/null)
+QUORREL_ARTIFACTS_WIN=$("$LOADER" winepath -w "$QUORREL_ARTIFACTS" 2>/dev/null)
 export QUORREL_ARTIFACTS_WIN
 # One server for every test of the stage.
-wineserver -p >/dev/null 2>&1 || true
-(cd "$BUILD_DIR" && ctest --output-on-failure)
+"$WINESERVER" -p >/dev/null 2>&1 || true
+CTEST_LOG=$(mktemp)
+(cd "$TEST_BUILD" && ctest --output-on-failure) | tee "$CTEST_LOG"
+CTEST_PASSED=$(sed -n 's/.* tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2 \1/p' "$CTEST_LOG")
+rm -f "$CTEST_LOG"
+set -- $CTEST_PASSED
+[ $# -eq 2 ] || set -- 0 1
+PASSED=$((PASSED + $1 - $2))
+FAILED=$((FAILED + $2))
 for shot in "$QUORREL_ARTIFACTS"/*.bmp; do
   [ -e "$shot" ] || continue
   convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
 done
 echo "screenshots in $QUORREL_ARTIFACTS:"
 ls "$QUORREL_ARTIFACTS"
+echo "wine stage: $WIDTH build ($BITS quorrel.exe under $BITS Wine, NT 4.0):" \
+  "$PASSED of $((PASSED + FAILED)) Windows tests passed"
+[ "$FAILED" -eq 0 ]

@@ -15,6 +15,12 @@ bool IsWow64() {
   BOOL bWow64 = FALSE;
   return pfn && pfn(GetCurrentProcess(), &bWow64) && bWow64;
 }
+// The width this program runs at: the 64-bit test build, or the 32-bit
+// program on a 32-bit system or under WOW64.
+const char* ProgramWidth() {
+  if (sizeof(void*) == 8) return "64-bit";
+  return IsWow64() ? "WOW64" : "32-bit";
+}
 }  // namespace
 
 int CmdVersion() {
@@ -26,7 +32,7 @@ int CmdVersion() {
               static_cast<unsigned long>(info.dwMinorVersion),
               static_cast<unsigned long>(info.dwBuildNumber & 0xFFFF),
               info.dwPlatformId == VER_PLATFORM_WIN32_NT ? "NT" : "9x",
-              IsWow64() ? "WOW64" : "32-bit");
+              ProgramWidth());
   return 0;
 }
 

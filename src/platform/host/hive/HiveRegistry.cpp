@@ -64,7 +64,7 @@ LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
                                    &m_machine.strDefault, &m_machine.strUser}) {
     if (pPath->empty()) continue;
     CHiveFile file;
-    const LONG lResult = file.Open(*pPath, false, pstrError);
+    const LONG lResult = file.Open(*pPath, pstrError);
     if (lResult != ERROR_SUCCESS) return lResult;
   }
   return ERROR_SUCCESS;
@@ -124,11 +124,11 @@ LONG CHiveRegistry::LoadHive(CMount& mount, std::string* pstrError) {
   // is the old one, whole.
   unlink(CHiveFile::TempPathOf(mount.strPath).c_str());
   mount.file.reset(new CHiveFile);
-  const LONG lResult = mount.file->Open(mount.strPath, true, pstrError);
+  const LONG lResult = mount.file->Open(mount.strPath, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
   std::string strWhy;
-  if (!LoadHiveTree(mount.file->Handle(), mount.file->Root(), *mount.key,
-                    &strWhy)) {
+  CHive& hive = mount.file->Hive();
+  if (!LoadHiveTree(hive, hive.Root(), *mount.key, &strWhy)) {
     *pstrError = mount.strPath + ": " + strWhy;
     return ERROR_BADDB;
   }

@@ -8,11 +8,11 @@
 //
 // The hives are read whole when the store opens; a hive Windows would have
 // to repair first (unequal sequence numbers, a wrong checksum) or that
-// libhivex can't read is refused, and nothing is written. Durability is
-// the .reg store's: RegFlushKey appends the changes since the last flush to
-// the journal quorrel.journal in the config folder and syncs it; Close()
-// writes each changed hive anew (CHiveFile: a crash leaves it old or new,
-// whole), keeps SYSTEM.ALT equal to SYSTEM and then removes the journal,
+// whose bins or cells are damaged is refused, and nothing is written.
+// Durability is the .reg store's: RegFlushKey appends the changes since the
+// last flush to the journal quorrel.journal in the config folder and syncs it;
+// Close() writes each changed hive anew (CHiveFile: a crash leaves it old or
+// new, whole), keeps SYSTEM.ALT equal to SYSTEM and then removes the journal,
 // which a crashed run's next open replays into the hives. One program at a
 // time has the store open (a lock on quorrel.lock in the same folder).
 #pragma once

@@ -97,23 +97,26 @@ LONG CHiveRegistry::SyncDirtyKey(const CRegKeyNode& key,
   for (const CRegKeyNode* p = &key; p != pMount->key.get(); p = p->pParent)
     chain.push_back(p);
   std::reverse(chain.begin(), chain.end());
-  hive_h* pHive = pMount->file->Handle();
-  hive_node_h hKey = pMount->file->Root();
+  CHive& hive = pMount->file->Hive();
+  const uint64_t nNow = CHiveFile::Now();
+  HCELL hKey = hive.Root();
   std::string strWhy;
   bool bDone = true;
   for (const CRegKeyNode* pKey : chain) {
     if (!IsStoredKey(*pKey)) return ERROR_SUCCESS;
-    const hive_node_h hChild = hivex_node_get_child(
-        pHive, hKey, CodePageToUtf8(pKey->strName).c_str());
+    bool bDamaged = false;
+    const HCELL hChild =
+        hive.FindSubkey(hKey, ProgramNameToHive(pKey->strName), &bDamaged);
     // A key the hive lacks comes in whole, with the dirty key below it.
-    if (hChild == 0) {
-      bDone = AddHiveTree(pHive, hKey, *pKey, &strWhy);
-      hKey = 0;
+    if (hChild == kNoCell) {
+      bDone = !bDamaged && AddHiveTree(hive, hKey, *pKey, nNow, &strWhy);
+      if (bDamaged) strWhy = "a key's subkey list is damaged";
+      hKey = kNoCell;
       break;
     }
     hKey = hChild;
   }
-  if (hKey != 0) bDone = SyncHiveKey(pHive, hKey, key, &strWhy);
+  if (hKey != kNoCell) bDone = SyncHiveKey(hive, hKey, key, nNow, &strWhy);
   if (bDone) return ERROR_SUCCESS;
   *pstrError = pMount->strPath + ": " + strWhy;
   return ERROR_WRITE_FAULT;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "TuiBoxLayout.h"
 #include "TuiDraw.h"
 #include "TuiUser.h"
 #include "fw/ComboBox.h"
@@ -38,18 +39,20 @@ BOOL CTuiUser::OpenComboList(CWnd& wnd, MSG* pMsg) {
   const CCellRect cell = CellOf(combo);
   int nSel = std::max(combo.GetCurSel(), 0);
   const int nCount = combo.GetCount();
-  const int nRows = std::min(nCount, std::max(3, TuiWindowRows() - 2));
-  const int nWidth = std::max(cell.cols, 8);
-  int nTop = std::max(0, std::min(cell.row + 1, TuiWindowRows() - nRows - 2));
+  // Beside the field, never over it.
+  const CCellRect box = TuiLayOutList(cell, nCount, COLS, TuiWindowRows());
+  const int nRows = std::max(1, box.rows - 2);
+  const int nWidth = box.cols;
+  const int nTop = box.row;
   DrawAll(" Up/Down: entry   letter: jump to it   Enter: choose   Esc: close");
   for (;;) {
     const int nFirst = std::max(0, std::min(nSel - nRows / 2, nCount - nRows));
-    TuiDrawBox(nTop, cell.col, nRows + 2, nWidth, "", 0);
+    TuiDrawBox(nTop, box.col, nRows + 2, nWidth, "", 0);
     for (int r = 0; r < nRows; ++r) {
       std::string strItem = TuiFromCodePage(combo.GetLBText(nFirst + r));
       strItem.resize(static_cast<size_t>(nWidth - 2), ' ');
       attrset(nFirst + r == nSel ? A_REVERSE : 0);
-      mvaddnstr(nTop + 1 + r, cell.col + 1, strItem.c_str(), nWidth - 2);
+      mvaddnstr(nTop + 1 + r, box.col + 1, strItem.c_str(), nWidth - 2);
       attrset(0);
     }
     refresh();
@@ -67,8 +70,8 @@ BOOL CTuiUser::OpenComboList(CWnd& wnd, MSG* pMsg) {
     if (nKey == '\r' || nKey == '\n' || nKey == KEY_ENTER || nKey == ' ') break;
     if (nKey == KEY_MOUSE) {
       MEVENT event;
-      if (getmouse(&event) == OK && event.x > cell.col &&
-          event.x < cell.col + nWidth - 1 && event.y > nTop &&
+      if (getmouse(&event) == OK && event.x > box.col &&
+          event.x < box.col + nWidth - 1 && event.y > nTop &&
           event.y <= nTop + nRows) {
         nSel = nFirst + event.y - nTop - 1;
         break;

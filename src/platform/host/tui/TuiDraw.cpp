@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "TuiArt.h"
+#include "TuiBoxLayout.h"
 #include "fw/BitmapResource.h"
 #include "fw/Button.h"
 #include "fw/ComboBox.h"
@@ -45,14 +47,19 @@ int ArtCols(const CBitmapResource& bitmap) {
 void DrawArt(UINT nBitmap, const CCellRect& cell, BOOL bBorder) {
   const CBitmapResource* pBitmap = FindBitmapResource(nBitmap);
   if (!pBitmap) return;
-  const int nArtCols = ArtCols(*pBitmap);
-  const int nRows = static_cast<int>(pBitmap->nArtLines);
+  if (bBorder) TuiDrawBox(cell.row, cell.col, cell.rows, cell.cols, "", 0);
+  const int nBorder = bBorder ? 1 : 0;
+  // Scaled down to the room there is, never cut.
+  const std::vector<std::string> lines =
+      TuiFitArt(std::vector<std::string>(pBitmap->ppszArt,
+                                         pBitmap->ppszArt + pBitmap->nArtLines),
+                cell.cols - 2 * nBorder, cell.rows - 2 * nBorder);
+  const int nRows = static_cast<int>(lines.size());
+  const int nArtCols = lines.empty() ? 0 : TuiTextWidth(lines[0]);
   const int nTop = cell.row + std::max(0, (cell.rows - nRows) / 2);
   const int nLeft = cell.col + std::max(0, (cell.cols - nArtCols) / 2);
-  if (bBorder) TuiDrawBox(cell.row, cell.col, cell.rows, cell.cols, "", 0);
-  for (int r = 0; r < nRows && r < cell.rows; ++r)
-    Put(nTop + r, nLeft, pBitmap->ppszArt[r],
-        std::min(nArtCols, cell.col + cell.cols - nLeft));
+  for (int r = 0; r < nRows; ++r)
+    Put(nTop + r, nLeft, lines[static_cast<size_t>(r)], nArtCols);
 }
 
 int Attr(CWnd& wnd) {
@@ -164,22 +171,9 @@ void DrawMenuBar(CWnd& frame) {
 
 // Said in place of a window that the screen can't hold.
 void DrawTooSmall(CWnd& top, const CTuiLayout& layout) {
-  std::string strNeed =
-      layout.nMinCols > COLS
-          ? std::to_string(layout.nMinCols) + " columns"
-          : std::to_string(layout.nMinRows + LINES - TuiWindowRows()) + " rows";
-  const std::string strText = "The terminal is too small for \"" +
-                              TuiFromCodePage(top.GetWindowText()) +
-                              "\": make it at least " + strNeed + ".";
-  const std::vector<std::string> lines = TuiWrap(strText, std::max(COLS, 1));
-  const int nTop =
-      std::max(0, (TuiWindowRows() - static_cast<int>(lines.size())) / 2);
-  Fill(0, 0, TuiWindowRows(), COLS);
-  attrset(A_BOLD);
-  for (size_t i = 0; i < lines.size(); ++i)
-    Put(nTop + static_cast<int>(i),
-        std::max(0, (COLS - TuiTextWidth(lines[i])) / 2), lines[i], COLS);
-  attrset(0);
+  TuiDrawNotice(TuiTooSmallNotice(
+      TuiFromCodePage(top.GetWindowText()), layout.nMinCols,
+      layout.nMinRows + LINES - TuiWindowRows(), COLS, LINES));
 }
 
 void DrawFrame(CWnd& top, const CCellRect& cell) {
@@ -286,6 +280,35 @@ void AssignGroups(std::vector<CTuiLayoutItem>* pItems) {
 
 int TuiWindowRows() { return std::max(1, LINES - 1); }
 
+void TuiFill(int row, int col, int rows, int cols) {
+  Fill(row, col, rows, cols);
+}
+
+void TuiPutText(int row, int col, const std::string& strUtf8, int nAttr) {
+  attrset(nAttr);
+  Put(row, col, strUtf8, TuiTextWidth(strUtf8));
+  attrset(0);
+}
+
+void TuiDrawNotice(const std::string& strText) {
+  const std::vector<std::string> lines =
+      TuiWrapEven(strText, std::max(COLS, 1));
+  const int nTop =
+      std::max(0, (TuiWindowRows() - static_cast<int>(lines.size())) / 2);
+  Fill(0, 0, TuiWindowRows(), COLS);
+  for (size_t i = 0; i < lines.size(); ++i)
+    TuiPutText(nTop + static_cast<int>(i),
+               std::max(0, (COLS - TuiTextWidth(lines[i])) / 2), lines[i],
+               A_BOLD);
+}
+
+BOOL TuiWindowFits(CWnd& top) {
+  // A window without a caption is the splash picture, which is scaled to
+  // any screen and which any key closes.
+  if ((top.GetStyle() & WS_CAPTION) != WS_CAPTION) return TRUE;
+  return TuiLayoutOf(top).layout.bFits;
+}
+
 CTuiWindowLayout TuiLayoutOf(CWnd& top) {
   return TuiLayoutOf(top, COLS, TuiWindowRows());
 }
@@ -306,16 +329,22 @@ CTuiWindowLayout TuiLayoutOf(CWnd& top, int nCols, int nRows) {
   return out;
 }
 
-CCellRect TuiMenuTitleRect(CWnd& frame, int nPopup) {
+CCellRect TuiMenuBarCell(CWnd& frame) {
   const CCellRect cell = TuiLayoutOf(frame).layout.window;
-  int col = cell.col + 1;
+  return CCellRect{cell.col + 1, cell.row + 1, std::max(cell.cols - 2, 0), 1};
+}
+
+CCellRect TuiMenuTitleRect(CWnd& frame, int nPopup) {
+  const CCellRect bar = TuiMenuBarCell(frame);
+  std::vector<std::string> titles;
   const CMenuTemplate* pMenu = frame.GetMenu();
-  for (int i = 0; pMenu && i < static_cast<int>(pMenu->nPopups); ++i) {
-    const int nWidth = TuiTextWidth(TuiLabel(pMenu->pPopups[i].pszText)) + 2;
-    if (i == nPopup) return CCellRect{col, cell.row + 1, nWidth, 1};
-    col += nWidth;
-  }
-  return CCellRect{col, cell.row + 1, 0, 1};
+  for (size_t i = 0; pMenu && i < pMenu->nPopups; ++i)
+    titles.push_back(TuiFromCodePage(TuiLabel(pMenu->pPopups[i].pszText)));
+  const CTuiMenuLayout layout =
+      TuiLayOutMenu(bar, titles, {}, -1, COLS, TuiWindowRows());
+  if (nPopup >= 0 && static_cast<size_t>(nPopup) < layout.titles.size())
+    return layout.titles[static_cast<size_t>(nPopup)];
+  return CCellRect{layout.nMinCols, bar.row, 0, 1};
 }
 
 void TuiDrawWindows() {
@@ -324,11 +353,52 @@ void TuiDrawWindows() {
     if ((*it)->IsWindowVisible()) DrawTopLevel(**it);
 }
 
+namespace {
+// FALSE when the terminal's character set is not UTF-8 (a "C" or Latin
+// locale): text outside ASCII is then written in plain letters.
+BOOL g_bUtf8Terminal = TRUE;
+
+// What a terminal without UTF-8 shows for a character of the code page.
+const char* PlainFallback(unsigned char c) {
+  switch (c) {
+    case 0x99:
+      return "(TM)";
+    case 0xA9:
+      return "(C)";
+    case 0xAE:
+      return "(R)";
+    case 0x85:
+      return "...";
+    case 0x91:
+    case 0x92:
+      return "'";
+    case 0x93:
+    case 0x94:
+      return "\"";
+    case 0x96:
+    case 0x97:
+      return "-";
+    case 0xA0:
+      return " ";
+    default:
+      return "?";
+  }
+}
+}  // namespace
+
+void TuiSetUtf8Terminal(BOOL bUtf8) { g_bUtf8Terminal = bUtf8; }
+
 std::string TuiFromCodePage(const std::string& strText) {
+  return TuiFromCodePage(strText, g_bUtf8Terminal);
+}
+
+std::string TuiFromCodePage(const std::string& strText, BOOL bUtf8) {
   std::string strOut;
   for (unsigned char c : strText) {
     if (c < 0x80) {
       strOut += static_cast<char>(c);
+    } else if (!bUtf8) {
+      strOut += PlainFallback(c);
     } else if (c == 0x99) {
       strOut += "\xE2\x84\xA2";  // trade-mark sign
     } else if (c >= 0xA0) {

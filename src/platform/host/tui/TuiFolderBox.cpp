@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "TuiBoxLayout.h"
 #include "TuiDraw.h"
 #include "TuiUser.h"
 #include "platform/host/files/HostFileSystem.h"
@@ -96,12 +97,35 @@ BOOL Edit(CFolderEdit* pEdit, int nKey) {
   return TRUE;
 }
 
+constexpr int kTitleRows = 3;
+constexpr int kBoxCols = 72;
+
+// The rows the title takes in a box nCols wide.
+int TitleRows(const std::string& strTitle, int nCols) {
+  return static_cast<int>(TuiWrap(strTitle, nCols - 4).size());
+}
+
+// Like a dialog, the browser is shown whole or not at all: its title, the
+// input line and at least one folder of the list. *pnMinCols and
+// *pnMinRows: the smallest terminal for it.
+BOOL FolderBoxFits(const std::string& strTitle, int* pnMinCols,
+                   int* pnMinRows) {
+  *pnMinCols = 20;
+  while (*pnMinCols < kBoxCols && TitleRows(strTitle, *pnMinCols) > kTitleRows)
+    ++*pnMinCols;
+  const int nCols = std::min(COLS, kBoxCols);
+  // Borders, title, a blank row, the input line, a folder, a blank row.
+  *pnMinRows = std::min(TitleRows(strTitle, nCols), kTitleRows) + 6 +
+               (LINES - TuiWindowRows());
+  return COLS >= *pnMinCols && LINES >= *pnMinRows;
+}
+
 void DrawFolderBox(const std::string& strTitle, const CFolderEdit& edit,
                    const std::vector<std::string>& matches) {
-  const int nCols = std::min(COLS, 72);
+  const int nCols = std::min(COLS, kBoxCols);
   const int nWidth = nCols - 4;
   const std::vector<std::string> title = TuiWrap(strTitle, nWidth);
-  const int nTitleRows = std::min(static_cast<int>(title.size()), 3);
+  const int nTitleRows = std::min(static_cast<int>(title.size()), kTitleRows);
   const int nRows = std::min(TuiWindowRows(), nTitleRows + kListRows + 6);
   const int nTop = std::max(0, (TuiWindowRows() - nRows) / 2);
   const int nLeft = std::max(0, (COLS - nCols) / 2);
@@ -149,13 +173,25 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
                             std::string* pstrFolder) {
   if (!Start()) return FALSE;
   CFolderEdit edit;
+  // Asked again (after No to the deletion question), it starts from the
+  // path the user gave last.
+  if (!m_strLastFolder.empty()) {
+    edit.strText = m_strLastFolder;
+    edit.nCursor = edit.strText.size();
+  }
   const std::string strTitleShown = TuiFromCodePage(strTitle);
   for (;;) {
     const std::vector<std::string> matches = Matches(files, edit.strText);
-    DrawAll(
-        " Type a path   Up/Down: folder   Tab: take it   Enter: accept"
-        "   Esc: cancel");
-    DrawFolderBox(strTitleShown, edit, matches);
+    int nMinCols = 0, nMinRows = 0;
+    const BOOL bFits = FolderBoxFits(strTitleShown, &nMinCols, &nMinRows);
+    DrawAll(bFits ? " Type a path   Up/Down: folder   Tab: take it   Enter: "
+                    "accept   Esc: cancel"
+                  : " Make the terminal larger   Esc: cancel");
+    if (bFits)
+      DrawFolderBox(strTitleShown, edit, matches);
+    else
+      TuiDrawNotice(TuiTooSmallNotice("Browse for Folder", nMinCols, nMinRows,
+                                      COLS, LINES));
     refresh();
     const int nKey = WaitKey(-1);
     const int nCount = static_cast<int>(matches.size());
@@ -164,6 +200,12 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
     if (nKey == 27) {
       timeout(0);
       if (getch() == ERR) break;
+    } else if (!bFits || nKey == KEY_RESIZE) {
+      // Hidden, it takes no key but Escape.
+      if (nKey == KEY_MOUSE) {
+        MEVENT event;
+        getmouse(&event);
+      }
     } else if (nKey == KEY_DOWN && nCount > 0) {
       edit.nPick = (edit.nPick + 1) % nCount;
     } else if (nKey == KEY_UP && nCount > 0) {
@@ -176,12 +218,13 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
         TakePick(&edit, matches);
       } else if (HostFolderExists(files, edit.strText)) {
         *pstrFolder = edit.strText;
+        m_strLastFolder = edit.strText;
         DrawAll();
         return TRUE;
       } else {
         edit.strMessage = "No such folder: " + edit.strText;
       }
-    } else if (nKey != KEY_RESIZE) {
+    } else {
       Edit(&edit, nKey);
     }
   }

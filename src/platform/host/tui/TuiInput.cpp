@@ -35,6 +35,8 @@ BOOL CTuiUser::ReadInput(MSG* pMsg, int nTimeout) {
     DrawAll();
     return FALSE;
   }
+  CWnd* pActive = AfxGetActiveWindow();
+  if (pActive && !TuiWindowFits(*pActive)) return TranslateHidden(nKey, pMsg);
   if (nKey == KEY_MOUSE) return TranslateMouse(pMsg);
   return TranslateKey(nKey, pMsg);
 }
@@ -237,4 +239,19 @@ BOOL CTuiUser::TranslateMouse(MSG* pMsg) {
     return TRUE;
   }
   return FALSE;
+}
+
+BOOL CTuiUser::TranslateHidden(int nKey, MSG* pMsg) {
+  // What the user can't see can't be answered: only a lone Escape acts,
+  // as the window's Cancel.
+  if (nKey == KEY_MOUSE) {
+    MEVENT event;
+    getmouse(&event);
+    return FALSE;
+  }
+  if (nKey != 27) return FALSE;
+  timeout(0);
+  if (getch() != ERR) return FALSE;
+  QueueKey(KeyTarget(), VK_ESCAPE, 0, FALSE, pMsg);
+  return TRUE;
 }

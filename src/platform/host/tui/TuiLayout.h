@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "TuiText.h"
 #include "platform/WinUserTypes.h"
 
 struct CCellRect {
@@ -64,8 +65,3 @@ struct CTuiWindowShape {
 CTuiLayout TuiLayOut(const CTuiWindowShape& shape,
                      const std::vector<CTuiLayoutItem>& items, int nCols,
                      int nRows);
-
-// Words of strText wrapped into lines of at most nWidth characters.
-std::vector<std::string> TuiWrap(const std::string& strText, int nWidth);
-// UTF-8 aware length.
-int TuiTextWidth(const std::string& strUtf8);

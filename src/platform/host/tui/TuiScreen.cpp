@@ -44,6 +44,10 @@ std::string CTuiUser::KeyHints() const {
   // A window without a caption is the splash picture.
   if ((pActive->GetStyle() & WS_CAPTION) != WS_CAPTION)
     return " Any key or click: continue";
+  if (!TuiWindowFits(*pActive))
+    return pActive->GetKind() == CWndKind::Dialog
+               ? " Make the terminal larger   Esc: cancel"
+               : " Make the terminal larger";
   CWnd* pFocus = CWnd::GetFocus();
   if (pFocus && pFocus->GetTopLevelParent() != pActive) pFocus = nullptr;
   std::string strHints =

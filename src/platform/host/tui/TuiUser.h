@@ -52,6 +52,8 @@ class CTuiUser : public CHostUser, public IUiAdapter {
   void ComeForward();
   BOOL ReadInput(MSG* pMsg, int nTimeout);
   BOOL TranslateKey(int nKey, MSG* pMsg);
+  // Input while the active window does not fit the screen.
+  BOOL TranslateHidden(int nKey, MSG* pMsg);
   BOOL TranslateMouse(MSG* pMsg);
   void QueueKey(HWND hWnd, UINT nVirtualKey, LPARAM lFlags, BOOL bSys,
                 MSG* pMsg);
@@ -62,6 +64,8 @@ class CTuiUser : public CHostUser, public IUiAdapter {
   BOOL m_bStarted = FALSE;
   BOOL m_bWaitCursor = FALSE;
   std::deque<MSG> m_pending;
+  // The folder last accepted in the folder browser.
+  std::string m_strLastFolder;
   // Top-level windows published in the host's window list.
   std::vector<std::pair<HWND, HWND>> m_published;  // framework, host
 };
