@@ -442,6 +442,16 @@ std::string RegfOldLog(const std::string& strImage,
   return log;
 }
 
+std::vector<size_t> RegfChangedPages(std::string a, std::string b) {
+  a.resize(std::max(a.size(), b.size()), '\0');
+  b.resize(a.size(), '\0');
+  std::vector<size_t> pages;
+  for (size_t n = kBase; n < a.size(); n += kPage)
+    if (a.compare(n, kPage, b, n, kPage) != 0)
+      pages.push_back((n - kBase) / kPage);
+  return pages;
+}
+
 std::string RegfInterruptedWrite(const std::string& strOld,
                                  const std::string& strNew,
                                  const std::vector<size_t>& dirtyPages,

@@ -77,6 +77,9 @@ void StampRegfChecksum(std::string* pImage);
 // pages of the bins given by dirtyPages, then those pages as image holds them.
 std::string RegfOldLog(const std::string& strImage,
                        const std::vector<size_t>& dirtyPages);
+// The 512-byte pages of the bins that differ between two images: what a
+// save of b over a writes.
+std::vector<size_t> RegfChangedPages(std::string a, std::string b);
 // The primary file NT leaves when it stops in the middle of the write that
 // the log above records: the base block of the new image with the primary
 // sequence number one ahead of the secondary, and the bins of the old image

@@ -45,6 +45,9 @@ class CHiveRegistry : public CMemoryRegistry {
   // What the run cost, as the .reg store counts it (QUORREL_STATS).
   const CRegStoreStats& Stats() const { return m_stats; }
   const std::string& LastError() const { return m_strLastError; }
+  // "<path>: ... recovered from <file>" for each hive recovered on open;
+  // it reaches its file with the store's next write of that hive.
+  const std::vector<std::string>& Recovered() const { return m_recovered; }
 
   static const char kJournalName[];
   static const char kLockName[];
@@ -69,6 +72,8 @@ class CHiveRegistry : public CMemoryRegistry {
   LONG Lock(std::string* pstrError);
   void Unlock();
   LONG CheckFiles(std::string* pstrError) const;
+  // SYSTEM.ALT for SYSTEM; empty for the other hives.
+  std::string MirrorOf(const std::string& strPath) const;
   LONG LoadHives(std::string* pstrError);
   LONG LoadHive(CMount& mount, std::string* pstrError);
   void AddMount(const std::string& strPath, std::shared_ptr<CRegKeyNode> key);
@@ -93,4 +98,5 @@ class CHiveRegistry : public CMemoryRegistry {
   int m_fdLock = -1;
   CRegStoreStats m_stats;
   std::string m_strLastError;
+  std::vector<std::string> m_recovered;
 };
