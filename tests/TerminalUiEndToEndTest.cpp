@@ -74,7 +74,8 @@ class TerminalUiEndToEndTest : public ::testing::Test {
     if (!HaveTmux()) GTEST_SKIP() << "tmux is not installed";
   }
   std::string Command() {
-    return "env QUORREL_MACHINE=" + m_machine.Path() + " " + QuorrelExe();
+    return "env QUORREL_CLOCK_SCALE=" + std::string(kFastClock) +
+           " QUORREL_MACHINE=" + m_machine.Path() + " " + QuorrelExe();
   }
   // The PCI configuration service is registered, so that the update gives
   // its routing values their defaults.
@@ -166,6 +167,13 @@ TEST_F(TerminalUiEndToEndTest, CardConfigurationShowsWholeTextsAt80By24) {
   const std::vector<std::string> lines = Columns(strScreen);
   ASSERT_EQ(24u, lines.size() - (lines.back().empty() ? 1 : 0));
   EXPECT_EQ(std::string(80, '#'), lines[22]) << strScreen;
+  // The allocation start's list, with no room below its field, opens
+  // above it and leaves the field in sight.
+  tmux.SendKeys("Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Space");
+  ASSERT_TRUE(tmux.WaitFor("DF000", 5000, &strScreen)) << strScreen;
+  EXPECT_NE(std::string::npos, strScreen.find("[D8000|v]")) << strScreen;
+  tmux.SendKeys("Escape");
+  ASSERT_TRUE(tmux.WaitFor("DF000", 5000, &strScreen, true)) << strScreen;
   tmux.SendKeys("Escape");
   ASSERT_TRUE(tmux.WaitFor("Allocation", 5000, &strScreen, true));
 }

@@ -127,6 +127,13 @@ BOOL SetRegDword(HKEY hKey, const std::string& strValue, DWORD dwData) {
                                    sizeof(bytes)) == ERROR_SUCCESS;
 }
 
+BOOL CommitRegistryChanges() {
+  BOOL bCommitted = TRUE;
+  for (HKEY hRoot : {HKEY_LOCAL_MACHINE, HKEY_USERS, HKEY_CURRENT_USER})
+    if (Registry().RegFlushKey(hRoot) != ERROR_SUCCESS) bCommitted = FALSE;
+  return bCommitted;
+}
+
 BOOL WriteRegDword(HKEY hRoot, const std::string& strPath,
                    const std::string& strValue, DWORD dwData) {
   HKEY hKey = nullptr;

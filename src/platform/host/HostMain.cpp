@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   IRegistry& registry = store.Registry();
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
-  CHostClock clock;
+  CHostClock clock(HostClockScale());
   // In a terminal the program's windows are drawn full-screen.
   IUiAdapter* pUi = nullptr;
   std::unique_ptr<CHostUser> pUser =

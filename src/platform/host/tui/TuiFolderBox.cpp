@@ -167,6 +167,55 @@ void DrawFolderBox(const std::string& strTitle, const CFolderEdit& edit,
     attrset(0);
   }
 }
+// What a key does to the browser.
+enum class CBrowseStep { Stay, Accept, Cancel };
+
+void OnListKey(int nKey, const std::vector<std::string>& matches,
+               CFolderEdit* pEdit) {
+  const int nCount = static_cast<int>(matches.size());
+  if (nKey == KEY_DOWN && nCount > 0)
+    pEdit->nPick = (pEdit->nPick + 1) % nCount;
+  if (nKey == KEY_UP && nCount > 0)
+    pEdit->nPick = pEdit->nPick <= 0 ? nCount - 1 : pEdit->nPick - 1;
+  if (nKey == '\t') {
+    if (pEdit->nPick < 0 && nCount == 1) pEdit->nPick = 0;
+    TakePick(pEdit, matches);
+  }
+}
+
+CBrowseStep OnEnter(CHostFileSystem& files,
+                    const std::vector<std::string>& matches,
+                    CFolderEdit* pEdit) {
+  if (pEdit->nPick >= 0) {
+    TakePick(pEdit, matches);
+    return CBrowseStep::Stay;
+  }
+  if (HostFolderExists(files, pEdit->strText)) return CBrowseStep::Accept;
+  pEdit->strMessage = "No such folder: " + pEdit->strText;
+  return CBrowseStep::Stay;
+}
+
+// Hidden (bFits FALSE), the browser takes no key but Escape.
+CBrowseStep OnKey(CHostFileSystem& files, int nKey, BOOL bFits,
+                  const std::vector<std::string>& matches, CFolderEdit* pEdit) {
+  if (nKey == 27) {
+    timeout(0);
+    return getch() == ERR ? CBrowseStep::Cancel : CBrowseStep::Stay;
+  }
+  if (nKey == KEY_MOUSE) {
+    MEVENT event;
+    getmouse(&event);
+    return CBrowseStep::Stay;
+  }
+  if (!bFits || nKey == KEY_RESIZE) return CBrowseStep::Stay;
+  if (nKey == '\r' || nKey == '\n' || nKey == KEY_ENTER)
+    return OnEnter(files, matches, pEdit);
+  if (nKey == KEY_DOWN || nKey == KEY_UP || nKey == '\t')
+    OnListKey(nKey, matches, pEdit);
+  else
+    Edit(pEdit, nKey);
+  return CBrowseStep::Stay;
+}
 }  // namespace
 
 BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
@@ -194,38 +243,14 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
                                       COLS, LINES));
     refresh();
     const int nKey = WaitKey(-1);
-    const int nCount = static_cast<int>(matches.size());
     // The run ending cancels the browser, as Escape does.
     if (nKey == kKeyRunEnds) break;
-    if (nKey == 27) {
-      timeout(0);
-      if (getch() == ERR) break;
-    } else if (!bFits || nKey == KEY_RESIZE) {
-      // Hidden, it takes no key but Escape.
-      if (nKey == KEY_MOUSE) {
-        MEVENT event;
-        getmouse(&event);
-      }
-    } else if (nKey == KEY_DOWN && nCount > 0) {
-      edit.nPick = (edit.nPick + 1) % nCount;
-    } else if (nKey == KEY_UP && nCount > 0) {
-      edit.nPick = edit.nPick <= 0 ? nCount - 1 : edit.nPick - 1;
-    } else if (nKey == '\t') {
-      if (edit.nPick < 0 && nCount == 1) edit.nPick = 0;
-      TakePick(&edit, matches);
-    } else if (nKey == '\r' || nKey == '\n' || nKey == KEY_ENTER) {
-      if (edit.nPick >= 0) {
-        TakePick(&edit, matches);
-      } else if (HostFolderExists(files, edit.strText)) {
-        *pstrFolder = edit.strText;
-        m_strLastFolder = edit.strText;
-        DrawAll();
-        return TRUE;
-      } else {
-        edit.strMessage = "No such folder: " + edit.strText;
-      }
-    } else {
-      Edit(&edit, nKey);
+    const CBrowseStep step = OnKey(files, nKey, bFits, matches, &edit);
+    if (step == CBrowseStep::Cancel) break;
+    if (step == CBrowseStep::Accept) {
+      *pstrFolder = m_strLastFolder = edit.strText;
+      DrawAll();
+      return TRUE;
     }
   }
   DrawAll();
