@@ -113,6 +113,7 @@ TEST(HiveRegistry, ChangesReachTheHiveAndNothingElseChanges) {
   ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
 
   EXPECT_EQ("", CheckHiveFile(strSystem));
+  EXPECT_EQ("", HiveFaults(strSystem));
   EXPECT_EQ(ReadHostFile(strSystem),
             ReadHostFile(HivePath(dir.Path(), "SYSTEM.ALT")));
   const auto lookupAfter = ReglookupLines(strSystem, true);
@@ -162,6 +163,8 @@ TEST(HiveRegistry, CurrentControlSetAndTheProfileKeyAreLinks) {
   EXPECT_TRUE(KeyExists(store, HKEY_LOCAL_MACHINE, "HARDWARE"));
   ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
 
+  EXPECT_EQ("", HiveFaults(HivePath(dir.Path(), "SYSTEM")));
+  EXPECT_EQ("", HiveFaults(UserHivePath(dir.Path())));
   const auto system = ReglookupLines(HivePath(dir.Path(), "SYSTEM"));
   EXPECT_EQ(1, std::count(system.begin(), system.end(),
                           "/ControlSet002/Control/x,SZ,2,,,,"));
@@ -234,6 +237,7 @@ TEST(HiveRegistry, FlushedChangesOfACrashedRunReachTheHiveNextTime) {
   ASSERT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
   EXPECT_FALSE(HostExists(HivePath(dir.Path(), "quorrel.journal")));
   ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError));
+  EXPECT_EQ("", HiveFaults(strSystem));
   const auto lines = ReglookupLines(strSystem);
   EXPECT_EQ(1,
             std::count(lines.begin(), lines.end(), "/Setup/Flushed,SZ,1,,,,"));

@@ -314,6 +314,12 @@ TEST_F(UpdateRegistryFailureTest, InteractiveUpdateWarnsInsteadOfSuccess) {
   EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION),
             m_platform.m_user.m_boxes[0].Icon());
 }
+TEST_F(UpdateRegistryFailureTest, AnUpdateTheRegistryCannotStoreIsNoSuccess) {
+  m_registry.m_lFlushError = ERROR_DISK_FULL;
+  OnUpdateRegistry(m_form);
+  EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_INCOMPLETE, IDS_RESTART_QUESTION}),
+            m_platform.m_user.BoxIds());
+}
 TEST_F(UpdateRegistryFailureTest, AFailedCdromStartWriteIsNoSuccess) {
   WriteRegDword(HKEY_LOCAL_MACHINE, kCdrom, "Start", 3);
   m_registry.m_failValues = {"Start"};

@@ -154,6 +154,14 @@ BOOL SetRegDword(HKEY hKey, const std::string& strValue, DWORD dwData) {
                    "RegSetValueExA", strValue);
 }
 
+BOOL CommitRegistryChanges() {
+  BOOL bCommitted = TRUE;
+  for (HKEY hRoot : {HKEY_LOCAL_MACHINE, HKEY_USERS, HKEY_CURRENT_USER})
+    if (!Succeeded(Registry().RegFlushKey(hRoot), "RegFlushKey", "(root)"))
+      bCommitted = FALSE;
+  return bCommitted;
+}
+
 // Create, set, flush and close, in this order, for every value: each is on
 // disk before the next is written.
 BOOL WriteRegDword(HKEY hRoot, const std::string& strPath,

@@ -105,8 +105,8 @@ void OnUpdateRegistry(IMainForm& form) {
     if (DisableDemandStartCdrom(&bAllWritten)) bRestart = TRUE;
   }
 
-  // Only a complete update is announced as a success.
-  if (bAllWritten)
+  // Only a complete update, stored, is announced as a success.
+  if (bAllWritten && CommitRegistryChanges())
     AfxMessageBox(IDS_UPDATE_COMPLETED, MB_OK | MB_ICONINFORMATION);
   else
     AfxMessageBox(IDS_UPDATE_INCOMPLETE, MB_OK | MB_ICONEXCLAMATION);

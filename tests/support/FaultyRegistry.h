@@ -14,7 +14,7 @@ class CFaultyRegistry : public CMemoryRegistry {
   // Key creations whose path contains this text fail.
   std::string m_strFailCreate;
   LONG m_lError = ERROR_ACCESS_DENIED;
-  // Non-zero: every flush fails with it.
+  // What RegFlushKey answers: a store that cannot store the changes.
   LONG m_lFlushError = ERROR_SUCCESS;
 
   LONG RegFlushKey(HKEY hKey) override {

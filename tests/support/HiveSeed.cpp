@@ -65,9 +65,16 @@ void CopyKey(IRegistry& registry, HKEY hKey, CHiveMaker& hive,
   }
 }
 
+struct CListForm {
+  ERegfList eList;
+  size_t nLeafMax;
+};
+
 bool CopyToHive(IRegistry& registry, HKEY hRoot, const char* pszPath,
-                const std::string& strHive) {
+                const std::string& strHive, CListForm form) {
   CHiveMaker hive(strHive);
+  hive.Hive().eList = form.eList;
+  hive.Hive().nLeafMax = form.nLeafMax;
   HKEY hKey = nullptr;
   if (registry.RegOpenKeyExA(hRoot, pszPath, &hKey) == ERROR_SUCCESS) {
     CopyKey(registry, hKey, hive, "");
@@ -82,7 +89,9 @@ bool IsBesideHives(const std::string& strEntry) {
 }
 }  // namespace
 
-bool ConvertStoreToHives(const std::string& strMachine) {
+bool ConvertStoreToHives(const std::string& strMachine, ERegfList eList,
+                         size_t nLeafMax) {
+  const CListForm form{eList, nLeafMax};
   MakeHostDirectory(strMachine + "/WINNT/system32/config");
   MakeHostDirectory(strMachine + "/WINNT/Profiles/Administrator");
   {
@@ -91,12 +100,13 @@ bool ConvertStoreToHives(const std::string& strMachine) {
     if (store.Open(strMachine + "/registry", &strError) != ERROR_SUCCESS)
       return false;
     if (!CopyToHive(store, HKEY_LOCAL_MACHINE, "SYSTEM",
-                    HivePath(strMachine, "SYSTEM")) ||
+                    HivePath(strMachine, "SYSTEM"), form) ||
         !CopyToHive(store, HKEY_LOCAL_MACHINE, "SOFTWARE",
-                    HivePath(strMachine, "SOFTWARE")) ||
+                    HivePath(strMachine, "SOFTWARE"), form) ||
         !CopyToHive(store, HKEY_USERS, ".DEFAULT",
-                    HivePath(strMachine, "DEFAULT")) ||
-        !CopyToHive(store, HKEY_CURRENT_USER, "", UserHivePath(strMachine)))
+                    HivePath(strMachine, "DEFAULT"), form) ||
+        !CopyToHive(store, HKEY_CURRENT_USER, "", UserHivePath(strMachine),
+                    form))
       return false;
     store.Close(&strError);
   }
