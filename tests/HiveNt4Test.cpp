@@ -60,7 +60,8 @@ CProcessResult RunQuorrel(const CTempDir& machine, const CTempDir& work,
                  {"QUORREL_ADMIN", "1"},
                  {"QUORREL_ANSWERS", ""},
                  {"QUORREL_BROWSE", ""},
-                 {"USER", "Administrator"}};
+                 {"USER", "Administrator"},
+                 {"QUORREL_CLOCK_SCALE", kFastClock}};
   return RunProcess(argv, options);
 }
 

@@ -78,7 +78,8 @@ TEST(Hive, NewListsTakeTheFormOfTheHivesVersion) {
 }
 
 // An existing index leaf keeps its form; a hash leaf a writer put in an NT
-// 4.0 hive becomes a fast leaf once changed.
+// 4.0 hive becomes a fast leaf once changed, and at the save wherever it
+// is.
 TEST(Hive, ListsAreChangedInEveryFormTheyComeIn) {
   for (ERegfList eList :
        {ERegfList::kIndexLeaf, ERegfList::kFastLeaf, ERegfList::kHashLeaf}) {
@@ -86,6 +87,8 @@ TEST(Hive, ListsAreChangedInEveryFormTheyComeIn) {
     made.eList = eList;
     for (const char* pszName : {"Atdisk", "Beep", "Cdrom", "Wembic"})
       made.root.Key(pszName).SetDword("Start", 3);
+    made.root.Key("Cdrom\\Untouched").Key("Below");
+    made.root.Key("Cdrom\\Untouched").Key("Beside");
     CHive hive = Loaded(made);
     const HCELL hBeep = hive.FindSubkey(hive.Root(), u"BEEP");
     ASSERT_NE(kNoCell, hBeep);
@@ -95,10 +98,11 @@ TEST(Hive, ListsAreChangedInEveryFormTheyComeIn) {
               ListKind(hive, hive.Root()));
     const std::string strImage = hive.Save(kNow);
     EXPECT_EQ(std::vector<std::string>(), CheckRegf(strImage));
-    EXPECT_EQ((std::vector<std::string>{"Atdisk", "Atdisk\\\\Start=4:03000000",
-                                        "Cdrom", "Cdrom\\\\Start=4:03000000",
-                                        "Wembic", "Wembic\\\\Start=4:03000000",
-                                        "Zandre"}),
+    EXPECT_EQ((std::vector<std::string>{
+                  "Atdisk", "Atdisk\\\\Start=4:03000000", "Cdrom",
+                  "Cdrom\\Untouched", "Cdrom\\Untouched\\Below",
+                  "Cdrom\\Untouched\\Beside", "Cdrom\\\\Start=4:03000000",
+                  "Wembic", "Wembic\\\\Start=4:03000000", "Zandre"}),
               RegfListing(strImage));
   }
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "sys/RegistryOps.h"
-#include "sys/ScopedRegKey.h"
+#include "sys/ScopedHandles.h"
 
 const char kGroupOrderListKey[] =
     "System\\CurrentControlSet\\Control\\GroupOrderList";

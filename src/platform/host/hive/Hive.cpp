@@ -47,6 +47,7 @@ bool CHive::Load(std::string strFile, std::string* pstrWhy) {
 }
 
 std::string CHive::Save(uint64_t nNow) {
+  RepairHashLeaves();
   auto* pBase = reinterpret_cast<unsigned char*>(&m_strBase[0]);
   // NT raises the first number before it writes, the second after it.
   const uint32_t nSequence = HiveDword(pBase + kSequence2) + 1;

@@ -42,7 +42,8 @@ class CHive {
   bool Load(std::string strFile, std::string* pstrWhy);
   // The file as NT leaves it after a clean save at time nNow (FILETIME):
   // both sequence numbers one above the old ones, the timestamp in the
-  // base block and the first bin, the checksum by NT's rule.
+  // base block and the first bin, the checksum by NT's rule. Hash leaves a
+  // hive below version 5 holds become fast leaves first.
   std::string Save(uint64_t nNow);
 
   uint32_t MinorVersion() const { return m_nMinor; }
@@ -95,6 +96,7 @@ class CHive {
   uint32_t LeafLimit(char chKind) const;
   void FreeKeyTree(HCELL hKey, int nDepth);
   void FreeSubkeyList(HCELL hList);
+  void RepairHashLeaves();
   void Touch(HCELL hKey, uint64_t nNow);
 
   void AddSecurityReference(HCELL hSecurity);

@@ -9,6 +9,9 @@
 #include "HiveNames.h"
 
 namespace {
+// Deeper than the registry lets a path go: a loop in a damaged hive.
+constexpr int kMaxKeyDepth = 512;
+
 size_t EntryBytes(char chKind) { return chKind == 'i' ? 4 : 8; }
 }  // namespace
 
@@ -286,4 +289,29 @@ void CHive::FreeSubkeyList(HCELL hList) {
   if (ReadRoot(hList, &leaves))
     for (HCELL hLeaf : leaves) m_space.Free(hLeaf);
   m_space.Free(hList);
+}
+
+// Every hash leaf below version 5, written in place as the fast leaf it
+// should have been: hives a writer that ignored the version changed hold
+// them where the program never looked, and NT 4.0 misreads each.
+void CHive::RepairHashLeaves() {
+  if (m_nMinor >= 5) return;
+  std::vector<std::pair<HCELL, int>> todo{{m_hRoot, 0}};
+  while (!todo.empty()) {
+    const auto key = todo.back();
+    todo.pop_back();
+    std::vector<HCELL> subkeys;
+    const unsigned char* p = Key(key.first);
+    if (key.second > kMaxKeyDepth || !Subkeys(key.first, &subkeys)) continue;
+    for (HCELL hSubkey : subkeys) todo.push_back({hSubkey, key.second + 1});
+    if (subkeys.empty()) continue;
+    const HCELL hList = HiveDword(p + kNkSubkeyList);
+    std::vector<HCELL> leaves{hList};
+    ReadRoot(hList, &leaves);
+    for (HCELL hLeaf : leaves) {
+      CLeaf leaf;
+      if (ReadLeaf(hLeaf, &leaf) && leaf.chKind == 'h' && NormalizeLeaf(leaf))
+        WriteLeaf(hLeaf, leaf);
+    }
+  }
 }
