@@ -93,7 +93,8 @@ std::string RegfInterruptedWrite(const std::string& strOld,
 std::u16string RegfUtf16(const std::string& strUtf8);
 std::string RegfUtf8(const std::u16string& strUtf16);
 // NT's upper-casing of one UTF-16 unit for name comparisons (Latin-1,
-// Greek, Cyrillic; other units compare as they are).
+// Latin Extended-A, Greek, Cyrillic, Armenian, full-width Latin; other
+// units compare as they are).
 char16_t RegfUpcase(char16_t c);
 // NT's order of key names: upper-cased UTF-16, unit by unit, then length.
 int RegfCompareNames(const std::u16string& a, const std::u16string& b);
