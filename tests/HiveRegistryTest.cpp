@@ -223,7 +223,9 @@ TEST(HiveRegistry, FlushedChangesOfACrashedRunReachTheHiveNextTime) {
     std::string strError;
     if (pStore->Open(Machine(dir), &strError) != ERROR_SUCCESS) _exit(2);
     PutString(*pStore, HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", "Flushed", "1");
-    pStore->RegFlushKey(HKEY_LOCAL_MACHINE);
+    HKEY hSetup = nullptr;
+    pStore->RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", &hSetup);
+    pStore->RegFlushKey(hSetup);  // a key below a root: the journal only
     PutString(*pStore, HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", "Lost", "1");
     _exit(0);
   }
@@ -242,6 +244,23 @@ TEST(HiveRegistry, FlushedChangesOfACrashedRunReachTheHiveNextTime) {
   EXPECT_EQ(1,
             std::count(lines.begin(), lines.end(), "/Setup/Flushed,SZ,1,,,,"));
   EXPECT_EQ(0, std::count(lines.begin(), lines.end(), "/Setup/Lost,SZ,1,,,,"));
+}
+
+// A flush of a root is the run's commit: the changed hives are written
+// then, before the store closes.
+TEST(HiveRegistry, AFlushOfARootWritesTheChangedHives) {
+  CTempDir dir;
+  MakeHiveMachine(dir.Path());
+  const std::string strSystem = HivePath(dir.Path(), "SYSTEM");
+  CHiveRegistry store;
+  std::string strError;
+  ASSERT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
+  ASSERT_TRUE(PutString(store, HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", "x", "1"));
+  EXPECT_EQ(ERROR_SUCCESS, store.RegFlushKey(HKEY_USERS));
+  const auto lines = ReglookupLines(strSystem);
+  EXPECT_EQ(1, std::count(lines.begin(), lines.end(), "/Setup/x,SZ,1,,,,"));
+  EXPECT_EQ("", HiveFaults(strSystem));
+  ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
 }
 
 // Cells freed by a delete are reused by the next update: after the first

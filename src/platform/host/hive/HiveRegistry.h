@@ -11,12 +11,14 @@
 // whose bins or cells are damaged is refused, and nothing is written.
 // Durability is the .reg store's: RegFlushKey appends the changes since the
 // last flush to the journal quorrel.journal in the config folder and syncs it;
-// Close() writes each changed hive anew (CHiveFile: a crash leaves it old or
+// a flush of HKLM, HKU or HKCU (the run's commit) and Close() write each
+// changed hive anew (CHiveFile: a crash leaves it old or
 // new, whole), keeps SYSTEM.ALT equal to SYSTEM and then removes the journal,
 // which a crashed run's next open replays into the hives. One program at a
 // time has the store open (a lock on quorrel.lock in the same folder).
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -45,6 +47,10 @@ class CHiveRegistry : public CMemoryRegistry {
   // What the run cost, as the .reg store counts it (QUORREL_STATS).
   const CRegStoreStats& Stats() const { return m_stats; }
   const std::string& LastError() const { return m_strLastError; }
+  // Called with "<reason> (Windows error N)" when a flush fails.
+  void SetTroubleNotice(std::function<void(const std::string&)> notice) {
+    m_notice = std::move(notice);
+  }
 
   static const char kJournalName[];
   static const char kLockName[];
@@ -83,6 +89,7 @@ class CHiveRegistry : public CMemoryRegistry {
   CMount* MountOf(const CRegKeyNode& key);
   void MarkDirty(CRegKeyNode& key);
   void Record(CRegStoreOp op);
+  void TellTrouble(const std::string& strError, LONG lResult);
 
   EMode m_mode = EMode::kClosed;
   CHiveMachine m_machine;
@@ -93,4 +100,5 @@ class CHiveRegistry : public CMemoryRegistry {
   int m_fdLock = -1;
   CRegStoreStats m_stats;
   std::string m_strLastError;
+  std::function<void(const std::string&)> m_notice;
 };

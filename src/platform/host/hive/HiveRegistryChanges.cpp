@@ -78,15 +78,28 @@ LONG CHiveRegistry::AppendPending(std::string* pstrError) {
 
 LONG CHiveRegistry::RegFlushKey(HKEY hKey) {
   std::shared_ptr<CRegKeyNode> node;
-  const LONG lResult = NodeOf(hKey, &node);
+  LONG lResult = NodeOf(hKey, &node);
   if (lResult != ERROR_SUCCESS) return lResult;
   ++m_stats.nFlushCalls;
-  // Windows flushes the whole hive; here every pending change of the store.
-  if (m_mode != EMode::kOpen || m_pending.empty()) return ERROR_SUCCESS;
+  if (m_mode != EMode::kOpen) return ERROR_SUCCESS;
+  // Windows flushes the whole hive; here every pending change of the store,
+  // synced, so that a crash keeps it (the journal is replayed).
   std::string strError;
-  const LONG lAppend = AppendPending(&strError);
-  if (lAppend != ERROR_SUCCESS) m_strLastError = strError;
-  return lAppend;
+  if (!m_pending.empty()) lResult = AppendPending(&strError);
+  if (lResult == ERROR_SUCCESS) lResult = m_journal->Sync(&strError);
+  // A flush of a root is the run's commit (a silent run's result line and
+  // the Clear's file steps wait for it): every changed hive is written now.
+  const bool bRoot = hKey == HKEY_LOCAL_MACHINE || hKey == HKEY_USERS ||
+                     hKey == HKEY_CURRENT_USER;
+  if (lResult == ERROR_SUCCESS && bRoot) lResult = WriteChangedHives(&strError);
+  if (lResult != ERROR_SUCCESS) TellTrouble(strError, lResult);
+  return lResult;
+}
+
+void CHiveRegistry::TellTrouble(const std::string& strError, LONG lResult) {
+  m_strLastError = strError;
+  if (m_notice)
+    m_notice(strError + " (Windows error " + std::to_string(lResult) + ")");
 }
 
 LONG CHiveRegistry::SyncDirtyKey(const CRegKeyNode& key,
