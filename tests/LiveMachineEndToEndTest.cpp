@@ -44,8 +44,9 @@ class LiveMachineEndToEndTest : public ::testing::Test {
   // The program as the shell's own process, so that its id is known.
   std::string Command() {
     return "sh -c 'echo $$ > " + m_work.Path() +
-           "/pid; exec env QUORREL_ADMIN=1 QUORREL_MACHINE=" +
-           m_machine.Path() + " " + QuorrelExe() + "'";
+           "/pid; exec env QUORREL_CLOCK_SCALE=" + kFastClock +
+           " QUORREL_ADMIN=1 QUORREL_MACHINE=" + m_machine.Path() + " " +
+           QuorrelExe() + "'";
   }
   pid_t Pid() {
     return std::atoi(ReadWholeFile(m_work.Path() + "/pid").c_str());
@@ -55,7 +56,8 @@ class LiveMachineEndToEndTest : public ::testing::Test {
     options.strWorkingDirectory = m_work.Path();
     options.env = {{"QUORREL_MACHINE", m_machine.Path()},
                    {"QUORREL_ADMIN", "1"},
-                   {"QUORREL_ANSWERS", ""}};
+                   {"QUORREL_ANSWERS", ""},
+                   {"QUORREL_CLOCK_SCALE", kFastClock}};
     std::vector<std::string> argv = {QuorrelExe()};
     argv.insert(argv.end(), args.begin(), args.end());
     return RunProcess(argv, options);

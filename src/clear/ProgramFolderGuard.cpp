@@ -9,7 +9,7 @@
 #include "platform/Platform.h"
 #include "res/ClearStringIds.h"
 #include "sys/RegistryOps.h"
-#include "sys/ScopedRegKey.h"
+#include "sys/ScopedHandles.h"
 
 namespace {
 const char kCurrentVersionKey[] =

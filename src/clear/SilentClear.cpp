@@ -4,6 +4,7 @@
 #include "fw/MessageBox.h"
 #include "res/AppStringIds.h"
 #include "sys/Administrator.h"
+#include "sys/RegistryOps.h"
 
 int SilentClearRegistry(const std::string& strProgramFolder) {
   if (!IsUserAdministrator()) {
@@ -12,7 +13,8 @@ int SilentClearRegistry(const std::string& strProgramFolder) {
   }
   CRegistryTally tally;
   RemoveRunningAndRegisteredTraces(tally);
-  if (!RegistryWasUsable(tally)) return 0;
+  // No file goes while the stored registry may still name it.
+  if (!RegistryWasUsable(tally) || !CommitRegistryChanges()) return 0;
   const BOOL bRemoved = RemoveFileTraces(
       [&strProgramFolder] {
         return DeleteProgramFolder(strProgramFolder, FALSE);

@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "sys/RegistryOps.h"
-#include "sys/ScopedRegKey.h"
+#include "sys/ScopedHandles.h"
 
 const char kGroupOrderListKey[] =
     "System\\CurrentControlSet\\Control\\GroupOrderList";
 const char kServicesKey[] = "System\\CurrentControlSet\\Services\\";
+const char* const kCoreDriverServices[9] = {"Velcor", "Brannic", "Kestan",
+                                            "Dovrel", "Pellin",  "Mirrow",
+                                            "Quesk",  "Tallum",  "Orvik"};
 const char kSystemBusExtender[] = "System Bus Extender";
 
 namespace {
@@ -19,11 +22,6 @@ namespace {
 constexpr size_t kListWords = 1001;
 constexpr size_t kRemoveListWords = 1002;
 constexpr DWORD kMaxTagCount = 1000;
-
-// The suite's nine core driver services.
-const char* const kCoreDriverServices[] = {"Velcor", "Brannic", "Kestan",
-                                           "Dovrel", "Pellin",  "Mirrow",
-                                           "Quesk",  "Tallum",  "Orvik"};
 
 // A group's value as read into a cleared working buffer. The words are
 // little-endian, as the system stores them.

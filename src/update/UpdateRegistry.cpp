@@ -12,6 +12,7 @@
 #include "sys/RegistryOps.h"
 #include "sys/RegistryTally.h"
 #include "sys/Restart.h"
+#include "sys/ScopedHandles.h"
 
 namespace {
 const char kVelcorKey[] = "System\\CurrentControlSet\\Services\\Velcor";
@@ -38,25 +39,24 @@ BOOL UpdatePirqDefaults(CRegistryTally* pTally) {
   CRegistryTally& tally = pTally ? *pTally : unused;
   BOOL bChanged = FALSE;
   // The routing keys are touched only when the PCI configuration service is
-  // registered; nothing is created for it.
-  HKEY hService = nullptr;
-  if (!OpenRegKey(HKEY_LOCAL_MACHINE, kVelcorKey, &hService)) return FALSE;
-  HKEY hPirqs = nullptr;
+  // registered; nothing is created for it. Declared service key first, so
+  // the PIRQS key closes first.
+  CScopedRegKey service;
+  if (!OpenRegKey(HKEY_LOCAL_MACHINE, kVelcorKey, service.Receive()))
+    return FALSE;
+  CScopedRegKey pirqs;
   const std::string strPirqsKey = std::string(kVelcorKey) + "\\" + kPirqsSubkey;
-  if (!CreateRegKey(hService, kPirqsSubkey, &hPirqs)) {
+  if (!CreateRegKey(service.Get(), kPirqsSubkey, pirqs.Receive())) {
     tally.Write(FALSE, strPirqsKey);
-    Registry().RegCloseKey(hService);
     return FALSE;
   }
   for (const char* pszValue : {"1", "2"}) {
-    if (QueryRegDword(hPirqs, pszValue) == kRegDwordMissing) {
-      tally.Write(SetRegDword(hPirqs, pszValue, kDefaultPirq), strPirqsKey,
-                  pszValue);
+    if (QueryRegDword(pirqs.Get(), pszValue) == kRegDwordMissing) {
+      tally.Write(SetRegDword(pirqs.Get(), pszValue, kDefaultPirq),
+                  strPirqsKey, pszValue);
       bChanged = TRUE;
     }
   }
-  Registry().RegCloseKey(hPirqs);
-  Registry().RegCloseKey(hService);
   return bChanged;
 }
 
@@ -110,8 +110,8 @@ void OnUpdateRegistry(IMainForm& form) {
     if (DisableDemandStartCdrom(tally)) bRestart = TRUE;
   }
 
-  // Only a complete update is announced as a success.
-  if (tally.AllDone())
+  // Only a complete update, stored, is announced as a success.
+  if (tally.AllDone() && CommitRegistryChanges())
     AfxMessageBox(IDS_UPDATE_COMPLETED, MB_OK | MB_ICONINFORMATION);
   else
     AfxMessageBox(IDS_UPDATE_INCOMPLETE, MB_OK | MB_ICONEXCLAMATION);

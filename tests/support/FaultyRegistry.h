@@ -25,6 +25,13 @@ class CFaultyRegistry : public CMemoryRegistry {
     if (m_lDeleteError != 0) return m_lDeleteError;
     return CMemoryRegistry::RegDeleteValueA(hKey, lpValueName);
   }
+  // What RegFlushKey answers: a store that cannot store the changes.
+  LONG m_lFlushError = ERROR_SUCCESS;
+
+  LONG RegFlushKey(HKEY hKey) override {
+    if (m_lFlushError != ERROR_SUCCESS) return m_lFlushError;
+    return CMemoryRegistry::RegFlushKey(hKey);
+  }
 
   LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD dwType,
                       const BYTE* lpData, DWORD cbData) override {
