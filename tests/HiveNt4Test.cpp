@@ -286,4 +286,114 @@ TEST(HiveNt4Clear, AHiveThatCannotBeWrittenGivesZeroAndDeletesNoFile) {
   EXPECT_EQ("Delete=1\r\n", run.Result());
   run.ExpectClean();
 }
+
+// SYSTEM and SOFTWARE as MakeHiveMachine makes them, saved at a time and
+// sequence number; bLater adds a key, the work of a later save.
+CRegfHive MachineHive(const char* pszName, uint32_t dwSequence, bool bLater) {
+  CRegfHive hive;
+  hive.dwSequence = dwSequence;
+  hive.qwTime = 0x01BC000000000000ull + dwSequence;
+  if (std::string(pszName) == "SYSTEM") {
+    hive.root.Key("Select").SetDword("Current", 1);
+    hive.root.Key("ControlSet001\\Control").SetString("SystemStartOptions", "");
+    hive.root.Key("ControlSet001\\Services");
+    hive.root.Key("ControlSet002\\Services");
+  } else {
+    hive.root
+        .Key("Microsoft\\Windows NT\\CurrentVersion\\ProfileList\\S-1-5-21-7")
+        .SetString("ProfileImagePath", "%SystemRoot%\\Profiles\\Administrator",
+                   2);
+  }
+  for (int i = 0; bLater && i < 30; ++i)
+    hive.root.Key("Later\\Key" + std::to_string(i))
+        .SetString("Text", std::string(200, 'x'));
+  return hive;
+}
+
+// The hive left by a save that stopped halfway; returns the save's log.
+std::string StopSaveHalfway(const std::string& strPath, const char* pszName) {
+  const std::string old = RegfImage(MachineHive(pszName, 2, false));
+  const std::string done = RegfImage(MachineHive(pszName, 3, true));
+  const std::vector<size_t> pages = RegfChangedPages(old, done);
+  WriteHostFile(strPath,
+                RegfInterruptedWrite(old, done, pages, pages.size() / 2));
+  return RegfOldLog(done, pages);
+}
+
+// SYSTEM's save stopped, SYSTEM.ALT still the last save: the run starts
+// from SYSTEM.ALT, as NT 4.0 would, and writes both anew.
+TEST(HiveNt4Recovery, ADirtySystemIsRecoveredFromACleanAlt) {
+  CTempDir machine, work;
+  MakeHiveMachine(machine.Path());
+  const std::string strSystem = HivePath(machine.Path(), "SYSTEM");
+  StopSaveHalfway(strSystem, "SYSTEM");
+  WriteHostFile(strSystem + ".ALT", RegfImage(MachineHive("SYSTEM", 2, false)));
+  const CProcessResult result = RunQuorrel(machine, work, {"-s", "update"});
+  EXPECT_EQ(0, result.nExitStatus) << result.strStderr;
+  EXPECT_EQ("Update=1\r\n", ReadWholeFile(work.Path() + "/quorrel.log"));
+  EXPECT_NE(std::string::npos,
+            result.strStderr.find(
+                strSystem + ": its last save did not finish; recovered from "
+                            "SYSTEM.ALT"))
+      << result.strStderr;
+  EXPECT_EQ("", HiveFaults(strSystem));
+  EXPECT_EQ(ReadHostFile(strSystem), ReadHostFile(strSystem + ".ALT"));
+  const std::vector<std::string> keys = Keys(strSystem);
+  EXPECT_EQ(0, std::count(keys.begin(), keys.end(), "Later"));
+  EXPECT_EQ(1, std::count(keys.begin(), keys.end(), "ControlSet001\\Services"));
+  EXPECT_LT(30u, keys.size());  // the cards
+}
+
+// SOFTWARE's save stopped with its log whole: the run has it as the save
+// left it, but writes it only when it changes it.
+TEST(HiveNt4Recovery, AnotherDirtyHiveIsRecoveredFromItsLogWhenWritten) {
+  CTempDir machine, work;
+  MakeHiveMachine(machine.Path());
+  const std::string strSoftware = HivePath(machine.Path(), "SOFTWARE");
+  WriteHostFile(strSoftware + ".LOG", StopSaveHalfway(strSoftware, "SOFTWARE"));
+  const std::string strDirty = ReadHostFile(strSoftware);
+  const CProcessResult result = RunQuorrel(machine, work, {"-s", "update"});
+  EXPECT_EQ(0, result.nExitStatus) << result.strStderr;
+  EXPECT_NE(std::string::npos,
+            result.strStderr.find(strSoftware + ": its last save did not "
+                                                "finish; recovered from "
+                                                "SOFTWARE.LOG"))
+      << result.strStderr;
+  EXPECT_EQ(strDirty, ReadHostFile(strSoftware));
+
+  const std::string strFile = work.Path() + "/in.reg";
+  WriteHostFile(strFile,
+                "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Added]\r\n");
+  CProcessOptions options;
+  options.env = {{"QUORREL_MACHINE", machine.Path()},
+                 {"USER", "Administrator"}};
+  const CProcessResult import =
+      RunProcess({QUORREL_REG_EXE, "import", strFile}, options);
+  ASSERT_EQ(0, import.nExitStatus) << import.strStderr;
+  EXPECT_EQ("", HiveFaults(strSoftware));
+  const std::vector<std::string> keys = Keys(strSoftware);
+  EXPECT_EQ(1, std::count(keys.begin(), keys.end(), "Added"));
+  EXPECT_EQ(1, std::count(keys.begin(), keys.end(), "Later\\Key29"));
+}
+
+// A log of another save cannot finish this one: the run is refused, every
+// file as it was, and the message says what the user can do.
+TEST(HiveNt4Recovery, ADirtyHiveWithoutItsLogIsRefusedUntouched) {
+  CTempDir machine, work;
+  MakeHiveMachine(machine.Path());
+  const std::string strSoftware = HivePath(machine.Path(), "SOFTWARE");
+  StopSaveHalfway(strSoftware, "SOFTWARE");
+  WriteHostFile(strSoftware + ".LOG",
+                RegfOldLog(RegfImage(MachineHive("SOFTWARE", 1, false)), {1}));
+  const auto before = HostTreeListing(machine.Path());
+  const CProcessResult result = RunQuorrel(machine, work, {"-s", "update"});
+  EXPECT_EQ(1, result.nExitStatus);
+  EXPECT_NE(std::string::npos,
+            result.strStderr.find(
+                strSoftware +
+                ": the hive was not saved completely (sequence numbers 3 and 2 "
+                "differ), and its log is of another save. Start Windows NT"))
+      << result.strStderr;
+  EXPECT_EQ(before, HostTreeListing(machine.Path()));
+}
 }  // namespace

@@ -19,23 +19,13 @@ CRegfHive Saved(uint32_t dwSequence, uint64_t qwTime, int cKeys) {
   return hive;
 }
 
-// The 512-byte pages of the bins that differ between two images.
-std::vector<size_t> DirtyPages(std::string a, std::string b) {
-  a.resize(std::max(a.size(), b.size()), '\0');
-  b.resize(a.size(), '\0');
-  std::vector<size_t> pages;
-  for (size_t n = 4096; n < a.size(); n += 512)
-    if (a.compare(n, 512, b, n, 512) != 0) pages.push_back((n - 4096) / 512);
-  return pages;
-}
-
 class HiveRecoveryTest : public ::testing::Test {
  protected:
   // A save of 40 keys over one of 10 stopped after half its pages.
   HiveRecoveryTest()
       : m_old(RegfImage(Saved(5, 0x01BC000000000000ull, 10))),
         m_new(RegfImage(Saved(6, 0x01BD000000000000ull, 40))),
-        m_pages(DirtyPages(m_old, m_new)),
+        m_pages(RegfChangedPages(m_old, m_new)),
         m_primary(
             RegfInterruptedWrite(m_old, m_new, m_pages, m_pages.size() / 2)),
         m_log(RegfOldLog(m_new, m_pages)) {}

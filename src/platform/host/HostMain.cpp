@@ -60,6 +60,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
     return 1;
   }
+  for (const std::string& strRecovered : store.Recovered())
+    std::fprintf(stderr, "quorrel: %s\n", strRecovered.c_str());
   IRegistry& registry = store.Registry();
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "HiveBaseBlock.h"
+#include "HiveRecovery.h"
 #include "platform/host/store/DurableFile.h"
 
 namespace {
@@ -29,20 +30,28 @@ uint64_t CHiveFile::Now() {
   return (static_cast<uint64_t>(since1970.count()) + 11644473600000000ull) * 10;
 }
 
-LONG CHiveFile::Open(const std::string& strPath, std::string* pstrError) {
+LONG CHiveFile::Open(const std::string& strPath, const std::string& strMirror,
+                     std::string* pstrError) {
   m_strPath = strPath;
-  const std::string strFault = CheckHiveFile(strPath);
-  if (!strFault.empty()) {
-    *pstrError = strFault;
+  CRecoveredHive recovered;
+  const LONG lResult =
+      ReadRecoveredHive(strPath, strMirror, &recovered, pstrError);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  if (recovered.image.size() > kMaxHiveFileBytes) {
+    *pstrError = strPath + ": the hive is larger than 2 GB";
     return ERROR_BADDB;
   }
-  std::string strBytes;
-  bool bExists = false;
-  LONG lResult =
-      ReadWholeFile(strPath, kMaxHiveFileBytes, &strBytes, &bExists, pstrError);
-  if (lResult != ERROR_SUCCESS) return lResult;
+  // The base block's other faults (version, checksum) as on a clean file.
+  const std::string strFault = HiveBaseBlockFault(
+      reinterpret_cast<const unsigned char*>(recovered.image.data()),
+      recovered.image.size());
+  if (!strFault.empty()) {
+    *pstrError = strPath + ": " + strFault;
+    return ERROR_BADDB;
+  }
+  m_strRecoveredFrom = recovered.strRecovered;
   std::string strWhy;
-  if (!m_hive.Load(std::move(strBytes), &strWhy)) {
+  if (!m_hive.Load(std::move(recovered.image), &strWhy)) {
     *pstrError = strPath + ": the hive is damaged: " + strWhy;
     return ERROR_BADDB;
   }

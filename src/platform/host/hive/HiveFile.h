@@ -12,9 +12,12 @@
 
 class CHiveFile {
  public:
-  // Checks the base block, then reads the hive. ERROR_BADDB with
+  // Reads the hive; one whose last save did not finish is recovered as NT
+  // 4.0 recovers it (HiveRecovery.h: from strMirror, SYSTEM.ALT, when
+  // given, else from its .LOG), in memory only. ERROR_BADDB with
   // *pstrError "<path>: <reason>"; nothing is written either way.
-  LONG Open(const std::string& strPath, std::string* pstrError);
+  LONG Open(const std::string& strPath, const std::string& strMirror,
+            std::string* pstrError);
   // Writes the hive anew as described above, saved as NT saves it (Hive.h);
   // when strMirror names an existing file (SYSTEM.ALT), it is then made a
   // copy of the new hive, the same way. *pcbWritten: the bytes of every
@@ -31,6 +34,8 @@ class CHiveFile {
 
   CHive& Hive() { return m_hive; }
   const std::string& Path() const { return m_strPath; }
+  // The file the hive was recovered from; empty when it was clean.
+  const std::string& RecoveredFrom() const { return m_strRecoveredFrom; }
 
  private:
   LONG CommitTo(const std::string& strTemp, const std::string& strBytes,
@@ -38,4 +43,5 @@ class CHiveFile {
 
   CHive m_hive;
   std::string m_strPath;
+  std::string m_strRecoveredFrom;
 };

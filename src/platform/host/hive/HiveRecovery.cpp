@@ -44,7 +44,8 @@ bool IsClean(const std::string& s) {
 }
 
 std::string DirtyReason(const std::string& primary) {
-  if (!ChecksumHolds(primary)) return "the base block's checksum is wrong";
+  if (Dword(primary, 4) == Dword(primary, 8))
+    return "the base block's checksum is wrong";
   return "the hive was not saved completely (sequence numbers " +
          std::to_string(Dword(primary, 4)) + " and " +
          std::to_string(Dword(primary, 8)) + " differ)";

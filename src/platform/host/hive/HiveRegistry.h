@@ -47,6 +47,9 @@ class CHiveRegistry : public CMemoryRegistry {
   // What the run cost, as the .reg store counts it (QUORREL_STATS).
   const CRegStoreStats& Stats() const { return m_stats; }
   const std::string& LastError() const { return m_strLastError; }
+  // "<path>: ... recovered from <file>" for each hive recovered on open;
+  // it reaches its file with the store's next write of that hive.
+  const std::vector<std::string>& Recovered() const { return m_recovered; }
   // Called with "<reason> (Windows error N)" when a flush fails.
   void SetTroubleNotice(std::function<void(const std::string&)> notice) {
     m_notice = std::move(notice);
@@ -75,6 +78,8 @@ class CHiveRegistry : public CMemoryRegistry {
   LONG Lock(std::string* pstrError);
   void Unlock();
   LONG CheckFiles(std::string* pstrError) const;
+  // SYSTEM.ALT for SYSTEM; empty for the other hives.
+  std::string MirrorOf(const std::string& strPath) const;
   LONG LoadHives(std::string* pstrError);
   LONG LoadHive(CMount& mount, std::string* pstrError);
   void AddMount(const std::string& strPath, std::shared_ptr<CRegKeyNode> key);
@@ -100,5 +105,6 @@ class CHiveRegistry : public CMemoryRegistry {
   int m_fdLock = -1;
   CRegStoreStats m_stats;
   std::string m_strLastError;
+  std::vector<std::string> m_recovered;
   std::function<void(const std::string&)> m_notice;
 };
