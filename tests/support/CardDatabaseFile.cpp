@@ -9,12 +9,18 @@ namespace {
 const char kDataBase[] =
     "System\\CurrentControlSet\\Services\\Dovrel\\DataBase";
 
-struct CLine {
-  std::string strKey, strName, strType, strData;
-};
+std::vector<std::string> FileLines() {
+  std::ifstream in(std::string(QUORREL_SOURCE_DIR) +
+                   "/tests/data/CardDatabase.txt");
+  std::vector<std::string> lines;
+  std::string strLine;
+  while (std::getline(in, strLine))
+    if (!strLine.empty() && strLine[0] != '#') lines.push_back(strLine);
+  return lines;
+}
 
-CLine Split(const std::string& strLine) {
-  CLine line;
+CCardValueLine Split(const std::string& strLine) {
+  CCardValueLine line;
   std::string* fields[] = {&line.strKey, &line.strName, &line.strType,
                            &line.strData};
   size_t nStart = 0;
@@ -114,14 +120,16 @@ std::string Utf16Hex(const std::string& strText) {
 }  // namespace
 
 std::vector<std::string> ExpectedCardDatabase() {
-  std::ifstream in(std::string(QUORREL_SOURCE_DIR) +
-                   "/tests/data/CardDatabase.txt");
-  std::vector<std::string> lines;
-  std::string strLine;
-  while (std::getline(in, strLine))
-    if (!strLine.empty() && strLine[0] != '#') lines.push_back(strLine);
+  std::vector<std::string> lines = FileLines();
   std::sort(lines.begin(), lines.end());
   return lines;
+}
+
+std::vector<CCardValueLine> CardDatabaseInWritingOrder() {
+  std::vector<CCardValueLine> values;
+  for (const std::string& strLine : FileLines())
+    values.push_back(Split(strLine));
+  return values;
 }
 
 std::vector<std::string> LineDifferences(
@@ -148,7 +156,7 @@ std::vector<std::string> ExpectedCardDatabaseInHive(
     const std::string& strControlSet) {
   std::vector<std::string> lines;
   for (const std::string& strLine : ExpectedCardDatabase()) {
-    const CLine line = Split(strLine);
+    const CCardValueLine line = Split(strLine);
     std::string strData;
     if (line.strType == "REG_DWORD") {
       const unsigned long nValue = std::stoul(line.strData, nullptr, 16);

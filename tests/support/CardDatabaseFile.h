@@ -11,6 +11,13 @@
 // "MANUFACTURER\PRODUCT|NAME|TYPE|DATA" lines of the file, sorted.
 std::vector<std::string> ExpectedCardDatabase();
 
+// The values of the file in the order the Update writes them.
+struct CCardValueLine {
+  std::string strKey;  // MANUFACTURER\PRODUCT
+  std::string strName, strType, strData;
+};
+std::vector<CCardValueLine> CardDatabaseInWritingOrder();
+
 // "- line" for each expected line missing from actual, "+ line" for each
 // extra one; both sorted. Empty when they agree.
 std::vector<std::string> LineDifferences(

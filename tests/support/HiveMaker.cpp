@@ -1,11 +1,14 @@
 #include "HiveMaker.h"
 
+#include <hivex.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
 
 #include "ProcessRunner.h"
+#include "RegfCheck.h"
 
 namespace {
 std::string RunReader(const std::vector<std::string>& argv) {
@@ -99,6 +102,26 @@ std::vector<std::string> RegfexportKeys(const std::string& strHive) {
   }
   std::sort(keys.begin(), keys.end());
   return keys;
+}
+
+std::string HiveFaults(const std::string& strHive) {
+  std::string strFaults;
+  for (const std::string& strProblem : CheckRegfFile(strHive))
+    strFaults += strProblem + "\n";
+  for (const char* pszReader : {"/usr/bin/reglookup", "/usr/bin/regfexport"}) {
+    const CProcessResult result =
+        RunProcess({pszReader, strHive}, CProcessOptions());
+    if (result.nExitStatus != 0 ||
+        result.strStderr.find("ERROR") != std::string::npos)
+      strFaults +=
+          std::string(pszReader) + " fails: " + result.strStderr + "\n";
+  }
+  hive_h* pHive = hivex_open(strHive.c_str(), 0);
+  if (pHive == nullptr)
+    strFaults += "libhivex cannot open it\n";
+  else
+    hivex_close(pHive);
+  return strFaults;
 }
 
 std::vector<std::string> LinesMissing(const std::vector<std::string>& a,

@@ -44,6 +44,10 @@ std::vector<std::string> ReglookupLines(const std::string& strHive,
                                         bool bTimes = false);
 // regfexport's listing: one entry a key, its class name and values. Sorted.
 std::vector<std::string> RegfexportKeys(const std::string& strHive);
+// What is wrong with a hive a test wrote: every rule RegfCheck finds
+// broken, and each independent reader (reglookup, regfexport, libhivex)
+// that fails on it; one line each, empty when sound.
+std::string HiveFaults(const std::string& strHive);
 // Lines of a that b lacks.
 std::vector<std::string> LinesMissing(const std::vector<std::string>& a,
                                       const std::vector<std::string>& b);

@@ -60,10 +60,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
     return 1;
   }
+  for (const std::string& strRecovered : store.Recovered())
+    std::fprintf(stderr, "quorrel: %s\n", strRecovered.c_str());
   IRegistry& registry = store.Registry();
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
-  CHostClock clock;
+  CHostClock clock(HostClockScale());
   // In a terminal the program's windows are drawn full-screen.
   IUiAdapter* pUi = nullptr;
   std::unique_ptr<CHostUser> pUser =

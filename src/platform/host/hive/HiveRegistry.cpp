@@ -64,10 +64,15 @@ LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
                                    &m_machine.strDefault, &m_machine.strUser}) {
     if (pPath->empty()) continue;
     CHiveFile file;
-    const LONG lResult = file.Open(*pPath, false, pstrError);
+    const LONG lResult = file.Open(*pPath, MirrorOf(*pPath), pstrError);
     if (lResult != ERROR_SUCCESS) return lResult;
   }
   return ERROR_SUCCESS;
+}
+
+std::string CHiveRegistry::MirrorOf(const std::string& strPath) const {
+  return strPath == m_machine.strSystem ? m_machine.strSystemMirror
+                                        : std::string();
 }
 
 LONG CHiveRegistry::Open(const CHiveMachine& machine, std::string* pstrError) {
@@ -102,6 +107,7 @@ void CHiveRegistry::AddMount(const std::string& strPath,
 LONG CHiveRegistry::LoadHives(std::string* pstrError) {
   m_mounts.clear();
   const auto machine = RootNode(HKEY_LOCAL_MACHINE);
+  m_recovered.clear();
   AddMount(m_machine.strSystem, machine->AddSubkey("SYSTEM"));
   m_mounts.back().strMirror = m_machine.strSystemMirror;
   AddMount(m_machine.strSoftware, machine->AddSubkey("SOFTWARE"));
@@ -124,11 +130,17 @@ LONG CHiveRegistry::LoadHive(CMount& mount, std::string* pstrError) {
   // is the old one, whole.
   unlink(CHiveFile::TempPathOf(mount.strPath).c_str());
   mount.file.reset(new CHiveFile);
-  const LONG lResult = mount.file->Open(mount.strPath, true, pstrError);
+  const LONG lResult =
+      mount.file->Open(mount.strPath, mount.strMirror, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
+  if (!mount.file->RecoveredFrom().empty())
+    m_recovered.push_back(mount.strPath +
+                          ": its last save did not finish; "
+                          "recovered from " +
+                          mount.file->RecoveredFrom());
   std::string strWhy;
-  if (!LoadHiveTree(mount.file->Handle(), mount.file->Root(), *mount.key,
-                    &strWhy)) {
+  CHive& hive = mount.file->Hive();
+  if (!LoadHiveTree(hive, hive.Root(), *mount.key, &strWhy)) {
     *pstrError = mount.strPath + ": " + strWhy;
     return ERROR_BADDB;
   }

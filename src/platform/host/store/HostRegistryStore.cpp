@@ -29,6 +29,7 @@ LONG CHostRegistryStore::Open(const std::string& strMachine,
 
 void CHostRegistryStore::SetTroubleNotice(
     std::function<void(const std::string&)> notice) {
+  if (m_pHive) m_pHive->SetTroubleNotice(notice);
   if (m_pFile) m_pFile->SetTroubleNotice(std::move(notice));
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "FileRegistry.h"
 #include "platform/host/hive/HiveRegistry.h"
@@ -22,6 +23,10 @@ class CHostRegistryStore {
   // Valid once Open succeeded.
   CMemoryRegistry& Registry();
   bool IsHiveStore() const { return m_pHive != nullptr; }
+  // The hives recovered on open, one line each (CHiveRegistry::Recovered).
+  std::vector<std::string> Recovered() const {
+    return m_pHive ? m_pHive->Recovered() : std::vector<std::string>();
+  }
 
  private:
   std::unique_ptr<CFileRegistry> m_pFile;
