@@ -1,11 +1,11 @@
 #include "ProgramFolderGuard.h"
 
-#include <cctype>
 #include <vector>
 
 #include "ResolvedFolder.h"
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
+#include "platform/NameCase.h"
 #include "platform/Platform.h"
 #include "res/ClearStringIds.h"
 #include "sys/RegistryOps.h"
@@ -30,12 +30,6 @@ const int kUserFolders[] = {0x0010,
                             CSIDL_COMMON_PROGRAMS,
                             0x0007,
                             0x0018};
-
-std::string Upper(std::string strText) {
-  for (char& ch : strText)
-    ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return strText;
-}
 
 bool IsDriveLetter(char ch) {
   return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
@@ -92,7 +86,7 @@ std::string Expanded(std::string strPath, const std::string& strWindows) {
                     {"%WINDIR%", strWindows},
                     {"%SYSTEMDRIVE%", strWindows.substr(0, 2)}};
   for (const auto& variable : kVariables) {
-    const size_t nAt = Upper(strPath).find(variable.pszName);
+    const size_t nAt = UpperName(strPath).find(variable.pszName);
     if (nAt != std::string::npos)
       strPath.replace(nAt, std::string(variable.pszName).size(),
                       variable.strValue);

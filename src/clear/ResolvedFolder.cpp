@@ -1,16 +1,9 @@
 #include "ResolvedFolder.h"
 
-#include <cctype>
-
+#include "platform/NameCase.h"
 #include "platform/Platform.h"
 
 namespace {
-std::string Upper(std::string strText) {
-  for (char& ch : strText)
-    ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return strText;
-}
-
 void DebugLine(const std::string& strLine) {
   Debug().OutputDebugStringA(("TESSARINE: " + strLine + "\n").c_str());
 }
@@ -31,13 +24,13 @@ CPathParts PathParts(const std::string& strResolved) {
   } else {
     return CPathParts();
   }
-  CPathParts parts = {Upper(strPath.substr(0, nRest))};
+  CPathParts parts = {UpperName(strPath.substr(0, nRest))};
   size_t nStart = nRest;
   while (nStart < strPath.size()) {
     size_t nEnd = strPath.find('\\', nStart + 1);
     if (nEnd == std::string::npos) nEnd = strPath.size();
     const std::string strName = strPath.substr(nStart + 1, nEnd - nStart - 1);
-    if (!strName.empty()) parts.push_back(Upper(strName));
+    if (!strName.empty()) parts.push_back(UpperName(strName));
     nStart = nEnd;
   }
   return parts;

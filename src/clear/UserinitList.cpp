@@ -1,21 +1,14 @@
 #include "UserinitList.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
-namespace {
-bool SameIgnoringCase(const std::string& strA, const std::string& strB) {
-  return strA.size() == strB.size() &&
-         std::equal(strA.begin(), strA.end(), strB.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) ==
-                  std::tolower(static_cast<unsigned char>(b));
-         });
-}
+#include "platform/NameCase.h"
 
+namespace {
 bool EndsWithExe(const std::string& strPath) {
   return strPath.size() >= 4 &&
-         SameIgnoringCase(strPath.substr(strPath.size() - 4), ".exe");
+         SameName(strPath.substr(strPath.size() - 4), ".exe");
 }
 
 std::string Trimmed(const std::string& strText) {
@@ -64,7 +57,7 @@ std::string EditedList(const std::string& strList,
   bool bFirst = true;
   for (const std::string& strEntry : SplitAtCommas(strList)) {
     std::string strKept = strEntry;
-    if (SameIgnoringCase(UserinitProgramName(strEntry), strFileName)) {
+    if (SameName(UserinitProgramName(strEntry), strFileName)) {
       if (pstrProgram == nullptr) continue;
       strKept = *pstrProgram;
       pstrProgram = nullptr;

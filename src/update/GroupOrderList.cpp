@@ -1,10 +1,10 @@
 #include "GroupOrderList.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <vector>
 
+#include "platform/NameCase.h"
 #include "sys/RegistryOps.h"
 #include "sys/ScopedHandles.h"
 
@@ -70,16 +70,6 @@ class CGroupOrderValue {
 
 typedef std::vector<DWORD> CTagList;
 
-// Windows names load order groups without regard to case: a service whose
-// "Group" reads "system bus extender" loads in "System Bus Extender".
-bool SameGroupName(const std::string& strA, const std::string& strB) {
-  return strA.size() == strB.size() &&
-         std::equal(strA.begin(), strA.end(), strB.begin(), [](char a, char b) {
-           return std::toupper(static_cast<unsigned char>(a)) ==
-                  std::toupper(static_cast<unsigned char>(b));
-         });
-}
-
 // The tags that the services of the group hold, walking the subkeys of the
 // open Services key until the first index that yields no name.
 CTagList HeldTags(HKEY hServices, const std::string& strGroup) {
@@ -89,7 +79,10 @@ CTagList HeldTags(HKEY hServices, const std::string& strGroup) {
     if (strService.empty()) break;
     std::string strServiceGroup;
     ReadRegString(hServices, strService, "Group", &strServiceGroup);
-    if (!SameGroupName(strServiceGroup, strGroup)) continue;
+    // Windows names load order groups without regard to case: a service
+    // whose "Group" reads "system bus extender" loads in "System Bus
+    // Extender".
+    if (!SameName(strServiceGroup, strGroup)) continue;
     const DWORD dwTag = ReadRegDword(hServices, strService, "Tag");
     if (dwTag != kRegDwordMissing) held.push_back(dwTag);
   }

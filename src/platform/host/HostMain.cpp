@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "HostClock.h"
 #include "HostComeForward.h"
@@ -18,6 +20,7 @@
 #include "HostUser.h"
 #include "app/CommandLine.h"
 #include "app/ProgramServices.h"
+#include "app/RunMode.h"
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
 #include "fw/MessageQueue.h"
@@ -34,6 +37,17 @@
 #include "platform/host/tui/TuiSession.h"
 
 namespace {
+// The silent update writes HKLM\SYSTEM alone: of an NT installation's
+// hives no other is opened (a damaged NTUSER.DAT does not stop it).
+bool NeedsSystemHiveOnly(int argc, char** argv) {
+  CquorrelCommandLineInfo info;
+  ParseCommandLine(info, std::vector<std::string>(argv + 1, argv + argc));
+  const bool bUpdateOnly = g_bSilentUpdate && !g_bSilentDelete &&
+                           !g_bShowUsage && !g_bCommandLineError;
+  ResetRunMode();  // the application parses it again
+  return bUpdateOnly;
+}
+
 void TellStoreTrouble(const std::string& strReason) {
   const std::string strText =
       "The registry could not be used: " + strReason + ".";
@@ -60,7 +74,9 @@ int main(int argc, char** argv) {
   const bool bUsageRun = IsUsageRun(args);
   CHostRegistryStore store;
   std::string strError;
-  if (!bUsageRun && store.Open(strMachine, &strError) != ERROR_SUCCESS) {
+  if (!bUsageRun &&
+      store.Open(strMachine, &strError, NeedsSystemHiveOnly(argc, argv)) !=
+          ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
     return 1;
   }
