@@ -142,7 +142,9 @@ TEST(HiveEndToEnd, DirtyHiveIsRefusedWithoutWritingAnything) {
   WriteHostFile(strSoftware, strBytes);
   const auto before = HostTreeListing(machine.Path());
 
-  const CProcessResult result = RunQuorrel(machine, work, {"-s", "update"});
+  const CProcessResult result =
+      RunQuorrel(machine, work,
+                 {"-s", "delete", "-d", CSuiteInstallation::kProgramFolder});
   EXPECT_EQ(1, result.nExitStatus);
   EXPECT_NE(std::string::npos,
             result.strStderr.find(strSoftware + ": the hive was not saved"))

@@ -344,7 +344,7 @@ TEST(HiveNt4Recovery, ADirtySystemIsRecoveredFromACleanAlt) {
   EXPECT_LT(30u, keys.size());  // the cards
 }
 
-// SOFTWARE's save stopped with its log whole: the run has it as the save
+// SOFTWARE's save stopped with its log whole: a run has it as the save
 // left it, but writes it only when it changes it.
 TEST(HiveNt4Recovery, AnotherDirtyHiveIsRecoveredFromItsLogWhenWritten) {
   CTempDir machine, work;
@@ -352,21 +352,19 @@ TEST(HiveNt4Recovery, AnotherDirtyHiveIsRecoveredFromItsLogWhenWritten) {
   const std::string strSoftware = HivePath(machine.Path(), "SOFTWARE");
   WriteHostFile(strSoftware + ".LOG", StopSaveHalfway(strSoftware, "SOFTWARE"));
   const std::string strDirty = ReadHostFile(strSoftware);
-  const CProcessResult result = RunQuorrel(machine, work, {"-s", "update"});
-  EXPECT_EQ(0, result.nExitStatus) << result.strStderr;
-  EXPECT_NE(std::string::npos,
-            result.strStderr.find(strSoftware + ": its last save did not "
-                                                "finish; recovered from "
-                                                "SOFTWARE.LOG"))
-      << result.strStderr;
+  CProcessOptions options;
+  options.env = {{"QUORREL_MACHINE", machine.Path()},
+                 {"USER", "Administrator"}};
+  const CProcessResult query = RunProcess(
+      {QUORREL_REG_EXE, "query", "HKLM\\SOFTWARE\\Later\\Key29", "Text"},
+      options);
+  EXPECT_EQ(0, query.nExitStatus) << query.strStderr;
+  EXPECT_NE(std::string::npos, query.strStdout.find("xxxx")) << query.strStdout;
   EXPECT_EQ(strDirty, ReadHostFile(strSoftware));
 
   const std::string strFile = work.Path() + "/in.reg";
   WriteHostFile(strFile,
                 "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Added]\r\n");
-  CProcessOptions options;
-  options.env = {{"QUORREL_MACHINE", machine.Path()},
-                 {"USER", "Administrator"}};
   const CProcessResult import =
       RunProcess({QUORREL_REG_EXE, "import", strFile}, options);
   ASSERT_EQ(0, import.nExitStatus) << import.strStderr;
@@ -386,7 +384,9 @@ TEST(HiveNt4Recovery, ADirtyHiveWithoutItsLogIsRefusedUntouched) {
   WriteHostFile(strSoftware + ".LOG",
                 RegfOldLog(RegfImage(MachineHive("SOFTWARE", 1, false)), {1}));
   const auto before = HostTreeListing(machine.Path());
-  const CProcessResult result = RunQuorrel(machine, work, {"-s", "update"});
+  const CProcessResult result =
+      RunQuorrel(machine, work,
+                 {"-s", "delete", "-d", CSuiteInstallation::kProgramFolder});
   EXPECT_EQ(1, result.nExitStatus);
   EXPECT_NE(std::string::npos,
             result.strStderr.find(
@@ -395,5 +395,33 @@ TEST(HiveNt4Recovery, ADirtyHiveWithoutItsLogIsRefusedUntouched) {
                 "differ), and its log is of another save. Start Windows NT"))
       << result.strStderr;
   EXPECT_EQ(before, HostTreeListing(machine.Path()));
+}
+
+// The silent update needs SYSTEM alone: the other hives are not opened, so
+// neither a dirty DEFAULT nor a damaged NTUSER.DAT or SOFTWARE stops it; a
+// Clear, which needs them, is refused.
+TEST(HiveNt4Recovery, TheSilentUpdateOpensNoHiveButSystem) {
+  CTempDir machine, work;
+  MakeHiveMachine(machine.Path());
+  const std::string strDefault = HivePath(machine.Path(), "DEFAULT");
+  std::string strDirty = ReadHostFile(strDefault);
+  PutRegfDword(&strDirty, 4, 9);
+  StampRegfChecksum(&strDirty);
+  WriteHostFile(strDefault, strDirty);
+  WriteHostFile(HivePath(machine.Path(), "SOFTWARE"), "damaged");
+  WriteHostFile(UserHivePath(machine.Path()), "damaged");
+  const CProcessResult update = RunQuorrel(machine, work, {"-s", "update"});
+  EXPECT_EQ(0, update.nExitStatus) << update.strStderr;
+  EXPECT_EQ("Update=1\r\n", ReadWholeFile(work.Path() + "/quorrel.log"));
+  EXPECT_EQ("", HiveFaults(HivePath(machine.Path(), "SYSTEM")));
+  EXPECT_EQ(strDirty, ReadHostFile(strDefault));
+
+  const CProcessResult clear =
+      RunQuorrel(machine, work,
+                 {"-s", "delete", "-d", CSuiteInstallation::kProgramFolder});
+  EXPECT_EQ(1, clear.nExitStatus);
+  EXPECT_NE(std::string::npos,
+            clear.strStderr.find("SOFTWARE: not a registry hive"))
+      << clear.strStderr;
 }
 }  // namespace

@@ -63,7 +63,18 @@ bool CHiveMaker::SetDword(const std::string& strPath,
   return true;
 }
 
-bool CHiveMaker::Commit() { return WriteRegfHive(m_strPath, m_hive); }
+bool CHiveMaker::Commit() {
+  if (!WriteRegfHive(m_strPath, m_hive)) return false;
+  // What NT 4.0 leaves beside its hives: the log of an earlier save (stale:
+  // the hive is clean) and, for SYSTEM, SYSTEM.ALT equal to it.
+  CRegfHive earlier = m_hive;
+  earlier.dwSequence -= 1;
+  earlier.qwTime -= 10000000;
+  const std::string strLog = RegfOldLog(RegfImage(earlier), {0, 1});
+  if (!WriteWholeFile(m_strPath + ".LOG", strLog)) return false;
+  const std::string strName = m_strPath.substr(m_strPath.rfind('/') + 1);
+  return strName != "SYSTEM" || WriteRegfHive(m_strPath + ".ALT", m_hive);
+}
 
 bool MakeHive(const std::string& strPath, const std::string& strRoot,
               void (*fill)(CHiveMaker&)) {

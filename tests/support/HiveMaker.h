@@ -9,7 +9,8 @@
 
 #include "RegfWriter.h"
 
-// A hive being described; Commit() writes it to its path.
+// A hive being described; Commit() writes it to its path, with the files
+// NT 4.0 keeps beside it: a stale <hive>.LOG, and SYSTEM.ALT for SYSTEM.
 class CHiveMaker {
  public:
   explicit CHiveMaker(const std::string& strPath);

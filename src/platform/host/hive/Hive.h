@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "HiveSpace.h"
@@ -115,4 +116,6 @@ class CHive {
   CHiveSpace m_space;
   HCELL m_hRoot = kNoCell;
   uint32_t m_nMinor = 0;
+  // Keys whose subkey list was found in NT's order: searched by halves.
+  mutable std::unordered_set<HCELL> m_sortedKeys;
 };

@@ -62,7 +62,8 @@ void CHiveRegistry::Unlock() {
 LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
   for (const std::string* pPath : {&m_machine.strSystem, &m_machine.strSoftware,
                                    &m_machine.strDefault, &m_machine.strUser}) {
-    if (pPath->empty()) continue;
+    if (pPath->empty() || (m_bSystemOnly && pPath != &m_machine.strSystem))
+      continue;
     CHiveFile file;
     const LONG lResult = file.Open(*pPath, MirrorOf(*pPath), pstrError);
     if (lResult != ERROR_SUCCESS) return lResult;
@@ -110,10 +111,12 @@ LONG CHiveRegistry::LoadHives(std::string* pstrError) {
   m_recovered.clear();
   AddMount(m_machine.strSystem, machine->AddSubkey("SYSTEM"));
   m_mounts.back().strMirror = m_machine.strSystemMirror;
-  AddMount(m_machine.strSoftware, machine->AddSubkey("SOFTWARE"));
-  AddMount(m_machine.strDefault, RootNode(HKEY_USERS)->AddSubkey(".DEFAULT"));
-  if (!m_machine.strUser.empty())
-    AddMount(m_machine.strUser, RootNode(HKEY_CURRENT_USER));
+  if (!m_bSystemOnly) {
+    AddMount(m_machine.strSoftware, machine->AddSubkey("SOFTWARE"));
+    AddMount(m_machine.strDefault, RootNode(HKEY_USERS)->AddSubkey(".DEFAULT"));
+    if (!m_machine.strUser.empty())
+      AddMount(m_machine.strUser, RootNode(HKEY_CURRENT_USER));
+  }
   // Windows builds HARDWARE at each boot; offline it is empty.
   machine->AddSubkey("HARDWARE")->bVolatile = true;
   for (CMount& mount : m_mounts) {

@@ -39,6 +39,10 @@ class CHiveRegistry : public CMemoryRegistry {
   CHiveRegistry& operator=(const CHiveRegistry&) = delete;
 
   LONG Open(const CHiveMachine& machine, std::string* pstrError);
+  // Before Open: only SYSTEM is read and mounted (a run that needs no other
+  // hive, such as the silent update, is not stopped by one it would not
+  // touch). A journal left by another run still brings in every hive.
+  void OpenSystemOnly() { m_bSystemOnly = true; }
   // Stores every change and releases the store.
   LONG Close(std::string* pstrError);
   bool IsOpen() const { return m_mode == EMode::kOpen; }
@@ -106,5 +110,6 @@ class CHiveRegistry : public CMemoryRegistry {
   CRegStoreStats m_stats;
   std::string m_strLastError;
   std::vector<std::string> m_recovered;
+  bool m_bSystemOnly = false;
   std::function<void(const std::string&)> m_notice;
 };

@@ -98,18 +98,44 @@ bool CHive::Subkeys(HCELL hKey, std::vector<HCELL>* pSubkeys) const {
   return pSubkeys->size() == nCount;
 }
 
+// NT keeps every list sorted, and so does this engine once it found a key's
+// list sorted; a list found out of order (another tool's) is searched
+// through.
 HCELL CHive::FindSubkey(HCELL hKey, const std::u16string& strName,
                         bool* pbDamaged) const {
   std::vector<HCELL> subkeys;
   bool bDamaged = !Subkeys(hKey, &subkeys);
-  HCELL hFound = kNoCell;
-  for (HCELL hSubkey : subkeys) {
-    std::u16string strSubkey;
-    if (!KeyName(hSubkey, &strSubkey)) bDamaged = true;
-    if (EqualHiveNames(strSubkey, strName)) hFound = hSubkey;
-    if (hFound != kNoCell) break;
-  }
   if (pbDamaged) *pbDamaged = bDamaged;
+  if (bDamaged) return kNoCell;
+  std::u16string strSubkey;
+  if (m_sortedKeys.count(hKey)) {
+    size_t nLow = 0, nHigh = subkeys.size();
+    while (nLow < nHigh) {
+      const size_t nMid = (nLow + nHigh) / 2;
+      if (!KeyName(subkeys[nMid], &strSubkey)) break;
+      const int nOrder = CompareHiveNames(strSubkey, strName);
+      if (nOrder == 0) return subkeys[nMid];
+      if (nOrder < 0)
+        nLow = nMid + 1;
+      else
+        nHigh = nMid;
+    }
+    return kNoCell;
+  }
+  HCELL hFound = kNoCell;
+  bool bSorted = true;
+  std::u16string strPrevious;
+  for (size_t i = 0; i < subkeys.size(); ++i) {
+    if (!KeyName(subkeys[i], &strSubkey)) {
+      if (pbDamaged) *pbDamaged = true;
+      return kNoCell;
+    }
+    if (hFound == kNoCell && EqualHiveNames(strSubkey, strName))
+      hFound = subkeys[i];
+    if (i > 0 && CompareHiveNames(strPrevious, strSubkey) >= 0) bSorted = false;
+    strPrevious.swap(strSubkey);
+  }
+  if (bSorted) m_sortedKeys.insert(hKey);
   return hFound;
 }
 

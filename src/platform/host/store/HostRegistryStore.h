@@ -15,8 +15,10 @@
 class CHostRegistryStore {
  public:
   // Picks the store and opens it; *pstrError names the file and the reason
-  // when it can't.
-  LONG Open(const std::string& strMachine, std::string* pstrError);
+  // when it can't. bSystemOnly: the run needs HKLM\SYSTEM alone, and of an
+  // NT installation's hives only SYSTEM is opened.
+  LONG Open(const std::string& strMachine, std::string* pstrError,
+            bool bSystemOnly = false);
   LONG Close(std::string* pstrError);
   // Told when the .reg store can't be used (busy past its bound, disk full).
   void SetTroubleNotice(std::function<void(const std::string&)> notice);
