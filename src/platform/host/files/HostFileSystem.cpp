@@ -80,23 +80,24 @@ DWORD CopyPathOut(const std::string& strPath, char* pBuffer, DWORD nSize) {
 
 // A symbolic link shows as Windows shows a link: a reparse point, marked a
 // directory when it leads to one, with no size of its own.
-DWORD LinkAttributes(const std::string& strHost) {
+// The entry is named relative to the open folder nAt (or AT_FDCWD), so
+// that a deep folder's entries cost no walk down the whole path.
+DWORD LinkAttributes(int nAt, const char* pszName) {
+  struct stat st;
+  const bool bFolder =
+      fstatat(nAt, pszName, &st, 0) == 0 && S_ISDIR(st.st_mode);
   return FILE_ATTRIBUTE_REPARSE_POINT |
-         (IsDirectory(strHost) ? FILE_ATTRIBUTE_DIRECTORY
-                               : FILE_ATTRIBUTE_ARCHIVE);
+         (bFolder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE);
 }
 
 // The root of another mount: a file system of its own, or a bind mount of
 // a folder of the same one (which only the kernel's flag tells).
-bool IsMountRoot(const std::string& strHost, const struct stat& st) {
-  struct stat stParent;
-  if (stat(ParentOf(strHost).c_str(), &stParent) == 0 &&
-      stParent.st_dev != st.st_dev)
-    return true;
+bool IsMountRoot(int nAt, const char* pszName, const struct stat& st,
+                 dev_t devParent) {
+  if (st.st_dev != devParent) return true;
 #ifdef STATX_ATTR_MOUNT_ROOT
   struct statx stx;
-  if (statx(AT_FDCWD, strHost.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS,
-            &stx) == 0 &&
+  if (statx(nAt, pszName, AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &stx) == 0 &&
       (stx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) &&
       (stx.stx_attributes & STATX_ATTR_MOUNT_ROOT))
     return true;
@@ -106,17 +107,19 @@ bool IsMountRoot(const std::string& strHost, const struct stat& st) {
 
 // st is the entry's own status (lstat): a link is never followed. A mount
 // point shows as Windows shows a mounted folder: a reparse point.
-void FillFindData(const std::string& strName, const std::string& strHost,
-                  const struct stat& st, WIN32_FIND_DATAA* pData) {
+void FillFindData(int nAt, const std::string& strName, const struct stat& st,
+                  dev_t devFolder, WIN32_FIND_DATAA* pData) {
   std::memset(pData, 0, sizeof(*pData));
   std::strncpy(pData->cFileName, strName.c_str(), MAX_PATH - 1);
-  if (S_ISDIR(st.st_mode) && IsMountRoot(strHost, st)) {
+  const bool bDots = strName == "." || strName == "..";
+  if (S_ISDIR(st.st_mode) && !bDots &&
+      IsMountRoot(nAt, strName.c_str(), st, devFolder)) {
     pData->dwFileAttributes =
         FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY;
     return;
   }
   if (S_ISLNK(st.st_mode)) {
-    pData->dwFileAttributes = LinkAttributes(strHost);
+    pData->dwFileAttributes = LinkAttributes(nAt, strName.c_str());
     return;
   }
   DWORD dwAttributes = 0;
@@ -208,9 +211,13 @@ bool CrossesMount(const std::string& strMachine, const std::string& strReal) {
   for (size_t nSlash = strReal.find('/', strMachine.size() + 1);;
        nSlash = strReal.find('/', nSlash + 1)) {
     const std::string strPart = strReal.substr(0, nSlash);
-    struct stat st;
-    if (lstat(strPart.c_str(), &st) != 0) return false;
-    if (S_ISDIR(st.st_mode) && IsMountRoot(strPart, st)) return true;
+    struct stat st, stParent;
+    if (lstat(strPart.c_str(), &st) != 0 ||
+        stat(ParentOf(strPart).c_str(), &stParent) != 0)
+      return false;
+    if (S_ISDIR(st.st_mode) &&
+        IsMountRoot(AT_FDCWD, strPart.c_str(), st, stParent.st_dev))
+      return true;
     if (nSlash == std::string::npos) return false;
   }
 }
@@ -227,7 +234,12 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 // A search: the matching names of one folder, taken when it starts, in the
 // order NTFS lists them (by name, letter case ignored).
 struct CHostFileSystem::CFind {
+  ~CFind() {
+    if (nFolder >= 0) close(nFolder);
+  }
   std::string strDirectory;
+  int nFolder = -1;  // the folder, open: entries are looked at relative to it
+  dev_t devFolder = 0;
   std::vector<std::string> names;
   size_t nNext = 0;
 };
@@ -272,13 +284,19 @@ HANDLE CHostFileSystem::FindFirstFileA(const char* lpFileName,
   }
   std::string strDirectory;
   if (!Map(strFolder.c_str(), &strDirectory)) return INVALID_HANDLE_VALUE;
-  DIR* pDir = opendir(strDirectory.c_str());
+  auto find = std::make_unique<CFind>();
+  find->nFolder =
+      open(strDirectory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  struct stat stFolder;
+  DIR* pDir = find->nFolder < 0 || fstat(find->nFolder, &stFolder) != 0
+                  ? nullptr
+                  : fdopendir(dup(find->nFolder));
   if (pDir == nullptr) {
     SetLastError(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }
-  auto find = std::make_unique<CFind>();
   find->strDirectory = strDirectory;
+  find->devFolder = stFolder.st_dev;
   // A drive's root lists no "." and "..", every other folder does.
   const bool bRoot = strDirectory == m_strMachine;
   while (const dirent* pEntry = readdir(pDir)) {
@@ -311,10 +329,10 @@ BOOL CHostFileSystem::FindNextFileA(HANDLE hFindFile,
   // An entry deleted since the search began is passed over.
   while (find.nNext < find.names.size()) {
     const std::string& strName = find.names[find.nNext++];
-    const std::string strHost = find.strDirectory + "/" + strName;
     struct stat st;
-    if (lstat(strHost.c_str(), &st) != 0) continue;
-    FillFindData(strName, strHost, st, lpFindFileData);
+    if (fstatat(find.nFolder, strName.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+      continue;
+    FillFindData(find.nFolder, strName, st, find.devFolder, lpFindFileData);
     return TRUE;
   }
   return Fail(ERROR_NO_MORE_FILES);
