@@ -184,6 +184,23 @@ TEST_F(ClearRegistryTest, AFailedFileStepOffersARestartInsteadOfSuccess) {
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kVelcorKey));
 }
 
+// A registry that cannot store the Clear's changes: no file is deleted and
+// no success announced, in either mode.
+TEST_F(ClearRegistryTest, NoFileGoesWhenTheRegistryCannotStoreTheChanges) {
+  m_test.m_platform.m_registry.m_lFlushError = ERROR_DISK_FULL;
+  const std::vector<std::string> files =
+      HostTreeListing(m_test.m_machine.Path());
+  EXPECT_EQ(0, SilentClearRegistry(kProgram));
+  EXPECT_EQ(files, HostTreeListing(m_test.m_machine.Path()));
+  User().m_answers = {IDYES, IDNO, IDOK};
+  OnClearRegistry(m_form, FALSE);
+  EXPECT_EQ((std::vector<UINT>{IDS_CLEAR_WARNING, IDS_RESTART_BEFORE_CLEAR,
+                               IDS_CLOSE_APPLICATIONS}),
+            Boxes());
+  EXPECT_EQ(files, HostTreeListing(m_test.m_machine.Path()));
+  EXPECT_EQ(0u, Restarts());
+}
+
 TEST_F(ClearRegistryTest, SilentClearAsksNothingAndReportsSuccess) {
   const HWND hTray = User().AddWindow("Corvane Tessarine Tray");
   EXPECT_EQ(1, SilentClearRegistry(kProgram));

@@ -88,15 +88,37 @@ TEST_F(ProgramFolderTest, AFailedCopyKeepsTheFolder) {
   EXPECT_EQ(4u, HostTreeListing(Program()).size());
 }
 
-TEST_F(ProgramFolderTest, AFailingSystemDirectoryQueryKeepsTheFolder) {
+// Every query of a system folder the step makes, failing in turn: each is
+// reported with its own string, and nothing of the folder goes.
+TEST_F(ProgramFolderTest, AFailingFolderQueryKeepsTheFolder) {
+  const struct {
+    unsigned nSystemAnswers;
+    DWORD dwSystemError, dwWindowsError;
+    const char* pszText;
+  } kCases[] = {
+      {0, ERROR_INVALID_PARAMETER, 0,
+       "The GetSystemDirectory system call  failed with error 87."},
+      {0, 0, ERROR_NOT_ENOUGH_MEMORY,
+       "The GetWindowsDirectory system call failed with error 8."},
+      {1, ERROR_ACCESS_DENIED, 0,
+       "The GetSystemDirectory system call  failed with error 5."},
+  };
   SeedProgramFolder();
-  m_test.m_files.m_dwSystemDirectoryError = ERROR_INVALID_PARAMETER;
-  EXPECT_FALSE(DeleteProgramFolder(kProgram, FALSE));
-  ASSERT_EQ(1u, Boxes().size());
-  EXPECT_EQ("The GetSystemDirectory system call  failed with error 87.",
-            Boxes()[0].strText);
-  EXPECT_EQ(4u, HostTreeListing(Program()).size());
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.pszText);
+    m_test.m_platform.m_user.m_boxes.clear();
+    m_test.m_files.m_nSystemDirectoryAnswers = c.nSystemAnswers;
+    m_test.m_files.m_dwSystemDirectoryError = c.dwSystemError;
+    m_test.m_files.m_dwWindowsDirectoryError = c.dwWindowsError;
+    EXPECT_FALSE(DeleteProgramFolder(kProgram, FALSE));
+    ASSERT_EQ(1u, Boxes().size());
+    EXPECT_EQ(c.pszText, Boxes()[0].strText);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), Boxes()[0].Icon());
+    EXPECT_EQ(4u, HostTreeListing(Program()).size());
+    EXPECT_EQ("suite's replacement", ReadHostFile(m_test.Host(kWindowsPcmcia)));
+  }
 }
+
 // The step empties whatever folder it is given: one that holds Windows,
 // other programs or users' files is refused, nothing is copied from it and
 // nothing of it goes.

@@ -4,7 +4,7 @@
 #include "ServiceKeys.h"
 #include "platform/Platform.h"
 #include "sys/RegistryOps.h"
-#include "sys/ScopedRegKey.h"
+#include "sys/ScopedHandles.h"
 
 namespace {
 const char kHardwareProfilesKey[] =

@@ -8,6 +8,7 @@
 #include "res/UpdateStringIds.h"
 #include "sys/Administrator.h"
 #include "sys/BusyScope.h"
+#include "sys/RegistryOps.h"
 #include "sys/Restart.h"
 
 namespace {
@@ -50,15 +51,21 @@ void OnClearRegistry(IMainForm& form, BOOL bVerbose) {
 
   form.EnableButton(IDC_CLEAR_REGISTRY, FALSE);
   BOOL bRemoved = FALSE;
+  BOOL bCommitted = FALSE;
   {
     CBusyScope busy;
     RemoveRunningAndRegisteredTraces();
-    bRemoved = RemoveFileTraces(
-        [&form, bVerbose] {
-          return SelectAndDeleteProgramFolder(form, bVerbose);
-        },
-        bVerbose);
+    // No file goes while the stored registry may still name it; the store
+    // has told the user why it could not store the changes.
+    bCommitted = CommitRegistryChanges();
+    if (bCommitted)
+      bRemoved = RemoveFileTraces(
+          [&form, bVerbose] {
+            return SelectAndDeleteProgramFolder(form, bVerbose);
+          },
+          bVerbose);
   }
+  if (!bCommitted) return;
 
   if (!bRemoved) {
     OfferRestart(IDS_FILES_NOT_DELETED, MB_ICONEXCLAMATION);

@@ -6,7 +6,7 @@
 #include "UserinitList.h"
 #include "platform/Platform.h"
 #include "sys/RegistryOps.h"
-#include "sys/ScopedRegKey.h"
+#include "sys/ScopedHandles.h"
 
 namespace {
 const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";

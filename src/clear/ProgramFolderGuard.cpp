@@ -1,14 +1,14 @@
 #include "ProgramFolderGuard.h"
 
-#include <cctype>
 #include <vector>
 
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
+#include "platform/NameCase.h"
 #include "platform/Platform.h"
 #include "res/ClearStringIds.h"
 #include "sys/RegistryOps.h"
-#include "sys/ScopedRegKey.h"
+#include "sys/ScopedHandles.h"
 
 namespace {
 const char kCurrentVersionKey[] =
@@ -23,12 +23,6 @@ const int kProgramsFolders[] = {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS};
 // upper-cased for comparing. Empty when the path is not one folder for
 // certain.
 typedef std::vector<std::string> CPathParts;
-
-std::string Upper(std::string strText) {
-  for (char& ch : strText)
-    ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return strText;
-}
 
 std::vector<std::string> SplitAtBackslashes(const std::string& strPath) {
   std::vector<std::string> names;
@@ -104,8 +98,8 @@ CPathParts FolderParts(std::string strPath) {
     if (strName.empty() || !ListedName(strWay, &strName)) return CPathParts();
     names.push_back(strName);
   }
-  CPathParts parts = {Upper(strRoot)};
-  for (const std::string& strName : names) parts.push_back(Upper(strName));
+  CPathParts parts = {UpperName(strRoot)};
+  for (const std::string& strName : names) parts.push_back(UpperName(strName));
   return parts;
 }
 
@@ -127,7 +121,7 @@ std::string Expanded(std::string strPath, const std::string& strWindows) {
                     {"%WINDIR%", strWindows},
                     {"%SYSTEMDRIVE%", strWindows.substr(0, 2)}};
   for (const auto& variable : kVariables) {
-    const size_t nAt = Upper(strPath).find(variable.pszName);
+    const size_t nAt = UpperName(strPath).find(variable.pszName);
     if (nAt != std::string::npos)
       strPath.replace(nAt, std::string(variable.pszName).size(),
                       variable.strValue);

@@ -5,12 +5,6 @@
 #include "update/GroupOrderList.h"
 
 namespace {
-// The core driver services whose tags leave the group order list, read while
-// their keys still exist.
-const char* const kTagServices[] = {"Velcor", "Brannic", "Kestan",
-                                    "Dovrel", "Pellin",  "Mirrow",
-                                    "Quesk",  "Tallum",  "Orvik"};
-
 // Every service key of the suite, driver manager first.
 const char* const kKeyServices[] = {"Trevant", "Pellin", "Pellix", "Gorvan",
                                     "Kestan",  "Velcor", "Quesk",  "Yurrin",
@@ -25,7 +19,9 @@ const char* const kProfileServices[] = {
 }  // namespace
 
 void RemoveServiceKeys() {
-  for (const char* pszService : kTagServices)
+  // The core driver services' tags leave the group order list first, read
+  // while their keys still exist.
+  for (const char* pszService : kCoreDriverServices)
     RemoveServiceGroupOrderTag(pszService);
   RemoveUnusedGroupOrderTags(kSystemBusExtender);
   for (const char* pszService : kKeyServices)

@@ -4,6 +4,7 @@
 #include "fw/MessageBox.h"
 #include "res/AppStringIds.h"
 #include "sys/Administrator.h"
+#include "sys/RegistryOps.h"
 
 int SilentClearRegistry(const std::string& strProgramFolder) {
   if (!IsUserAdministrator()) {
@@ -11,6 +12,8 @@ int SilentClearRegistry(const std::string& strProgramFolder) {
     return 0;
   }
   RemoveRunningAndRegisteredTraces();
+  // No file goes while the stored registry may still name it.
+  if (!CommitRegistryChanges()) return 0;
   const BOOL bRemoved = RemoveFileTraces(
       [&strProgramFolder] {
         return DeleteProgramFolder(strProgramFolder, FALSE);

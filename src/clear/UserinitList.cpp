@@ -1,21 +1,14 @@
 #include "UserinitList.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
-namespace {
-bool SameIgnoringCase(const std::string& strA, const std::string& strB) {
-  return strA.size() == strB.size() &&
-         std::equal(strA.begin(), strA.end(), strB.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) ==
-                  std::tolower(static_cast<unsigned char>(b));
-         });
-}
+#include "platform/NameCase.h"
 
+namespace {
 bool EndsWithExe(const std::string& strPath) {
   return strPath.size() >= 4 &&
-         SameIgnoringCase(strPath.substr(strPath.size() - 4), ".exe");
+         SameName(strPath.substr(strPath.size() - 4), ".exe");
 }
 
 std::string Trimmed(const std::string& strText) {
@@ -61,7 +54,7 @@ std::string WithoutUserinitEntries(const std::string& strList,
   std::string strResult;
   bool bFirst = true;
   for (const std::string& strEntry : SplitAtCommas(strList)) {
-    if (SameIgnoringCase(UserinitProgramName(strEntry), strFileName)) continue;
+    if (SameName(UserinitProgramName(strEntry), strFileName)) continue;
     if (!bFirst) strResult += ',';
     strResult += strEntry;
     bFirst = false;

@@ -20,6 +20,10 @@ constexpr DWORD kRegTreeNameBufferSize = 128;
 constexpr DWORD kRegEnumNameBufferSize = 260;
 
 BOOL CreateRegKey(HKEY hRoot, const std::string& strPath, HKEY* phKey);
+// Every change so far stored where the system keeps the registry (each
+// root flushed); FALSE when any could not be: nothing that relies on the
+// changes may follow, and no success may be announced.
+BOOL CommitRegistryChanges();
 // FALSE when the key doesn't exist.
 BOOL OpenRegKey(HKEY hRoot, const std::string& strPath, HKEY* phKey);
 // Deletes the key and everything below it, children before parents; a

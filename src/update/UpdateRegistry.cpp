@@ -11,6 +11,7 @@
 #include "sys/MainForm.h"
 #include "sys/RegistryOps.h"
 #include "sys/Restart.h"
+#include "sys/ScopedHandles.h"
 
 namespace {
 const char kVelcorKey[] = "System\\CurrentControlSet\\Services\\Velcor";
@@ -34,24 +35,23 @@ BOOL DisableDemandStartCdrom(BOOL* pbAllWritten) {
 BOOL UpdatePirqDefaults(BOOL* pbAllWritten) {
   BOOL bChanged = FALSE;
   // The routing keys are touched only when the PCI configuration service is
-  // registered; nothing is created for it.
-  HKEY hService = nullptr;
-  if (!OpenRegKey(HKEY_LOCAL_MACHINE, kVelcorKey, &hService)) return FALSE;
-  HKEY hPirqs = nullptr;
-  if (!CreateRegKey(hService, kPirqsSubkey, &hPirqs)) {
-    Registry().RegCloseKey(hService);
+  // registered; nothing is created for it. Declared service key first, so
+  // the PIRQS key closes first.
+  CScopedRegKey service;
+  if (!OpenRegKey(HKEY_LOCAL_MACHINE, kVelcorKey, service.Receive()))
+    return FALSE;
+  CScopedRegKey pirqs;
+  if (!CreateRegKey(service.Get(), kPirqsSubkey, pirqs.Receive())) {
     if (pbAllWritten) *pbAllWritten = FALSE;
     return FALSE;
   }
   for (const char* pszValue : {"1", "2"}) {
-    if (QueryRegDword(hPirqs, pszValue) == kRegDwordMissing) {
-      if (!SetRegDword(hPirqs, pszValue, kDefaultPirq) && pbAllWritten)
+    if (QueryRegDword(pirqs.Get(), pszValue) == kRegDwordMissing) {
+      if (!SetRegDword(pirqs.Get(), pszValue, kDefaultPirq) && pbAllWritten)
         *pbAllWritten = FALSE;
       bChanged = TRUE;
     }
   }
-  Registry().RegCloseKey(hPirqs);
-  Registry().RegCloseKey(hService);
   return bChanged;
 }
 
@@ -105,8 +105,8 @@ void OnUpdateRegistry(IMainForm& form) {
     if (DisableDemandStartCdrom(&bAllWritten)) bRestart = TRUE;
   }
 
-  // Only a complete update is announced as a success.
-  if (bAllWritten)
+  // Only a complete update, stored, is announced as a success.
+  if (bAllWritten && CommitRegistryChanges())
     AfxMessageBox(IDS_UPDATE_COMPLETED, MB_OK | MB_ICONINFORMATION);
   else
     AfxMessageBox(IDS_UPDATE_INCOMPLETE, MB_OK | MB_ICONEXCLAMATION);

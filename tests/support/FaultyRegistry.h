@@ -14,6 +14,13 @@ class CFaultyRegistry : public CMemoryRegistry {
   // Key creations whose path contains this text fail.
   std::string m_strFailCreate;
   LONG m_lError = ERROR_ACCESS_DENIED;
+  // What RegFlushKey answers: a store that cannot store the changes.
+  LONG m_lFlushError = ERROR_SUCCESS;
+
+  LONG RegFlushKey(HKEY hKey) override {
+    if (m_lFlushError != ERROR_SUCCESS) return m_lFlushError;
+    return CMemoryRegistry::RegFlushKey(hKey);
+  }
 
   LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD dwType,
                       const BYTE* lpData, DWORD cbData) override {

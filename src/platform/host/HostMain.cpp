@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "HostClock.h"
 #include "HostComeForward.h"
@@ -16,7 +18,9 @@
 #include "HostSecurity.h"
 #include "HostSystemInfo.h"
 #include "HostUser.h"
+#include "app/CommandLine.h"
 #include "app/ProgramServices.h"
+#include "app/RunMode.h"
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
 #include "fw/MessageQueue.h"
@@ -33,6 +37,17 @@
 #include "platform/host/tui/TuiSession.h"
 
 namespace {
+// The silent update writes HKLM\SYSTEM alone: of an NT installation's
+// hives no other is opened (a damaged NTUSER.DAT does not stop it).
+bool NeedsSystemHiveOnly(int argc, char** argv) {
+  CquorrelCommandLineInfo info;
+  ParseCommandLine(info, std::vector<std::string>(argv + 1, argv + argc));
+  const bool bUpdateOnly = g_bSilentUpdate && !g_bSilentDelete &&
+                           !g_bShowUsage && !g_bCommandLineError;
+  ResetRunMode();  // the application parses it again
+  return bUpdateOnly;
+}
+
 void TellStoreTrouble(const std::string& strReason) {
   const std::string strText =
       "The registry could not be used: " + strReason + ".";
@@ -56,14 +71,17 @@ int main(int argc, char** argv) {
   // stored when the run ends.
   CHostRegistryStore store;
   std::string strError;
-  if (store.Open(strMachine, &strError) != ERROR_SUCCESS) {
+  if (store.Open(strMachine, &strError, NeedsSystemHiveOnly(argc, argv)) !=
+      ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
     return 1;
   }
+  for (const std::string& strRecovered : store.Recovered())
+    std::fprintf(stderr, "quorrel: %s\n", strRecovered.c_str());
   IRegistry& registry = store.Registry();
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
-  CHostClock clock;
+  CHostClock clock(HostClockScale());
   // In a terminal the program's windows are drawn full-screen.
   IUiAdapter* pUi = nullptr;
   std::unique_ptr<CHostUser> pUser =

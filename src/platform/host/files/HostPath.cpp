@@ -1,14 +1,15 @@
 #include "HostPath.h"
 
 #include <dirent.h>
-#include <strings.h>
 
 #include <vector>
+
+#include "platform/NameCase.h"
 
 namespace {
 bool StartsWithNoCase(const std::string& str, const std::string& strPrefix) {
   return str.size() >= strPrefix.size() &&
-         strncasecmp(str.c_str(), strPrefix.c_str(), strPrefix.size()) == 0;
+         SameName(str.substr(0, strPrefix.size()), strPrefix);
 }
 
 std::vector<std::string> SplitComponents(const std::string& strPath) {
@@ -34,7 +35,7 @@ std::string NameOnDisk(const std::string& strDir, const std::string& strName) {
   std::string strFound = strName;
   bool bExact = false;
   while (dirent* pEntry = readdir(pDir)) {
-    if (strcasecmp(pEntry->d_name, strName.c_str()) != 0) continue;
+    if (!SameName(pEntry->d_name, strName)) continue;
     if (strName == pEntry->d_name) bExact = true;
     if (!bExact) strFound = pEntry->d_name;
   }

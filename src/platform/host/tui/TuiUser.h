@@ -64,6 +64,8 @@ class CTuiUser : public CHostUser, public IUiAdapter {
   BOOL m_bStarted = FALSE;
   BOOL m_bWaitCursor = FALSE;
   std::deque<MSG> m_pending;
+  // The folder last accepted in the folder browser.
+  std::string m_strLastFolder;
   // Top-level windows published in the host's window list.
   std::vector<std::pair<HWND, HWND>> m_published;  // framework, host
 };
