@@ -2,6 +2,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,11 +86,35 @@ DWORD LinkAttributes(const std::string& strHost) {
                                : FILE_ATTRIBUTE_ARCHIVE);
 }
 
-// st is the entry's own status (lstat): a link is never followed.
+// The root of another mount: a file system of its own, or a bind mount of
+// a folder of the same one (which only the kernel's flag tells).
+bool IsMountRoot(const std::string& strHost, const struct stat& st) {
+  struct stat stParent;
+  if (stat(ParentOf(strHost).c_str(), &stParent) == 0 &&
+      stParent.st_dev != st.st_dev)
+    return true;
+#ifdef STATX_ATTR_MOUNT_ROOT
+  struct statx stx;
+  if (statx(AT_FDCWD, strHost.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS,
+            &stx) == 0 &&
+      (stx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) &&
+      (stx.stx_attributes & STATX_ATTR_MOUNT_ROOT))
+    return true;
+#endif
+  return false;
+}
+
+// st is the entry's own status (lstat): a link is never followed. A mount
+// point shows as Windows shows a mounted folder: a reparse point.
 void FillFindData(const std::string& strName, const std::string& strHost,
                   const struct stat& st, WIN32_FIND_DATAA* pData) {
   std::memset(pData, 0, sizeof(*pData));
   std::strncpy(pData->cFileName, strName.c_str(), MAX_PATH - 1);
+  if (S_ISDIR(st.st_mode) && IsMountRoot(strHost, st)) {
+    pData->dwFileAttributes =
+        FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY;
+    return;
+  }
   if (S_ISLNK(st.st_mode)) {
     pData->dwFileAttributes = LinkAttributes(strHost);
     return;
@@ -126,6 +152,67 @@ std::string WithDrive(const std::string& strPath) {
     strFull = "Z:" + CurrentDirectory() + "\\" + strPath;
   std::replace(strFull.begin(), strFull.end(), '/', '\\');
   return strFull;
+}
+
+// Windows drops the dots and spaces at the end of each name ("WINNT." is
+// WINNT) when it opens a path; "." and ".." stay.
+std::string WithoutTrailingDots(const std::string& strPath) {
+  std::string strResult, strName;
+  auto flush = [&strResult, &strName] {
+    if (strName != "." && strName != "..")
+      while (!strName.empty() &&
+             (strName.back() == '.' || strName.back() == ' '))
+        strName.pop_back();
+    strResult += strName;
+    strName.clear();
+  };
+  for (char ch : strPath) {
+    if (IsSlash(ch)) {
+      flush();
+      strResult += '\\';
+    } else {
+      strName += ch;
+    }
+  }
+  flush();
+  return strResult;
+}
+
+bool IsFullWindowsPath(const std::string& strPath) {
+  if (strPath.size() >= 3 && strPath[1] == ':') return IsSlash(strPath[2]);
+  return strPath.size() >= 1 && IsSlash(strPath[0]) &&
+         !(strPath.size() >= 2 && IsSlash(strPath[1]));
+}
+
+// The host's own resolution of the longest part of the path that exists,
+// with the rest appended as given. Empty on a loop or a part that is not a
+// folder.
+std::string RealHostPath(const std::string& strHost) {
+  std::string strExisting = strHost, strRest;
+  for (;;) {
+    if (char* pszReal = realpath(strExisting.c_str(), nullptr)) {
+      std::string strReal = pszReal;
+      free(pszReal);
+      return strReal == "/" && !strRest.empty() ? strRest : strReal + strRest;
+    }
+    if (errno != ENOENT || strExisting == "/") return std::string();
+    const size_t nSlash = strExisting.find_last_of('/');
+    strRest = strExisting.substr(nSlash) + strRest;
+    strExisting = nSlash == 0 ? "/" : strExisting.substr(0, nSlash);
+  }
+}
+
+// True when a folder on the way from the machine directory down to the
+// path is the root of another mount.
+bool CrossesMount(const std::string& strMachine, const std::string& strReal) {
+  for (size_t nSlash = strReal.find('/', strMachine.size() + 1);;
+       nSlash = strReal.find('/', nSlash + 1)) {
+    const std::string strPart = strReal.substr(0, nSlash);
+    struct stat st;
+    if (lstat(strPart.c_str(), &st) != 0) return false;
+    if (S_ISDIR(st.st_mode) && IsMountRoot(strPart, st)) return true;
+    if (nSlash == std::string::npos) return false;
+  }
 }
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
@@ -352,10 +439,13 @@ HANDLE CHostFileSystem::CreateFileA(const char* lpFileName,
       SetLastError(ERROR_INVALID_PARAMETER);
       return INVALID_HANDLE_VALUE;
   }
+  // Only a regular file is opened: a link is not followed (a link planted
+  // under the result file's name would have its target overwritten), and a
+  // FIFO, device or folder is refused without waiting for a reader.
   struct stat st;
-  const bool bExisted = stat(strHost.c_str(), &st) == 0;
+  const bool bExisted = lstat(strHost.c_str(), &st) == 0;
   if (bExisted) {
-    if (S_ISDIR(st.st_mode) || (bWrite && IsReadOnly(st))) {
+    if (!S_ISREG(st.st_mode) || (bWrite && IsReadOnly(st))) {
       SetLastError(ERROR_ACCESS_DENIED);
       return INVALID_HANDLE_VALUE;
     }
@@ -363,11 +453,21 @@ HANDLE CHostFileSystem::CreateFileA(const char* lpFileName,
     SetLastError(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }
-  const int nFile = open(strHost.c_str(), nFlags | O_CLOEXEC, 0644);
+  const int nFile =
+      open(strHost.c_str(), nFlags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
   if (nFile < 0) {
-    SetLastError(ErrorOf(errno));
+    // ELOOP: the name became a link since it was looked at.
+    SetLastError(errno == ELOOP || errno == ENXIO ? ERROR_ACCESS_DENIED
+                                                  : ErrorOf(errno));
     return INVALID_HANDLE_VALUE;
   }
+  struct stat stOpened;
+  if (fstat(nFile, &stOpened) != 0 || !S_ISREG(stOpened.st_mode)) {
+    close(nFile);
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_HANDLE_VALUE;
+  }
+  fcntl(nFile, F_SETFL, fcntl(nFile, F_GETFL) & ~O_NONBLOCK);
   const HANDLE hFile = NewHandle();
   m_files[hFile] = nFile;
   m_openFilePaths[hFile] = strHost;
@@ -408,6 +508,37 @@ BOOL CHostFileSystem::CloseHandle(HANDLE hObject) {
   m_files.erase(it);
   m_openFilePaths.erase(hObject);
   return nResult == 0 ? TRUE : Fail(ErrorOf(errno));
+}
+
+BOOL CHostFileSystem::ResolvePath(const char* lpPath, std::string* pstrReal) {
+  const std::string strGiven = lpPath ? lpPath : "";
+  if (!IsFullWindowsPath(strGiven)) return Fail(ERROR_INVALID_NAME);
+  std::string strHost;
+  if (!Map(WithoutTrailingDots(strGiven).c_str(), &strHost)) return FALSE;
+  const std::string strReal = RealHostPath(strHost);
+  if (strReal.empty()) return Fail(ERROR_CANT_RESOLVE_FILENAME);
+  std::string strMachine = RealHostPath(m_strMachine);
+  if (strMachine.empty()) strMachine = m_strMachine;
+  const bool bInside =
+      strReal == strMachine ||
+      (strReal.compare(0, strMachine.size() + 1, strMachine + "/") == 0 &&
+       !CrossesMount(strMachine, strReal));
+  // Outside the machine, or on another file system below it: the host's
+  // own path, on Z:.
+  *pstrReal =
+      WindowsPathOfHostPath(bInside ? strMachine : std::string("//"), strReal);
+  return TRUE;
+}
+
+std::vector<std::string> CHostFileSystem::ReservedPaths() {
+  std::vector<std::string> paths = {"Z:\\"};
+  for (const char* pszPath :
+       {"C:\\registry", "C:\\run", "C:\\services.state",
+        "C:\\quorrel-debug.log", "C:\\WINNT\\system32\\config"}) {
+    std::string strReal;
+    if (ResolvePath(pszPath, &strReal)) paths.push_back(strReal);
+  }
+  return paths;
 }
 
 DWORD CHostFileSystem::GetModuleFileNameA(char* lpFilename, DWORD nSize) {

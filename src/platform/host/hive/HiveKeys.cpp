@@ -77,7 +77,7 @@ void CHive::FreeKeyTree(HCELL hKey, int nDepth) {
   if (!subkeys.empty()) FreeSubkeyList(HiveDword(p + kNkSubkeyList));
   const uint32_t nValues = HiveDword(p + kNkValueCount);
   const HCELL hValues = HiveDword(p + kNkValueList);
-  if (const unsigned char* pList = m_space.Cell(hValues, 4 * nValues)) {
+  if (const unsigned char* pList = m_space.Cell(hValues, 4 * size_t{nValues})) {
     for (uint32_t i = 0; i < nValues; ++i) FreeValue(HiveDword(pList + 4 * i));
     m_space.Free(hValues);
   }

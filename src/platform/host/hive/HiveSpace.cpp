@@ -93,7 +93,8 @@ size_t CHiveSpace::CellBytes(HCELL hCell) const {
   if (it == m_bins.begin() || hCell % 8 != 0) return 0;
   --it;
   const uint32_t nEnd = it->second;
-  if (hCell < it->first + kHiveBinHeaderBytes || hCell + 8 > nEnd) return 0;
+  if (hCell < it->first + kHiveBinHeaderBytes || uint64_t{hCell} + 8 > nEnd)
+    return 0;
   const int32_t nSize = SizeAt(hCell);
   if (nSize >= 0) return 0;
   const uint32_t cbCell = 0u - static_cast<uint32_t>(nSize);

@@ -196,6 +196,8 @@ bool CHive::SetValue(HCELL hKey, const CHiveValue& value, uint64_t nNow) {
     const unsigned char* pKey = Key(hKey);
     const uint32_t nCount = HiveDword(pKey + kNkValueCount);
     const HCELL hOld = HiveDword(pKey + kNkValueList);
+    if (nCount != 0 && m_space.Cell(hOld, 4 * size_t{nCount}) == nullptr)
+      return false;
     const HCELL hList = nCount == 0 ? m_space.Alloc(4 * (nCount + 1))
                                     : m_space.Realloc(hOld, 4 * (nCount + 1));
     unsigned char* pList = m_space.Cell(hList, 4 * (nCount + 1));
