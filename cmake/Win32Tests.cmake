@@ -41,7 +41,7 @@ add_test(NAME win32_unit COMMAND quorrel_win32_tests)
 # drive quorrel.exe and read the registry back with Wine's own `reg`.
 add_test(NAME win32_silent_update
   COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/silent_update.sh
-          $<TARGET_FILE:quorrel> ${QUORREL_CARDLIST})
+          $<TARGET_FILE:quorrel> ${CMAKE_SOURCE_DIR}/tests/data/CardDatabase.txt)
 
 # The window driver of the interactive end-to-end test.
 file(GLOB UIDRIVER_SOURCES CONFIGURE_DEPENDS tests/win32/uidriver/*.cpp)

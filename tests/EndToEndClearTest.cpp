@@ -84,6 +84,7 @@ class EndToEndClearRun : public ::testing::Test {
     options.env["QUORREL_ANSWERS"] = "";
     options.env["QUORREL_BROWSE"] = "";
     options.env["USER"] = "Administrator";
+    options.env["QUORREL_CLOCK_SCALE"] = kFastClock;
     return RunProcess(argv, options);
   }
   std::string Log() { return ReadWholeFile(m_work.Path() + "/quorrel.log"); }

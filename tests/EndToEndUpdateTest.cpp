@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/host/store/FileRegistry.h"
+#include "support/CardDatabaseFile.h"
 #include "support/ProcessRunner.h"
-#include "sys/RegistryOps.h"
-#include "update/CardTable.h"
 
 namespace {
 CProcessResult RunUpdate(const CTempDir& machine, const CTempDir& work) {
@@ -17,37 +16,15 @@ CProcessResult RunUpdate(const CTempDir& machine, const CTempDir& work) {
   return RunProcess({QuorrelExe(), "-s", "update"}, options);
 }
 
-// Reads every card value back from the machine's store files.
-size_t CountCardValues(const std::string& strMachine) {
+// Every card value as the machine's store files hold them.
+std::vector<std::string> StoredCardDatabase(const std::string& strMachine) {
   CFileRegistry registry;
   std::string strError;
   EXPECT_EQ(ERROR_SUCCESS, registry.Open(strMachine + "/registry", &strError))
       << strError;
-  size_t nFound = 0;
-  for (const CardEntry& entry : CardEntries()) {
-    HKEY hKey = nullptr;
-    if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE,
-                               CardEntryKeyPath(entry).c_str(),
-                               &hKey) != ERROR_SUCCESS)
-      continue;
-    for (const CardValue& value : entry.values) {
-      BYTE data[64];
-      DWORD cbData = sizeof(data), dwType = 0;
-      if (registry.RegQueryValueExA(hKey, value.name, &dwType, data, &cbData) !=
-              ERROR_SUCCESS ||
-          dwType != value.type)
-        continue;
-      const bool bSame =
-          value.type == REG_DWORD
-              ? cbData == 4 && data[0] == value.number && data[1] == 0
-              : std::string(reinterpret_cast<char*>(data), cbData) ==
-                    std::string(value.text) + '\0';
-      if (bSame) ++nFound;
-    }
-    registry.RegCloseKey(hKey);
-  }
+  const std::vector<std::string> lines = ListCardDatabase(registry);
   registry.Close(&strError);
-  return nFound;
+  return lines;
 }
 
 TEST(EndToEndUpdateTest, WritesTheLogAndEveryCardValueDurably) {
@@ -55,12 +32,16 @@ TEST(EndToEndUpdateTest, WritesTheLogAndEveryCardValueDurably) {
   const CProcessResult result = RunUpdate(machine, work);
   EXPECT_EQ(0, result.nExitStatus) << result.strStderr;
   EXPECT_EQ("Update=1\r\n", ReadWholeFile(work.Path() + "/quorrel.log"));
-  EXPECT_EQ(93u, CountCardValues(machine.Path()));
+  const std::vector<std::string> expected = ExpectedCardDatabase();
+  ASSERT_EQ(93u, expected.size());
+  EXPECT_EQ(std::vector<std::string>(),
+            LineDifferences(expected, StoredCardDatabase(machine.Path())));
 
   // A second run leaves the same values.
   RunUpdate(machine, work);
   EXPECT_EQ("Update=1\r\n", ReadWholeFile(work.Path() + "/quorrel.log"));
-  EXPECT_EQ(93u, CountCardValues(machine.Path()));
+  EXPECT_EQ(std::vector<std::string>(),
+            LineDifferences(expected, StoredCardDatabase(machine.Path())));
 }
 
 TEST(EndToEndUpdateTest, BrokenStoreFileIsRefusedAndLeftAsItWas) {

@@ -13,7 +13,7 @@
 #include "platform/host/hive/HiveBaseBlock.h"
 #include "platform/host/hive/HiveMachine.h"
 #include "platform/host/hive/HiveRegistry.h"
-#include "platform/host/hive/HiveType.h"
+#include "support/HiveType.h"
 #include "support/HiveMaker.h"
 #include "support/ProcessRunner.h"
 #include "support/StoreTestUtil.h"
@@ -113,22 +113,28 @@ TEST(HiveRegistry, ChangesReachTheHiveAndNothingElseChanges) {
   ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
 
   EXPECT_EQ("", CheckHiveFile(strSystem));
+  EXPECT_EQ("", HiveFaults(strSystem));
   EXPECT_EQ(ReadHostFile(strSystem),
             ReadHostFile(HivePath(dir.Path(), "SYSTEM.ALT")));
   const auto lookupAfter = ReglookupLines(strSystem, true);
+  // Keys whose values or subkeys changed get a new time, as NT gives it;
+  // the others keep theirs.
+  const std::string strOld = ",KEY,,2004-10-13 07:07:55,S-1-5-32-544,S-1-5-32-544,,,";
   EXPECT_EQ((std::vector<std::string>{
-                "/ControlSet001/Services/Gone,KEY,,2004-10-13 07:07:55,"
-                "S-1-5-32-544,S-1-5-32-544,,,",
-                "/ControlSet001/Services/Gone/Sub,KEY,,2004-10-13 07:07:55,"
-                "S-1-5-32-544,S-1-5-32-544,,,",
+                "/ControlSet001/Services" + strOld,
+                "/ControlSet001/Services/Gone" + strOld,
+                "/ControlSet001/Services/Gone/Sub" + strOld,
                 "/ControlSet001/Services/Gone/Sub/x,SZ,y,,,,,",
+                "/ControlSet001/Services/Keep" + strOld,
                 "/ControlSet001/Services/Keep/Doomed,SZ,old,,,,,"}),
             LinesMissing(lookupBefore, lookupAfter));
   const auto added = LinesMissing(lookupAfter, lookupBefore);
-  ASSERT_EQ(3u, added.size());
-  EXPECT_EQ("/ControlSet001/Services/Keep/Added,SZ,new,,,,,", added[0]);
-  EXPECT_EQ(0u, added[1].find("/ControlSet001/Services/New,KEY,"));
-  EXPECT_EQ("/ControlSet001/Services/New/Start,SZ,on,,,,,", added[2]);
+  ASSERT_EQ(5u, added.size());
+  EXPECT_EQ(0u, added[0].find("/ControlSet001/Services,KEY,,20"));
+  EXPECT_EQ(0u, added[1].find("/ControlSet001/Services/Keep,KEY,,20"));
+  EXPECT_EQ("/ControlSet001/Services/Keep/Added,SZ,new,,,,,", added[2]);
+  EXPECT_EQ(0u, added[3].find("/ControlSet001/Services/New,KEY,,20"));
+  EXPECT_EQ("/ControlSet001/Services/New/Start,SZ,on,,,,,", added[4]);
   // The other reader: only the three keys changed, the rest block for block.
   const auto exportAfter = RegfexportKeys(strSystem);
   EXPECT_EQ(3u, LinesMissing(exportBefore, exportAfter).size());
@@ -157,6 +163,8 @@ TEST(HiveRegistry, CurrentControlSetAndTheProfileKeyAreLinks) {
   EXPECT_TRUE(KeyExists(store, HKEY_LOCAL_MACHINE, "HARDWARE"));
   ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
 
+  EXPECT_EQ("", HiveFaults(HivePath(dir.Path(), "SYSTEM")));
+  EXPECT_EQ("", HiveFaults(UserHivePath(dir.Path())));
   const auto system = ReglookupLines(HivePath(dir.Path(), "SYSTEM"));
   EXPECT_EQ(1, std::count(system.begin(), system.end(),
                           "/ControlSet002/Control/x,SZ,2,,,,"));
@@ -183,7 +191,7 @@ TEST(HiveRegistry, HivesWindowsWouldRepairFirstAreRefusedUntouched) {
        "sequence numbers 2 and 3 differ"},
       {"checksum", [](std::string& b) { b[0x30] ^= 0x55; }, "checksum"},
       {"bins", [](std::string& b) { b.replace(4096, 4, "junk"); },
-       "can't be read"},
+       "the hive is damaged"},
       {"empty", [](std::string& b) { b.clear(); }, "not a registry hive"},
   };
   for (const auto& fault : kCases) {
@@ -215,7 +223,9 @@ TEST(HiveRegistry, FlushedChangesOfACrashedRunReachTheHiveNextTime) {
     std::string strError;
     if (pStore->Open(Machine(dir), &strError) != ERROR_SUCCESS) _exit(2);
     PutString(*pStore, HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", "Flushed", "1");
-    pStore->RegFlushKey(HKEY_LOCAL_MACHINE);
+    HKEY hSetup = nullptr;
+    pStore->RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", &hSetup);
+    pStore->RegFlushKey(hSetup);  // a key below a root: the journal only
     PutString(*pStore, HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", "Lost", "1");
     _exit(0);
   }
@@ -229,10 +239,64 @@ TEST(HiveRegistry, FlushedChangesOfACrashedRunReachTheHiveNextTime) {
   ASSERT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
   EXPECT_FALSE(HostExists(HivePath(dir.Path(), "quorrel.journal")));
   ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError));
+  EXPECT_EQ("", HiveFaults(strSystem));
   const auto lines = ReglookupLines(strSystem);
   EXPECT_EQ(1,
             std::count(lines.begin(), lines.end(), "/Setup/Flushed,SZ,1,,,,"));
   EXPECT_EQ(0, std::count(lines.begin(), lines.end(), "/Setup/Lost,SZ,1,,,,"));
+}
+
+// A flush of a root is the run's commit: the changed hives are written
+// then, before the store closes.
+TEST(HiveRegistry, AFlushOfARootWritesTheChangedHives) {
+  CTempDir dir;
+  MakeHiveMachine(dir.Path());
+  const std::string strSystem = HivePath(dir.Path(), "SYSTEM");
+  CHiveRegistry store;
+  std::string strError;
+  ASSERT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
+  ASSERT_TRUE(PutString(store, HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", "x", "1"));
+  EXPECT_EQ(ERROR_SUCCESS, store.RegFlushKey(HKEY_USERS));
+  const auto lines = ReglookupLines(strSystem);
+  EXPECT_EQ(1, std::count(lines.begin(), lines.end(), "/Setup/x,SZ,1,,,,"));
+  EXPECT_EQ("", HiveFaults(strSystem));
+  ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
+}
+
+// Cells freed by a delete are reused by the next update: after the first
+// cycle of both made room, a cycle grows the hive by at most one 4 KB bin
+// (here not at all).
+TEST(HiveRegistry, RepeatedUpdatesAndDeletesReuseTheFreedSpace) {
+  CTempDir dir;
+  MakeHiveMachine(dir.Path(), FillSystem);
+  const std::string strSystem = HivePath(dir.Path(), "SYSTEM");
+  std::vector<size_t> sizes{ReadHostFile(strSystem).size()};
+  for (int nCycle = 0; nCycle < 4; ++nCycle) {
+    for (bool bAdd : {true, false}) {
+      CHiveRegistry store;
+      std::string strError;
+      ASSERT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
+      for (int i = 0; i < 40; ++i) {
+        const std::string strKey =
+            "SYSTEM\\ControlSet001\\Services\\Card" + std::to_string(i);
+        if (bAdd) {
+          ASSERT_TRUE(PutString(store, HKEY_LOCAL_MACHINE, strKey + "\\Sub",
+                                "ImagePath", std::string(100, 'x')));
+        } else {
+          EXPECT_EQ(ERROR_SUCCESS, store.RegDeleteKeyA(HKEY_LOCAL_MACHINE,
+                                                       (strKey + "\\Sub").c_str()));
+          EXPECT_EQ(ERROR_SUCCESS,
+                    store.RegDeleteKeyA(HKEY_LOCAL_MACHINE, strKey.c_str()));
+        }
+      }
+      ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
+    }
+    sizes.push_back(ReadHostFile(strSystem).size());
+    if (nCycle > 0) {
+      EXPECT_LE(sizes.back(), sizes[sizes.size() - 2] + 4096) << nCycle;
+    }
+  }
+  EXPECT_EQ(sizes[1], sizes.back());
 }
 }  // namespace
 

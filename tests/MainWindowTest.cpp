@@ -88,6 +88,21 @@ TEST_F(MainWindowTest, FocusMovesOffTheUpdateButtonWhenItGreysItself) {
             focus);
 }
 
+// A button greyed while it has the focus (Clear, once a Clear was
+// confirmed) hands the focus to the next one.
+TEST_F(MainWindowTest, FocusMovesOffAButtonGreyedWhileFocused) {
+  std::vector<UINT> focus;
+  AfterSplash().Key(VK_TAB).Key(VK_TAB).Do([&] {
+    focus.push_back(CWnd::GetFocus()->GetDlgCtrlID());
+    MainView()->EnableButton(IDC_CLEAR_REGISTRY, FALSE);
+    CWnd* pFocus = CWnd::GetFocus();
+    focus.push_back(pFocus ? pFocus->GetDlgCtrlID() : 0);
+  });
+  RunMainWindow(m_ui);
+  EXPECT_EQ((std::vector<UINT>{IDC_CLEAR_REGISTRY, IDC_REGISTRY_REPAIRS}),
+            focus);
+}
+
 TEST_F(MainWindowTest, CustomizationsRefusedWithoutAdministratorRights) {
   m_platform.SetAdministrator(false);
   AfterSplash().Click(IDC_REGISTRY_CUSTOMIZATIONS).Do([&] {

@@ -65,6 +65,7 @@ class CHiveStoreUnderTest : public CRegistryUnderTest {
   ~CHiveStoreUnderTest() override {
     std::string strError;
     EXPECT_EQ(ERROR_SUCCESS, m_registry.Close(&strError)) << strError;
+    EXPECT_EQ("", HiveFaults(UserHivePath(m_dir.Path())));
   }
   IRegistry& Registry() override { return m_registry; }
   HKEY Scratch() override { return m_hScratch; }

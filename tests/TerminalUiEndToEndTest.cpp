@@ -74,7 +74,8 @@ class TerminalUiEndToEndTest : public ::testing::Test {
     if (!HaveTmux()) GTEST_SKIP() << "tmux is not installed";
   }
   std::string Command() {
-    return "env QUORREL_MACHINE=" + m_machine.Path() + " " + QuorrelExe();
+    return "env QUORREL_CLOCK_SCALE=" + std::string(kFastClock) +
+           " QUORREL_MACHINE=" + m_machine.Path() + " " + QuorrelExe();
   }
   // The PCI configuration service is registered, so that the update gives
   // its routing values their defaults.
@@ -166,6 +167,13 @@ TEST_F(TerminalUiEndToEndTest, CardConfigurationShowsWholeTextsAt80By24) {
   const std::vector<std::string> lines = Columns(strScreen);
   ASSERT_EQ(24u, lines.size() - (lines.back().empty() ? 1 : 0));
   EXPECT_EQ(std::string(80, '#'), lines[22]) << strScreen;
+  // The allocation start's list, with no room below its field, opens
+  // above it and leaves the field in sight.
+  tmux.SendKeys("Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Space");
+  ASSERT_TRUE(tmux.WaitFor("DF000", 5000, &strScreen)) << strScreen;
+  EXPECT_NE(std::string::npos, strScreen.find("[D8000|v]")) << strScreen;
+  tmux.SendKeys("Escape");
+  ASSERT_TRUE(tmux.WaitFor("DF000", 5000, &strScreen, true)) << strScreen;
   tmux.SendKeys("Escape");
   ASSERT_TRUE(tmux.WaitFor("Allocation", 5000, &strScreen, true));
 }
@@ -180,6 +188,13 @@ TEST_F(TerminalUiEndToEndTest, ClearFolderBrowserTakesATypedPathAndCancels) {
   ASSERT_NO_FATAL_FAILURE(ClearToFolderBrowser(tmux, &strScreen));
   // The folders below the typed path are listed.
   EXPECT_NE(std::string::npos, strScreen.find("Program Files")) << strScreen;
+  // Too low a terminal hides it, and Enter does not accept the path.
+  tmux.Resize(80, 8);
+  ASSERT_TRUE(tmux.WaitFor("make it at least 9 rows", 5000, &strScreen))
+      << strScreen;
+  tmux.SendKeys("Enter");
+  tmux.Resize(80, 24);
+  ASSERT_TRUE(tmux.WaitFor("Type a path", 5000, &strScreen)) << strScreen;
   tmux.SendKeys("C-u");
   tmux.SendKeys("-l 'C:\\Program Files\\Corvane\\Tessarine'");
   tmux.SendKeys("Enter");
@@ -187,9 +202,15 @@ TEST_F(TerminalUiEndToEndTest, ClearFolderBrowserTakesATypedPathAndCancels) {
   EXPECT_NE(std::string::npos,
             strScreen.find("\"C:\\Program Files\\Corvane\\Tessarine\""))
       << strScreen;
-  // No: the browser asks again; Escape cancels it, the folder stays.
+  // No: the browser asks again, from the path typed; Escape cancels it,
+  // the folder stays.
   tmux.SendKeys("n");
   ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen)) << strScreen;
+  // (On the input line, after the box's edge; the title quotes the path.)
+  EXPECT_NE(
+      std::string::npos,
+      strScreen.find("\xE2\x94\x82 C:\\Program Files\\Corvane\\Tessarine"))
+      << strScreen;
   tmux.SendKeys("Escape");
   ASSERT_TRUE(tmux.WaitFor("Browse for Folder", 5000, &strScreen, true))
       << strScreen;
@@ -281,6 +302,16 @@ TEST_F(TerminalUiEndToEndTest, UpdateRegistryThenNoRestartThenExit) {
                                 "Parameters\\PIRQS",
                                 "1"));
   });
+}
+
+// A terminal whose character set is not UTF-8 gets plain letters.
+TEST_F(TerminalUiEndToEndTest, AboutBoxInAnAsciiLocaleSpellsTheTradeMark) {
+  CTmuxSession tmux("env LC_ALL=C " + Command(), 80, 24);
+  StartSmall(tmux);
+  std::string strScreen;
+  tmux.SendKeys("F10 Right Down Enter");
+  ASSERT_TRUE(tmux.WaitFor("Product Version:", 5000, &strScreen)) << strScreen;
+  EXPECT_NE(std::string::npos, strScreen.find("Windows NT (TM)")) << strScreen;
 }
 
 // What a too small terminal hides takes no key but Escape: Enter on the

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fw/BitmapResource.h"
+#include "platform/host/tui/TuiArt.h"
 #include "platform/host/tui/TuiDraw.h"
 #include "res/Resource.h"
 
@@ -15,9 +16,13 @@ TEST(TuiDrawTest, LabelsDropMnemonicMarksAndKeepDoubledAmpersands) {
   EXPECT_EQ("", TuiLabel("&"));
 }
 
-TEST(TuiDrawTest, CodePageTextBecomesUtf8) {
-  EXPECT_EQ("Windows NT \xE2\x84\xA2 ", TuiFromCodePage("Windows NT \x99 "));
-  EXPECT_EQ("caf\xC3\xA9", TuiFromCodePage("caf\xE9"));
+TEST(TuiDrawTest, CodePageTextBecomesUtf8OrPlainLetters) {
+  EXPECT_EQ("Windows NT \xE2\x84\xA2 ",
+            TuiFromCodePage("Windows NT \x99 ", TRUE));
+  EXPECT_EQ("caf\xC3\xA9", TuiFromCodePage("caf\xE9", TRUE));
+  // A terminal without UTF-8 gets what its character set can show.
+  EXPECT_EQ("Windows NT (TM) ", TuiFromCodePage("Windows NT \x99 ", FALSE));
+  EXPECT_EQ("(C) caf?", TuiFromCodePage("\xA9 caf\xE9", FALSE));
   EXPECT_EQ(4, TuiTextWidth("caf\xC3\xA9"));
   EXPECT_EQ(1, TuiTextWidth("\xE2\x84\xA2"));
 }
@@ -87,6 +92,37 @@ TEST(TuiDrawTest, CharacterDrawingsAreRectangular) {
                 TuiTextWidth(pBitmap->ppszArt[i]))
           << nID << ": " << pBitmap->ppszArt[i];
   }
+}
+
+// On a screen narrower or lower than the splash picture, it is scaled
+// down: its frame whole, and at 64 columns its words too.
+TEST(TuiDrawTest, DrawingsAreScaledDownNotCut) {
+  const CBitmapResource* pBitmap = FindBitmapResource(IDB_SPLASH);
+  ASSERT_NE(nullptr, pBitmap);
+  const std::vector<std::string> art(pBitmap->ppszArt,
+                                     pBitmap->ppszArt + pBitmap->nArtLines);
+  for (const auto& size : {std::make_pair(64, 15), std::make_pair(40, 9)}) {
+    const std::vector<std::string> fitted =
+        TuiFitArt(art, size.first, size.second);
+    ASSERT_EQ(static_cast<size_t>(size.second), fitted.size());
+    EXPECT_EQ(art.front().substr(0, 2), fitted.front().substr(0, 2));
+    EXPECT_EQ(art.back().substr(0, 2), fitted.back().substr(0, 2));
+    for (const std::string& strLine : fitted) {
+      EXPECT_EQ(static_cast<size_t>(size.first), strLine.size()) << strLine;
+      EXPECT_TRUE(strLine.back() == '|' || strLine.back() == '.' ||
+                  strLine.back() == '\'')
+          << strLine;
+    }
+    if (size.first != 64) continue;
+    std::string strAll;
+    for (const std::string& strLine : fitted) strAll += strLine + "\n";
+    for (const char* pszWords :
+         {"PC Card and CardBus", "drivers for Windows NT",
+          "Registry Update Utility", "T E S S A R I N E"})
+      EXPECT_NE(std::string::npos, strAll.find(pszWords)) << strAll;
+  }
+  // A drawing that fits stays as it is.
+  EXPECT_EQ(art, TuiFitArt(art, 80, 23));
 }
 
 }  // namespace

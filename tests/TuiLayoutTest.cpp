@@ -12,6 +12,7 @@
 #include "fw/Static.h"
 #include "fw/UiAdapter.h"
 #include "platform/host/tui/TuiDraw.h"
+#include "res/Resource.h"
 #include "support/TestPlatform.h"
 
 namespace {
@@ -183,6 +184,40 @@ TEST_F(TuiLayoutTest, TooSmallAScreenIsRefusedWithTheSizeNeeded) {
   EXPECT_LE(low.nMinRows, 23);
   // At the size it asked for, it fits.
   EXPECT_TRUE(TuiLayoutOf(pShown->wnd, 80, low.nMinRows).layout.bFits);
+}
+
+// The cell rectangle of the control whose text is strText.
+CCellRect CellOfText(const CTuiWindowLayout& shown,
+                     const std::string& strText) {
+  for (size_t i = 0; i < shown.wnds.size(); ++i)
+    if (shown.wnds[i]->GetWindowText() == strText) return shown.layout.cells[i];
+  ADD_FAILURE() << strText;
+  return CCellRect{0, 0, 0, 0};
+}
+
+// Rows of labels one under the other follow without a blank row between.
+TEST_F(TuiLayoutTest, StackedRowsFollowEachOther) {
+  auto pShown = Show(*FindDialogTemplate(IDD_ABOUTBOX));
+  const CTuiWindowLayout shown = TuiLayoutOf(pShown->wnd, 80, 23);
+  int nRow = CellOfText(shown, "Physical Memory:").row;
+  for (const char* pszLabel : {"Memory Used:", "Processor:", "Disk Space:"})
+    EXPECT_EQ(++nRow, CellOfText(shown, pszLabel).row) << pszLabel;
+}
+
+// A button whose label needs more than its share of a narrow screen grows
+// to both sides: the main form's buttons stay in the form's middle.
+TEST_F(TuiLayoutTest, WidenedButtonsStayCentred) {
+  auto pShown = Show(*FindDialogTemplate(IDD_FORM));
+  for (int nCols : {64, 70, 80}) {
+    const CTuiWindowLayout shown = TuiLayoutOf(pShown->wnd, nCols, 23);
+    ASSERT_TRUE(shown.layout.bFits) << nCols;
+    const int nMiddle = 2 * shown.layout.client.col + shown.layout.client.cols;
+    for (size_t i = 0; i < shown.wnds.size(); ++i) {
+      const CCellRect& cell = shown.layout.cells[i];
+      EXPECT_NEAR(nMiddle, 2 * cell.col + cell.cols, 2)
+          << nCols << ": " << shown.wnds[i]->GetWindowText();
+    }
+  }
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include "app/quorrelApp.h"
 #include "res/AppStringIds.h"
 #include "res/UpdateStringIds.h"
+#include "support/CardDatabaseFile.h"
 #include "support/FakeMainForm.h"
 #include "support/FaultyRegistry.h"
+#include "support/RecordingRegistry.h"
 #include "support/TestPlatform.h"
 #include "sys/RegistryOps.h"
 #include "update/CardTable.h"
@@ -79,22 +81,21 @@ TEST_F(UpdateRegistryTest,
   EXPECT_EQ(2u, nNumbers);
 }
 
-TEST_F(UpdateRegistryTest, WritesEveryEntryOnAMachineWithoutTheSuite) {
+TEST_F(UpdateRegistryTest, WritesTheCardListOnAMachineWithoutTheSuite) {
   EXPECT_EQ(1, SilentUpdateRegistry());
+  const std::vector<std::string> expected = ExpectedCardDatabase();
+  ASSERT_EQ(93u, expected.size());
+  EXPECT_EQ(std::vector<std::string>(),
+            LineDifferences(expected, ListCardDatabase(m_platform.m_registry)));
   size_t nKeys = 0, nValues = 0;
   CountDatabase(&nKeys, &nValues);
   EXPECT_EQ(66u, nKeys);
   EXPECT_EQ(93u, nValues);
   EXPECT_EQ(0u, m_platform.m_registry.OpenHandleCount());
-}
-
-TEST_F(UpdateRegistryTest, SecondRunLeavesTheSameKeysAndValues) {
+  // A second run leaves the same keys and values.
   SilentUpdateRegistry();
-  SilentUpdateRegistry();
-  size_t nKeys = 0, nValues = 0;
-  CountDatabase(&nKeys, &nValues);
-  EXPECT_EQ(66u, nKeys);
-  EXPECT_EQ(93u, nValues);
+  EXPECT_EQ(std::vector<std::string>(),
+            LineDifferences(expected, ListCardDatabase(m_platform.m_registry)));
 }
 
 TEST_F(UpdateRegistryTest, NamesAreTakenVerbatim) {
@@ -313,6 +314,12 @@ TEST_F(UpdateRegistryFailureTest, InteractiveUpdateWarnsInsteadOfSuccess) {
   EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION),
             m_platform.m_user.m_boxes[0].Icon());
 }
+TEST_F(UpdateRegistryFailureTest, AnUpdateTheRegistryCannotStoreIsNoSuccess) {
+  m_registry.m_lFlushError = ERROR_DISK_FULL;
+  OnUpdateRegistry(m_form);
+  EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_INCOMPLETE, IDS_RESTART_QUESTION}),
+            m_platform.m_user.BoxIds());
+}
 TEST_F(UpdateRegistryFailureTest, AFailedCdromStartWriteIsNoSuccess) {
   WriteRegDword(HKEY_LOCAL_MACHINE, kCdrom, "Start", 3);
   m_registry.m_failValues = {"Start"};
@@ -320,5 +327,43 @@ TEST_F(UpdateRegistryFailureTest, AFailedCdromStartWriteIsNoSuccess) {
   EXPECT_EQ(3u, ReadRegDword(HKEY_LOCAL_MACHINE, kCdrom, "Start"));
   EXPECT_EQ((std::vector<UINT>{IDS_UPDATE_INCOMPLETE, IDS_RESTART_QUESTION}),
             m_platform.m_user.BoxIds());
+}
+}  // namespace
+
+namespace {
+// Each card value with its own create, set, flush and close, as the
+// registry sees the calls, in the silent and the interactive Update.
+class UpdateRegistryCallsTest : public ::testing::Test {
+ protected:
+  UpdateRegistryCallsTest() {
+    CPlatform platform = Platform();
+    platform.pRegistry = &m_registry;
+    SetPlatform(platform);
+  }
+  void ExpectOneCreateSetFlushClosePerValue() {
+    std::map<std::string, std::vector<std::string>> expected;
+    for (const CCardValueLine& value : CardDatabaseInWritingOrder()) {
+      std::vector<std::string>& calls =
+          expected[std::string("HKLM\\") + kDataBase + "\\" + value.strKey];
+      calls.insert(calls.end(),
+                   {"create", "set " + value.strName, "flush", "close"});
+    }
+    ASSERT_EQ(66u, expected.size());
+    for (const auto& key : expected)
+      EXPECT_EQ(key.second, m_registry.m_calls[key.first]) << key.first;
+  }
+  CTestPlatform m_platform;
+  CRecordingRegistry m_registry;
+  CFakeMainForm m_form;
+};
+
+TEST_F(UpdateRegistryCallsTest, SilentUpdateWritesEachValueOnItsOwn) {
+  EXPECT_EQ(1, SilentUpdateRegistry());
+  ExpectOneCreateSetFlushClosePerValue();
+}
+
+TEST_F(UpdateRegistryCallsTest, InteractiveUpdateWritesEachValueOnItsOwn) {
+  OnUpdateRegistry(m_form);
+  ExpectOneCreateSetFlushClosePerValue();
 }
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes empty registry hives: a base block and one bin holding nothing but
 the root key (named $$$PROTO.HIV) and its security descriptor (owner and
-group Administrators, no DACL). libhivex and quorrel-reg fill them.
+group Administrators, no DACL). quorrel-reg fills them.
 
 usage: empty-hive.py <file>...
 """

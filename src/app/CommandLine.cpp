@@ -1,14 +1,7 @@
 #include "CommandLine.h"
 
 #include "RunMode.h"
-
-namespace {
-std::string UpperCase(std::string strText) {
-  for (char& c : strText)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return strText;
-}
-}  // namespace
+#include "platform/NameCase.h"
 
 void CquorrelCommandLineInfo::ParseParam(const char* pszParam, BOOL bFlag,
                                          BOOL bLast) {
@@ -32,7 +25,7 @@ void CquorrelCommandLineInfo::ParseSwitch(const std::string& strSwitch) {
     m_bFolderArgTaken = TRUE;
     g_bCommandLineError = TRUE;
   }
-  const std::string strUpper = UpperCase(strSwitch);
+  const std::string strUpper = UpperName(strSwitch);
   if (strUpper.size() != 1) {
     g_bCommandLineError = TRUE;
     return;
@@ -75,7 +68,7 @@ void CquorrelCommandLineInfo::ParsePlain(const std::string& strArg) {
   if (m_bExpectRunArg) {
     m_bExpectRunArg = FALSE;
     m_bRunArgTaken = TRUE;
-    const std::string strUpper = UpperCase(strArg);
+    const std::string strUpper = UpperName(strArg);
     if (strUpper == "UPDATE")
       g_bSilentUpdate = TRUE;
     else if (strUpper == "DELETE")
@@ -96,6 +89,14 @@ void CquorrelCommandLineInfo::CheckEnd() {
   if (g_bShowUsage &&
       (g_bSilentUpdate || g_bSilentDelete || !g_strProgramFolder.empty()))
     g_bCommandLineError = TRUE;
+}
+
+bool IsUsageRun(const std::vector<std::string>& args) {
+  CquorrelCommandLineInfo info;
+  ParseCommandLine(info, args);
+  const bool bUsage = g_bCommandLineError || g_bShowUsage;
+  ResetRunMode();
+  return bUsage;
 }
 
 void ParseCommandLine(CquorrelCommandLineInfo& info,

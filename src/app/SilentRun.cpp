@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "quorrelApp.h"
 #include "res/AppStringIds.h"
+#include "sys/RegistryOps.h"
 #include "update/UpdateRegistry.h"
 
 namespace {
@@ -13,11 +14,7 @@ const char kResultFileName[] = "quorrel.log";
 
 // The run's changes are stored before the result line reports them: a
 // registry that can't store them makes the result 0.
-int Committed(int nResult) {
-  for (HKEY hRoot : {HKEY_LOCAL_MACHINE, HKEY_USERS, HKEY_CURRENT_USER})
-    if (Registry().RegFlushKey(hRoot) != ERROR_SUCCESS) return 0;
-  return nResult;
-}
+int Committed(int nResult) { return CommitRegistryChanges() ? nResult : 0; }
 
 void WriteResultLine(HANDLE hFile, const char* pszFormat, int nResult) {
   char szLine[128];

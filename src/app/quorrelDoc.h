@@ -6,5 +6,4 @@
 class CquorrelDoc : public CDocument {
  public:
   BOOL OnNewDocument() override { return CDocument::OnNewDocument(); }
-  void Serialize(BOOL) override {}
 };

@@ -8,6 +8,7 @@
 #include "res/UpdateStringIds.h"
 #include "sys/Administrator.h"
 #include "sys/BusyScope.h"
+#include "sys/RegistryOps.h"
 #include "sys/Restart.h"
 
 namespace {
@@ -50,15 +51,23 @@ void OnClearRegistry(IMainForm& form, BOOL bVerbose) {
 
   form.EnableButton(IDC_CLEAR_REGISTRY, FALSE);
   BOOL bRemoved = FALSE;
+  BOOL bCommitted = FALSE;
   {
     CBusyScope busy;
-    RemoveRunningAndRegisteredTraces();
-    bRemoved = RemoveFileTraces(
-        [&form, bVerbose] {
-          return SelectAndDeleteProgramFolder(form, bVerbose);
-        },
-        bVerbose);
+    CRegistryTally tally;
+    RemoveRunningAndRegisteredTraces(tally);
+    // No file goes while the stored registry may still name it; the store
+    // (or string 172) has told the user why.
+    bCommitted = RegistryWasUsable(tally) && CommitRegistryChanges();
+    if (bCommitted)
+      bRemoved = RemoveFileTraces(
+                     [&form, bVerbose] {
+                       return SelectAndDeleteProgramFolder(form, bVerbose);
+                     },
+                     bVerbose) &&
+                 tally.AllDone();
   }
+  if (!bCommitted) return;
 
   if (!bRemoved) {
     OfferRestart(IDS_FILES_NOT_DELETED, MB_ICONEXCLAMATION);

@@ -2,27 +2,12 @@
 
 #include "PumpingWait.h"
 #include "platform/Platform.h"
+#include "sys/ScopedHandles.h"
 
 namespace {
 // 60 passes of 500 ms: at most 30 seconds.
 constexpr int kStopWaitPasses = 60;
 constexpr DWORD kStopWaitSleep = 500;
-
-// A handle of the service control manager that closes itself. Declared
-// manager first, service second, so the service handle closes first.
-class CScopedServiceHandle {
- public:
-  explicit CScopedServiceHandle(SC_HANDLE hHandle) : m_hHandle(hHandle) {}
-  ~CScopedServiceHandle() {
-    if (m_hHandle != nullptr) Services().CloseServiceHandle(m_hHandle);
-  }
-  CScopedServiceHandle(const CScopedServiceHandle&) = delete;
-  CScopedServiceHandle& operator=(const CScopedServiceHandle&) = delete;
-  SC_HANDLE Get() const { return m_hHandle; }
-
- private:
-  SC_HANDLE m_hHandle;
-};
 
 bool CanBeStopped(const SERVICE_STATUS& status) {
   return status.dwCurrentState == SERVICE_RUNNING &&
@@ -41,6 +26,7 @@ void WaitUntilStopped(SC_HANDLE hService) {
 }  // namespace
 
 void StopServiceAndWait(const std::string& strService) {
+  // Manager first, service second: the service handle closes first.
   CScopedServiceHandle manager(
       Services().OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
   if (manager.Get() == nullptr) return;

@@ -3,7 +3,7 @@
 #include "SettingsKeys.h"
 #include "platform/Platform.h"
 #include "sys/RegistryOps.h"
-#include "sys/ScopedRegKey.h"
+#include "sys/ScopedHandles.h"
 
 namespace {
 constexpr DWORD kOverrideStart = 0;

@@ -4,5 +4,3 @@ BOOL CDocument::OnNewDocument() {
   m_strTitle = "Untitled";
   return TRUE;
 }
-
-void CDocument::Serialize(BOOL) {}

@@ -11,8 +11,6 @@ class CDocument : public CCmdTarget {
   // TRUE when the new, empty document is ready; the base names it
   // "Untitled".
   virtual BOOL OnNewDocument();
-  // Stores (bStoring TRUE) or loads the document; the base has nothing.
-  virtual void Serialize(BOOL bStoring);
   const std::string& GetTitle() const { return m_strTitle; }
   void SetTitle(const std::string& strTitle) { m_strTitle = strTitle; }
   BOOL IsModified() const { return FALSE; }

@@ -23,8 +23,8 @@ std::string ModulePath() {
   return std::string(szPath, cch < MAX_PATH ? cch : MAX_PATH);
 }
 
-// Step 5: a new service with the fixed settings, or the one an earlier run
-// left registered, used unchanged. Null when neither can be had (the
+// A new service with the fixed settings, or the one an earlier run left
+// registered, used unchanged. Null when neither can be had (the
 // message has been shown).
 SC_HANDLE CreateRepairService(SC_HANDLE hManager,
                               const std::string& strImagePath) {
@@ -43,7 +43,7 @@ SC_HANDLE CreateRepairService(SC_HANDLE hManager,
   return hService;
 }
 
-// Step 6: TRUE when the service runs, including when it already did.
+// TRUE when the service runs, including when it already did.
 BOOL StartRepairService(SC_HANDLE hService) {
   if (Services().StartServiceA(hService, 0, nullptr)) return TRUE;
   if (GetLastError() == ERROR_SERVICE_ALREADY_RUNNING) return TRUE;
@@ -51,8 +51,8 @@ BOOL StartRepairService(SC_HANDLE hService) {
   return FALSE;
 }
 
-// Step 8. *pdwResult changes only when the request succeeded, so that a
-// failed request never counts as a repair.
+// The one control request. *pdwResult changes only when the request
+// succeeded, so that a failed request never counts as a repair.
 void SendRepairRequest(HANDLE hDevice, DWORD* pdwResult) {
   DWORD dwResult = 0;
   DWORD dwReturned = 0;
@@ -68,8 +68,9 @@ void SendRepairRequest(HANDLE hDevice, DWORD* pdwResult) {
       MB_OK | MB_ICONINFORMATION);
 }
 
-// Steps 7 to 9. The device is opened without sharing and closed before the
-// service is stopped.
+// Open the device, send the request, close the device. The device is opened
+// without sharing and closed before the service is stopped; its close is
+// reported, so it is made by hand rather than by a guard.
 void RepairThroughDevice(DWORD* pdwResult) {
   HANDLE hDevice =
       Devices().CreateFileA(kQuorrelDevicePath, GENERIC_READ | GENERIC_WRITE, 0,
@@ -82,8 +83,8 @@ void RepairThroughDevice(DWORD* pdwResult) {
   if (!Devices().CloseHandle(hDevice)) ShowFailure(IDS_FILE_CLOSE_FAILED);
 }
 
-// Steps 6 to 11: from here on every clean-up step runs whatever the step
-// before it did.
+// Start, use, stop and delete the service: from the start on every clean-up
+// step runs whatever the step before it did.
 void RunRepairService(SC_HANDLE hService, DWORD* pdwResult) {
   if (StartRepairService(hService)) {
     RepairThroughDevice(pdwResult);
@@ -97,13 +98,15 @@ void RunRepairService(SC_HANDLE hService, DWORD* pdwResult) {
     ShowFailure(IDS_SERVICE_DELETE_FAILED);
 }
 
+// The repair reports a handle that won't close, so its service handles close
+// by hand, service before manager, rather than by a guard.
 void CloseHandleReporting(SC_HANDLE hObject) {
   if (!Services().CloseServiceHandle(hObject))
     ShowFailure(IDS_SERVICE_CLOSE_FAILED);
 }
 
-// Steps 4 to 13; *pdwResult is the driver's repair result, 0 unless the
-// request was sent and succeeded.
+// Everything between the user's yes and the restart; *pdwResult is the
+// driver's repair result, 0 unless the request was sent and succeeded.
 void RunRepair(const std::string& strImagePath, DWORD* pdwResult) {
   SC_HANDLE hManager =
       Services().OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ScopedHandles.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -41,11 +42,11 @@ BOOL HoldsAdministrators(const TOKEN_GROUPS& groups) {
 }  // namespace
 
 BOOL IsUserAdministrator() {
-  HANDLE hToken = nullptr;
-  if (!OpenQueryToken(&hToken)) return FALSE;
   std::vector<DWORD> buffer;
-  const BOOL bGroups = QueryTokenGroups(hToken, &buffer);
-  Security().CloseHandle(hToken);
-  if (!bGroups) return FALSE;
+  {
+    CScopedToken token;
+    if (!OpenQueryToken(token.Receive())) return FALSE;
+    if (!QueryTokenGroups(token.Get(), &buffer)) return FALSE;
+  }
   return HoldsAdministrators(*reinterpret_cast<TOKEN_GROUPS*>(buffer.data()));
 }

@@ -33,6 +33,8 @@ BOOL SetShutdownPrivilege(HANDLE hToken, DWORD dwAttributes) {
 }
 }  // namespace
 
+// The token closes by hand: before a failure is shown, and only after the
+// privilege is given up again.
 void RestartComputer() {
   CBusyScope busy;
   HANDLE hToken = nullptr;

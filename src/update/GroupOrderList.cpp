@@ -1,16 +1,19 @@
 #include "GroupOrderList.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <vector>
 
+#include "platform/NameCase.h"
 #include "sys/RegistryOps.h"
-#include "sys/ScopedRegKey.h"
+#include "sys/ScopedHandles.h"
 
 const char kGroupOrderListKey[] =
     "System\\CurrentControlSet\\Control\\GroupOrderList";
 const char kServicesKey[] = "System\\CurrentControlSet\\Services\\";
+const char* const kCoreDriverServices[9] = {"Velcor", "Brannic", "Kestan",
+                                            "Dovrel", "Pellin",  "Mirrow",
+                                            "Quesk",  "Tallum",  "Orvik"};
 const char kSystemBusExtender[] = "System Bus Extender";
 
 namespace {
@@ -19,11 +22,6 @@ namespace {
 constexpr size_t kListWords = 1001;
 constexpr size_t kRemoveListWords = 1002;
 constexpr DWORD kMaxTagCount = 1000;
-
-// The suite's nine core driver services.
-const char* const kCoreDriverServices[] = {"Velcor", "Brannic", "Kestan",
-                                           "Dovrel", "Pellin",  "Mirrow",
-                                           "Quesk",  "Tallum",  "Orvik"};
 
 // A group's value as read into a cleared working buffer. The words are
 // little-endian, as the system stores them.
@@ -72,16 +70,6 @@ class CGroupOrderValue {
 
 typedef std::vector<DWORD> CTagList;
 
-// Windows names load order groups without regard to case: a service whose
-// "Group" reads "system bus extender" loads in "System Bus Extender".
-bool SameGroupName(const std::string& strA, const std::string& strB) {
-  return strA.size() == strB.size() &&
-         std::equal(strA.begin(), strA.end(), strB.begin(), [](char a, char b) {
-           return std::toupper(static_cast<unsigned char>(a)) ==
-                  std::toupper(static_cast<unsigned char>(b));
-         });
-}
-
 // The tags that the services of the group hold, walking the subkeys of the
 // open Services key until the first index that yields no name.
 CTagList HeldTags(HKEY hServices, const std::string& strGroup) {
@@ -91,7 +79,10 @@ CTagList HeldTags(HKEY hServices, const std::string& strGroup) {
     if (strService.empty()) break;
     std::string strServiceGroup;
     ReadRegString(hServices, strService, "Group", &strServiceGroup);
-    if (!SameGroupName(strServiceGroup, strGroup)) continue;
+    // Windows names load order groups without regard to case: a service
+    // whose "Group" reads "system bus extender" loads in "System Bus
+    // Extender".
+    if (!SameName(strServiceGroup, strGroup)) continue;
     const DWORD dwTag = ReadRegDword(hServices, strService, "Tag");
     if (dwTag != kRegDwordMissing) held.push_back(dwTag);
   }

@@ -11,6 +11,9 @@
 
 extern const char kGroupOrderListKey[];
 extern const char kServicesKey[];  // ends with a backslash
+// The suite's nine core driver services, in the order their tags are
+// handled.
+extern const char* const kCoreDriverServices[9];
 extern const char kSystemBusExtender[];
 
 // TRUE when the tag was found and the shortened list was written. Every

@@ -15,6 +15,8 @@ class CFaultyFileSystem : public IFileSystem {
 
   // Non-zero: the call fails with this error.
   DWORD m_dwSystemDirectoryError = 0;
+  // Queries of the system directory answered before its error applies.
+  unsigned m_nSystemDirectoryAnswers = 0;
   DWORD m_dwWindowsDirectoryError = 0;
   DWORD m_dwTempPathError = 0;
   DWORD m_dwCopyError = 0;
@@ -43,6 +45,12 @@ class CFaultyFileSystem : public IFileSystem {
                  DWORD* lpNumberOfBytesWritten) override;
   BOOL CloseHandle(HANDLE hObject) override;
   DWORD GetModuleFileNameA(char* lpFilename, DWORD nSize) override;
+  BOOL ResolvePath(const char* lpPath, std::string* pstrReal) override {
+    return m_inner.ResolvePath(lpPath, pstrReal);
+  }
+  std::vector<std::string> ReservedPaths() override {
+    return m_inner.ReservedPaths();
+  }
 
  private:
   IFileSystem& m_inner;

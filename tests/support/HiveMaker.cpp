@@ -1,11 +1,14 @@
 #include "HiveMaker.h"
 
+#include <hivex.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
 
 #include "ProcessRunner.h"
+#include "RegfCheck.h"
 
 namespace {
 std::string RunReader(const std::vector<std::string>& argv) {
@@ -60,7 +63,18 @@ bool CHiveMaker::SetDword(const std::string& strPath,
   return true;
 }
 
-bool CHiveMaker::Commit() { return WriteRegfHive(m_strPath, m_hive); }
+bool CHiveMaker::Commit() {
+  if (!WriteRegfHive(m_strPath, m_hive)) return false;
+  // What NT 4.0 leaves beside its hives: the log of an earlier save (stale:
+  // the hive is clean) and, for SYSTEM, SYSTEM.ALT equal to it.
+  CRegfHive earlier = m_hive;
+  earlier.dwSequence -= 1;
+  earlier.qwTime -= 10000000;
+  const std::string strLog = RegfOldLog(RegfImage(earlier), {0, 1});
+  if (!WriteWholeFile(m_strPath + ".LOG", strLog)) return false;
+  const std::string strName = m_strPath.substr(m_strPath.rfind('/') + 1);
+  return strName != "SYSTEM" || WriteRegfHive(m_strPath + ".ALT", m_hive);
+}
 
 bool MakeHive(const std::string& strPath, const std::string& strRoot,
               void (*fill)(CHiveMaker&)) {
@@ -99,6 +113,26 @@ std::vector<std::string> RegfexportKeys(const std::string& strHive) {
   }
   std::sort(keys.begin(), keys.end());
   return keys;
+}
+
+std::string HiveFaults(const std::string& strHive) {
+  std::string strFaults;
+  for (const std::string& strProblem : CheckRegfFile(strHive))
+    strFaults += strProblem + "\n";
+  for (const char* pszReader : {"/usr/bin/reglookup", "/usr/bin/regfexport"}) {
+    const CProcessResult result =
+        RunProcess({pszReader, strHive}, CProcessOptions());
+    if (result.nExitStatus != 0 ||
+        result.strStderr.find("ERROR") != std::string::npos)
+      strFaults +=
+          std::string(pszReader) + " fails: " + result.strStderr + "\n";
+  }
+  hive_h* pHive = hivex_open(strHive.c_str(), 0);
+  if (pHive == nullptr)
+    strFaults += "libhivex cannot open it\n";
+  else
+    hivex_close(pHive);
+  return strFaults;
 }
 
 std::vector<std::string> LinesMissing(const std::vector<std::string>& a,

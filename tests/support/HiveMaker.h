@@ -9,7 +9,8 @@
 
 #include "RegfWriter.h"
 
-// A hive being described; Commit() writes it to its path.
+// A hive being described; Commit() writes it to its path, with the files
+// NT 4.0 keeps beside it: a stale <hive>.LOG, and SYSTEM.ALT for SYSTEM.
 class CHiveMaker {
  public:
   explicit CHiveMaker(const std::string& strPath);
@@ -44,6 +45,10 @@ std::vector<std::string> ReglookupLines(const std::string& strHive,
                                         bool bTimes = false);
 // regfexport's listing: one entry a key, its class name and values. Sorted.
 std::vector<std::string> RegfexportKeys(const std::string& strHive);
+// What is wrong with a hive a test wrote: every rule RegfCheck finds
+// broken, and each independent reader (reglookup, regfexport, libhivex)
+// that fails on it; one line each, empty when sound.
+std::string HiveFaults(const std::string& strHive);
 // Lines of a that b lacks.
 std::vector<std::string> LinesMissing(const std::vector<std::string>& a,
                                       const std::vector<std::string>& b);

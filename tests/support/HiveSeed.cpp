@@ -6,9 +6,29 @@
 #include "ProcessRunner.h"
 #include "SuiteInstallation.h"
 #include "platform/host/hive/HiveText.h"
+#include "platform/host/regfile/RegCodePage.h"
 #include "platform/host/store/FileRegistry.h"
 
 namespace {
+// A name the program holds, as the UTF-8 the hive writer takes.
+std::string CodePageToUtf8(const std::string& strText) {
+  std::string strOut;
+  for (unsigned char c : strText) {
+    const uint16_t nCode = CodePageToUtf16(c);
+    if (nCode < 0x80) {
+      strOut += static_cast<char>(nCode);
+    } else if (nCode < 0x800) {
+      strOut += static_cast<char>(0xC0 | (nCode >> 6));
+      strOut += static_cast<char>(0x80 | (nCode & 0x3F));
+    } else {
+      strOut += static_cast<char>(0xE0 | (nCode >> 12));
+      strOut += static_cast<char>(0x80 | ((nCode >> 6) & 0x3F));
+      strOut += static_cast<char>(0x80 | (nCode & 0x3F));
+    }
+  }
+  return strOut;
+}
+
 void CopyValues(IRegistry& registry, HKEY hKey, CHiveMaker& hive,
                 const std::string& strPath) {
   hive.Key(strPath);
@@ -45,9 +65,16 @@ void CopyKey(IRegistry& registry, HKEY hKey, CHiveMaker& hive,
   }
 }
 
+struct CListForm {
+  ERegfList eList;
+  size_t nLeafMax;
+};
+
 bool CopyToHive(IRegistry& registry, HKEY hRoot, const char* pszPath,
-                const std::string& strHive) {
+                const std::string& strHive, CListForm form) {
   CHiveMaker hive(strHive);
+  hive.Hive().eList = form.eList;
+  hive.Hive().nLeafMax = form.nLeafMax;
   HKEY hKey = nullptr;
   if (registry.RegOpenKeyExA(hRoot, pszPath, &hKey) == ERROR_SUCCESS) {
     CopyKey(registry, hKey, hive, "");
@@ -62,7 +89,9 @@ bool IsBesideHives(const std::string& strEntry) {
 }
 }  // namespace
 
-bool ConvertStoreToHives(const std::string& strMachine) {
+bool ConvertStoreToHives(const std::string& strMachine, ERegfList eList,
+                         size_t nLeafMax) {
+  const CListForm form{eList, nLeafMax};
   MakeHostDirectory(strMachine + "/WINNT/system32/config");
   MakeHostDirectory(strMachine + "/WINNT/Profiles/Administrator");
   {
@@ -71,12 +100,13 @@ bool ConvertStoreToHives(const std::string& strMachine) {
     if (store.Open(strMachine + "/registry", &strError) != ERROR_SUCCESS)
       return false;
     if (!CopyToHive(store, HKEY_LOCAL_MACHINE, "SYSTEM",
-                    HivePath(strMachine, "SYSTEM")) ||
+                    HivePath(strMachine, "SYSTEM"), form) ||
         !CopyToHive(store, HKEY_LOCAL_MACHINE, "SOFTWARE",
-                    HivePath(strMachine, "SOFTWARE")) ||
+                    HivePath(strMachine, "SOFTWARE"), form) ||
         !CopyToHive(store, HKEY_USERS, ".DEFAULT",
-                    HivePath(strMachine, "DEFAULT")) ||
-        !CopyToHive(store, HKEY_CURRENT_USER, "", UserHivePath(strMachine)))
+                    HivePath(strMachine, "DEFAULT"), form) ||
+        !CopyToHive(store, HKEY_CURRENT_USER, "", UserHivePath(strMachine),
+                    form))
       return false;
     store.Close(&strError);
   }

@@ -8,7 +8,12 @@
 #include <string>
 #include <vector>
 
-bool ConvertStoreToHives(const std::string& strMachine);
+#include "RegfWriter.h"
+
+// eList and nLeafMax: the subkey lists of every hive (CRegfHive).
+bool ConvertStoreToHives(const std::string& strMachine,
+                         ERegfList eList = ERegfList::kFastLeaf,
+                         size_t nLeafMax = 0);
 // MachineFiles() without the hives and the store's files beside them.
 std::vector<std::string> MachineFilesBesideHives(const std::string& strMachine);
 // The four hives as reglookup lists them (times left out), one string each.

@@ -27,6 +27,10 @@ CProcessResult RunProcess(const std::vector<std::string>& argv,
 
 // The built quorrel.
 std::string QuorrelExe();
+// QUORREL_CLOCK_SCALE for the program under test: its clock runs this many
+// times as fast, so the Clear's fixed waits (10 s after closing the tray
+// application, up to 30 s for a service) take a fraction of a second.
+constexpr char kFastClock[] = "50";
 
 // A fresh directory for one test, removed with everything in it.
 using CTempDir = CTempDirectory;

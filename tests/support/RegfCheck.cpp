@@ -35,7 +35,25 @@ class CChecker {
     for (const auto& cell : m_allocated)
       if (!m_reached.count(cell.first))
         Problem(cell.first, "allocated cell not reached from the root");
-    return m_problems;
+    return Collapsed();
+  }
+
+  // A fault repeated over many cells reads as its first three and a count.
+  std::vector<std::string> Collapsed() const {
+    std::map<std::string, size_t> seen;
+    std::vector<std::string> out;
+    for (const std::string& strProblem : m_problems) {
+      const size_t nColon = strProblem.find(": ");
+      const std::string strReason = nColon == std::string::npos
+                                        ? strProblem
+                                        : strProblem.substr(nColon + 2);
+      if (++seen[strReason] <= 3) out.push_back(strProblem);
+    }
+    for (const auto& reason : seen)
+      if (reason.second > 3)
+        out.push_back("... " + std::to_string(reason.second - 3) +
+                      " more cells: " + reason.first);
+    return out;
   }
 
   std::vector<std::string> Listing() {

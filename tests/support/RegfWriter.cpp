@@ -442,6 +442,16 @@ std::string RegfOldLog(const std::string& strImage,
   return log;
 }
 
+std::vector<size_t> RegfChangedPages(std::string a, std::string b) {
+  a.resize(std::max(a.size(), b.size()), '\0');
+  b.resize(a.size(), '\0');
+  std::vector<size_t> pages;
+  for (size_t n = kBase; n < a.size(); n += kPage)
+    if (a.compare(n, kPage, b, n, kPage) != 0)
+      pages.push_back((n - kBase) / kPage);
+  return pages;
+}
+
 std::string RegfInterruptedWrite(const std::string& strOld,
                                  const std::string& strNew,
                                  const std::vector<size_t>& dirtyPages,
@@ -511,9 +521,18 @@ char16_t RegfUpcase(char16_t c) {
   if (c >= u'a' && c <= u'z') return c - 0x20;
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
   if (c == 0xFF) return 0x178;
+  // Latin Extended-A: pairs, the capital first (the dotted and dotless i,
+  // 0x138 and 0x149 left alone).
+  if ((c >= 0x100 && c <= 0x12F) || (c >= 0x132 && c <= 0x137) ||
+      (c >= 0x14A && c <= 0x177))
+    return c & 1 ? c - 1 : c;
+  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
+    return c & 1 ? c : c - 1;
   if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) return c - 0x20;
   if (c >= 0x430 && c <= 0x44F) return c - 0x20;
   if (c >= 0x450 && c <= 0x45F) return c - 0x50;
+  if (c >= 0x561 && c <= 0x586) return c - 0x30;    // Armenian
+  if (c >= 0xFF41 && c <= 0xFF5A) return c - 0x20;  // full-width
   return c;
 }
 

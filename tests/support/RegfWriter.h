@@ -77,6 +77,9 @@ void StampRegfChecksum(std::string* pImage);
 // pages of the bins given by dirtyPages, then those pages as image holds them.
 std::string RegfOldLog(const std::string& strImage,
                        const std::vector<size_t>& dirtyPages);
+// The 512-byte pages of the bins that differ between two images: what a
+// save of b over a writes.
+std::vector<size_t> RegfChangedPages(std::string a, std::string b);
 // The primary file NT leaves when it stops in the middle of the write that
 // the log above records: the base block of the new image with the primary
 // sequence number one ahead of the secondary, and the bins of the old image
@@ -90,7 +93,8 @@ std::string RegfInterruptedWrite(const std::string& strOld,
 std::u16string RegfUtf16(const std::string& strUtf8);
 std::string RegfUtf8(const std::u16string& strUtf16);
 // NT's upper-casing of one UTF-16 unit for name comparisons (Latin-1,
-// Greek, Cyrillic; other units compare as they are).
+// Latin Extended-A, Greek, Cyrillic, Armenian, full-width Latin; other
+// units compare as they are).
 char16_t RegfUpcase(char16_t c);
 // NT's order of key names: upper-cased UTF-16, unit by unit, then length.
 int RegfCompareNames(const std::u16string& a, const std::u16string& b);

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "FaultyRegistry.h"
 #include "ScriptedUser.h"
 #include "platform/Platform.h"
-#include "platform/memory/MemoryRegistry.h"
 #include "platform/memory/ModelSecurity.h"
 
 class CFakeClock : public IClock {
@@ -37,7 +37,7 @@ class CTestPlatform {
   CTestPlatform(const CTestPlatform&) = delete;
   CTestPlatform& operator=(const CTestPlatform&) = delete;
 
-  CMemoryRegistry m_registry;
+  CFaultyRegistry m_registry;  // faults only when a test asks
   CModelSecurity m_security;
   CScriptedUser m_user;
   CFakeClock m_clock;

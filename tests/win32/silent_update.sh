@@ -1,13 +1,14 @@
 #!/bin/sh
 # `quorrel.exe -s update` in the Wine prefix: the result file holds exactly
 # "Update=1" CR LF, and the card database read back with `reg query` holds
-# exactly the values of the card table.
-# Usage: silent_update.sh QUORREL_EXE CARDLIST_TOOL
+# exactly the values of the card list written down in CARD_DATABASE
+# (tests/data/CardDatabase.txt), not those of the program's own table.
+# Usage: silent_update.sh QUORREL_EXE CARD_DATABASE
 set -eu
 # The Wine loader of the build's width (the stage exports it).
 WINE=${WINE:-wine}
 EXE=$1
-CARDLIST=$2
+CARD_DATABASE=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
 DB='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Dovrel\DataBase'
 WORK=$(mktemp -d)
@@ -25,11 +26,11 @@ if ! cmp -s expected.log quorrel.log; then
 fi
 
 "$WINE" reg query "$DB" /s > query.txt
-python3 "$HERE/reg_query_values.py" "$DB" < query.txt > actual.txt
-"$CARDLIST" | sort > expected.txt
+python3 "$HERE/reg_query_values.py" "$DB" < query.txt | LC_ALL=C sort > actual.txt
+grep -v '^#' "$CARD_DATABASE" | LC_ALL=C sort > expected.txt
 COUNT=$(wc -l < actual.txt)
 if ! diff expected.txt actual.txt; then
-  echo "FAIL: the card database differs from the card table (< table, > registry)"
+  echo "FAIL: the card database differs from the card list (< list, > registry)"
   exit 1
 fi
 if [ "$COUNT" -ne 93 ]; then

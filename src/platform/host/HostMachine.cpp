@@ -39,9 +39,3 @@ std::string HostMachineDirectory() {
   return HostMakeDirectories(strMachine) ? strMachine : std::string();
 }
 
-std::string HostRegistryDirectory() {
-  const std::string strMachine = HostMachineDirectory();
-  if (strMachine.empty()) return std::string();
-  // The store creates it, and names the path when a file is in the way.
-  return strMachine + "/registry";
-}

@@ -12,7 +12,5 @@
 // The machine directory, without a trailing slash; created when missing.
 // Empty when it can't be created.
 std::string HostMachineDirectory();
-// <machine>/registry (the store creates it); empty without a machine.
-std::string HostRegistryDirectory();
 // Creates a directory and its parents (mkdir -p); true when it exists after.
 bool HostMakeDirectories(const std::string& strPath);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "HostClock.h"
 #include "HostComeForward.h"
@@ -16,7 +18,9 @@
 #include "HostSecurity.h"
 #include "HostSystemInfo.h"
 #include "HostUser.h"
+#include "app/CommandLine.h"
 #include "app/ProgramServices.h"
+#include "app/RunMode.h"
 #include "app/quorrelApp.h"
 #include "fw/FrameworkUser.h"
 #include "fw/MessageQueue.h"
@@ -33,6 +37,17 @@
 #include "platform/host/tui/TuiSession.h"
 
 namespace {
+// The silent update writes HKLM\SYSTEM alone: of an NT installation's
+// hives no other is opened (a damaged NTUSER.DAT does not stop it).
+bool NeedsSystemHiveOnly(int argc, char** argv) {
+  CquorrelCommandLineInfo info;
+  ParseCommandLine(info, std::vector<std::string>(argv + 1, argv + argc));
+  const bool bUpdateOnly = g_bSilentUpdate && !g_bSilentDelete &&
+                           !g_bShowUsage && !g_bCommandLineError;
+  ResetRunMode();  // the application parses it again
+  return bUpdateOnly;
+}
+
 void TellStoreTrouble(const std::string& strReason) {
   const std::string strText =
       "The registry could not be used: " + strReason + ".";
@@ -53,17 +68,26 @@ int main(int argc, char** argv) {
     return 1;
   }
   // The machine's registry (its hives or the .reg files); every change is
-  // stored when the run ends.
+  // stored when the run ends. A run that only shows the usage text reads
+  // no registry: it is shown whatever state the store is in.
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const bool bUsageRun = IsUsageRun(args);
   CHostRegistryStore store;
   std::string strError;
-  if (store.Open(strMachine, &strError) != ERROR_SUCCESS) {
+  if (!bUsageRun &&
+      store.Open(strMachine, &strError, NeedsSystemHiveOnly(argc, argv)) !=
+          ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
     return 1;
   }
-  IRegistry& registry = store.Registry();
+  for (const std::string& strRecovered : store.Recovered())
+    std::fprintf(stderr, "quorrel: %s\n", strRecovered.c_str());
+  CMemoryRegistry noRegistry;
+  IRegistry& registry =
+      bUsageRun ? static_cast<IRegistry&>(noRegistry) : store.Registry();
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
-  CHostClock clock;
+  CHostClock clock(HostClockScale());
   // In a terminal the program's windows are drawn full-screen.
   IUiAdapter* pUi = nullptr;
   std::unique_ptr<CHostUser> pUser =
@@ -99,13 +123,13 @@ int main(int argc, char** argv) {
 
   InstallProgramServices();
   CquorrelApp& app = QuorrelApp();
-  app.m_args.assign(argv + 1, argv + argc);
+  app.m_args = args;
   // The process's exit status carries no result.
   if (app.InitInstance()) app.Run();
   // A run ended by a signal or a restart request still has its main
   // window: it closes first, as when the user exits.
   if (CWnd* pMain = AfxGetMainWnd()) pMain->DestroyWindow();
-  if (store.Close(&strError) != ERROR_SUCCESS)
+  if (!bUsageRun && store.Close(&strError) != ERROR_SUCCESS)
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
   if (HostEndSignal() != 0) {
     if (pUi) SetUi(nullptr);

@@ -140,7 +140,14 @@ BOOL CHostUser::SetForegroundWindow(HWND hWnd) {
   if (!m_windows.Find(hWnd, &entry)) return FALSE;
   // Another instance's terminal UI takes SIGUSR1 as the request to come
   // forward (it redraws and signals the terminal).
-  if (!entry.bOwn) kill(static_cast<pid_t>(entry.nPid), SIGUSR1);
+  if (entry.bOwn) return TRUE;
+  kill(static_cast<pid_t>(entry.nPid), SIGUSR1);
+  // A terminal can't be raised: the person who started this one is told
+  // where the program already runs.
+  std::fprintf(stderr,
+               "quorrel is already running (process %ld); it was asked to "
+               "come forward.\n",
+               entry.nPid);
   return TRUE;
 }
 

@@ -2,28 +2,14 @@
 
 #include <algorithm>
 
-namespace {
-unsigned char UpperAscii(unsigned char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
-}  // namespace
+#include "../NameCase.h"
 
 int CompareRegNames(const std::string& a, const std::string& b) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    const unsigned char ca = UpperAscii(static_cast<unsigned char>(a[i]));
-    const unsigned char cb = UpperAscii(static_cast<unsigned char>(b[i]));
-    if (ca != cb) return ca < cb ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
+  return CompareNames(a, b);
 }
 
 std::string FoldRegName(const std::string& strName) {
-  std::string strFolded(strName);
-  for (auto& c : strFolded)
-    c = static_cast<char>(UpperAscii(static_cast<unsigned char>(c)));
-  return strFolded;
+  return UpperName(strName);
 }
 
 std::shared_ptr<CRegKeyNode> ResolveRegLink(std::shared_ptr<CRegKeyNode> node) {

@@ -1,14 +1,16 @@
 #include "HostPath.h"
 
 #include <dirent.h>
-#include <strings.h>
+#include <sys/stat.h>
 
 #include <vector>
+
+#include "platform/NameCase.h"
 
 namespace {
 bool StartsWithNoCase(const std::string& str, const std::string& strPrefix) {
   return str.size() >= strPrefix.size() &&
-         strncasecmp(str.c_str(), strPrefix.c_str(), strPrefix.size()) == 0;
+         SameName(str.substr(0, strPrefix.size()), strPrefix);
 }
 
 std::vector<std::string> SplitComponents(const std::string& strPath) {
@@ -34,7 +36,7 @@ std::string NameOnDisk(const std::string& strDir, const std::string& strName) {
   std::string strFound = strName;
   bool bExact = false;
   while (dirent* pEntry = readdir(pDir)) {
-    if (strcasecmp(pEntry->d_name, strName.c_str()) != 0) continue;
+    if (!SameName(pEntry->d_name, strName)) continue;
     if (strName == pEntry->d_name) bExact = true;
     if (!bExact) strFound = pEntry->d_name;
   }
@@ -42,9 +44,27 @@ std::string NameOnDisk(const std::string& strDir, const std::string& strName) {
   return bExact ? strName : strFound;
 }
 
+// The path as spelt, when it exists so on disk: exact names win, so no
+// folder needs to be listed. Without "." and "..", which the kernel would
+// apply after links where Windows applies them to the text.
+bool ExistsAsSpelt(const std::string& strBase,
+                   const std::vector<std::string>& components,
+                   std::string* pstrPath) {
+  std::string strPath = strBase;
+  for (const std::string& strPart : components) {
+    if (strPart == "." || strPart == "..") return false;
+    strPath += "/" + strPart;
+  }
+  struct stat st;
+  if (lstat(strPath.empty() ? "/" : strPath.c_str(), &st) != 0) return false;
+  *pstrPath = strPath.empty() ? "/" : strPath;
+  return true;
+}
+
 std::string Resolve(const std::string& strBase,
                     const std::vector<std::string>& components) {
   std::string strPath = strBase;
+  if (ExistsAsSpelt(strBase, components, &strPath)) return strPath;
   for (const std::string& strPart : components) {
     if (strPart == ".") continue;
     if (strPart == "..") {

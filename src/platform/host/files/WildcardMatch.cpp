@@ -1,12 +1,9 @@
 #include "WildcardMatch.h"
 
-#include <cctype>
+#include "platform/NameCase.h"
 
 namespace {
-bool SameLetter(char a, char b) {
-  return std::tolower(static_cast<unsigned char>(a)) ==
-         std::tolower(static_cast<unsigned char>(b));
-}
+bool SameLetter(char a, char b) { return UpperNameChar(a) == UpperNameChar(b); }
 
 // Plain '*' and '?' matching, backtracking to the last star only: linear in
 // practice, never exponential.

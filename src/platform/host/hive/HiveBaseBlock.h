@@ -1,6 +1,5 @@
 // The checks a hive's base block (its first 512 bytes) must pass before the
-// store opens it: Windows itself would repair the hive first otherwise, and
-// libhivex cannot.
+// store opens it: Windows itself would repair the hive first otherwise.
 #pragma once
 
 #include <cstdint>

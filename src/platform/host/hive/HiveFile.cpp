@@ -5,63 +5,74 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 #include "HiveBaseBlock.h"
+#include "HiveRecovery.h"
 #include "platform/host/store/DurableFile.h"
 
 namespace {
+// A hive is at most 2 GB; the file may hold padding after it.
+constexpr size_t kMaxHiveFileBytes = size_t{1} << 31;
+
 LONG Failed(const std::string& strPath, const std::string& strWhat,
             std::string* pstrError) {
   *pstrError = strPath + ": " + strWhat + ": " + std::strerror(errno);
   return ERROR_WRITE_FAULT;
 }
-
-LONG SyncFile(const std::string& strPath, std::string* pstrError) {
-  const int fd = open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Failed(strPath, "cannot open", pstrError);
-  const bool bSynced = fsync(fd) == 0;
-  close(fd);
-  return bSynced ? ERROR_SUCCESS : Failed(strPath, "cannot sync", pstrError);
-}
 }  // namespace
 
-CHiveFile::~CHiveFile() {
-  if (m_pHive != nullptr) hivex_close(m_pHive);
+uint64_t CHiveFile::Now() {
+  // 100-ns intervals since 1601, the FILETIME epoch.
+  const auto since1970 = std::chrono::duration_cast<std::chrono::microseconds>(
+      std::chrono::system_clock::now().time_since_epoch());
+  return (static_cast<uint64_t>(since1970.count()) + 11644473600000000ull) * 10;
 }
 
-LONG CHiveFile::Open(const std::string& strPath, bool bWritable,
+LONG CHiveFile::Open(const std::string& strPath, const std::string& strMirror,
                      std::string* pstrError) {
   m_strPath = strPath;
-  const std::string strFault = CheckHiveFile(strPath);
-  if (!strFault.empty()) {
-    *pstrError = strFault;
+  CRecoveredHive recovered;
+  const LONG lResult =
+      ReadRecoveredHive(strPath, strMirror, &recovered, pstrError);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  if (recovered.image.size() > kMaxHiveFileBytes) {
+    *pstrError = strPath + ": the hive is larger than 2 GB";
     return ERROR_BADDB;
   }
-  m_pHive = hivex_open(strPath.c_str(), bWritable ? HIVEX_OPEN_WRITE : 0);
-  if (m_pHive == nullptr) {
-    *pstrError = strPath + ": the hive can't be read: " + std::strerror(errno);
+  // The base block's other faults (version, checksum) as on a clean file.
+  const std::string strFault = HiveBaseBlockFault(
+      reinterpret_cast<const unsigned char*>(recovered.image.data()),
+      recovered.image.size());
+  if (!strFault.empty()) {
+    *pstrError = strPath + ": " + strFault;
+    return ERROR_BADDB;
+  }
+  m_strRecoveredFrom = recovered.strRecovered;
+  std::string strWhy;
+  if (!m_hive.Load(std::move(recovered.image), &strWhy)) {
+    *pstrError = strPath + ": the hive is damaged: " + strWhy;
     return ERROR_BADDB;
   }
   return ERROR_SUCCESS;
 }
 
-hive_node_h CHiveFile::Root() const {
-  return m_pHive ? hivex_root(m_pHive) : 0;
-}
-
-LONG CHiveFile::CommitTo(const std::string& strTemp, uint64_t* pcbWritten,
-                         std::string* pstrError) {
-  if (hivex_commit(m_pHive, strTemp.c_str(), 0) != 0) {
-    const LONG lResult = Failed(strTemp, "cannot write the hive", pstrError);
-    unlink(strTemp.c_str());
-    return lResult;
-  }
-  // The new file keeps the old one's permissions.
+LONG CHiveFile::CommitTo(const std::string& strTemp,
+                         const std::string& strBytes, std::string* pstrError) {
   struct stat st;
-  if (stat(m_strPath.c_str(), &st) == 0) chmod(strTemp.c_str(), st.st_mode);
-  if (stat(strTemp.c_str(), &st) == 0) *pcbWritten += st.st_size;
-  LONG lResult = SyncFile(strTemp, pstrError);
+  const mode_t mode =
+      stat(m_strPath.c_str(), &st) == 0 ? st.st_mode & 07777 : 0644;
+  const int fd =
+      open(strTemp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+  if (fd < 0) return Failed(strTemp, "cannot create", pstrError);
+  LONG lResult = ERROR_SUCCESS;
+  if (!WriteAll(fd, strBytes.data(), strBytes.size()))
+    lResult = Failed(strTemp, "cannot write the hive", pstrError);
+  else if (fchmod(fd, mode) != 0 || fsync(fd) != 0)
+    lResult = Failed(strTemp, "cannot sync", pstrError);
+  if (close(fd) != 0 && lResult == ERROR_SUCCESS)
+    lResult = Failed(strTemp, "cannot write the hive", pstrError);
   if (lResult == ERROR_SUCCESS && rename(strTemp.c_str(), m_strPath.c_str()))
     lResult = Failed(m_strPath, "cannot replace", pstrError);
   if (lResult != ERROR_SUCCESS) {
@@ -73,17 +84,14 @@ LONG CHiveFile::CommitTo(const std::string& strTemp, uint64_t* pcbWritten,
 
 LONG CHiveFile::Commit(const std::string& strMirror, uint64_t* pcbWritten,
                        std::string* pstrError) {
-  LONG lResult = CommitTo(TempPathOf(m_strPath), pcbWritten, pstrError);
-  if (lResult != ERROR_SUCCESS || strMirror.empty()) return lResult;
-  struct stat mirror;
-  if (stat(strMirror.c_str(), &mirror) != 0) return ERROR_SUCCESS;
-  // A second commit would raise the sequence numbers again: the mirror
-  // gets the very bytes of the new hive.
-  std::string strBytes;
-  bool bExists = false;
-  lResult =
-      ReadWholeFile(m_strPath, size_t{1} << 31, &strBytes, &bExists, pstrError);
+  const std::string strBytes = m_hive.Save(Now());
+  LONG lResult = CommitTo(TempPathOf(m_strPath), strBytes, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
+  *pcbWritten += strBytes.size();
+  struct stat mirror;
+  if (strMirror.empty() || stat(strMirror.c_str(), &mirror) != 0)
+    return ERROR_SUCCESS;
+  // The mirror gets the very bytes of the new hive.
   *pcbWritten += strBytes.size();
   return ReplaceFileDurably(strMirror, strBytes, pstrError);
 }

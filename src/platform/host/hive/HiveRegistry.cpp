@@ -62,12 +62,18 @@ void CHiveRegistry::Unlock() {
 LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
   for (const std::string* pPath : {&m_machine.strSystem, &m_machine.strSoftware,
                                    &m_machine.strDefault, &m_machine.strUser}) {
-    if (pPath->empty()) continue;
+    if (pPath->empty() || (m_bSystemOnly && pPath != &m_machine.strSystem))
+      continue;
     CHiveFile file;
-    const LONG lResult = file.Open(*pPath, false, pstrError);
+    const LONG lResult = file.Open(*pPath, MirrorOf(*pPath), pstrError);
     if (lResult != ERROR_SUCCESS) return lResult;
   }
   return ERROR_SUCCESS;
+}
+
+std::string CHiveRegistry::MirrorOf(const std::string& strPath) const {
+  return strPath == m_machine.strSystem ? m_machine.strSystemMirror
+                                        : std::string();
 }
 
 LONG CHiveRegistry::Open(const CHiveMachine& machine, std::string* pstrError) {
@@ -102,12 +108,15 @@ void CHiveRegistry::AddMount(const std::string& strPath,
 LONG CHiveRegistry::LoadHives(std::string* pstrError) {
   m_mounts.clear();
   const auto machine = RootNode(HKEY_LOCAL_MACHINE);
+  m_recovered.clear();
   AddMount(m_machine.strSystem, machine->AddSubkey("SYSTEM"));
   m_mounts.back().strMirror = m_machine.strSystemMirror;
-  AddMount(m_machine.strSoftware, machine->AddSubkey("SOFTWARE"));
-  AddMount(m_machine.strDefault, RootNode(HKEY_USERS)->AddSubkey(".DEFAULT"));
-  if (!m_machine.strUser.empty())
-    AddMount(m_machine.strUser, RootNode(HKEY_CURRENT_USER));
+  if (!m_bSystemOnly) {
+    AddMount(m_machine.strSoftware, machine->AddSubkey("SOFTWARE"));
+    AddMount(m_machine.strDefault, RootNode(HKEY_USERS)->AddSubkey(".DEFAULT"));
+    if (!m_machine.strUser.empty())
+      AddMount(m_machine.strUser, RootNode(HKEY_CURRENT_USER));
+  }
   // Windows builds HARDWARE at each boot; offline it is empty.
   machine->AddSubkey("HARDWARE")->bVolatile = true;
   for (CMount& mount : m_mounts) {
@@ -124,11 +133,17 @@ LONG CHiveRegistry::LoadHive(CMount& mount, std::string* pstrError) {
   // is the old one, whole.
   unlink(CHiveFile::TempPathOf(mount.strPath).c_str());
   mount.file.reset(new CHiveFile);
-  const LONG lResult = mount.file->Open(mount.strPath, true, pstrError);
+  const LONG lResult =
+      mount.file->Open(mount.strPath, mount.strMirror, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
+  if (!mount.file->RecoveredFrom().empty())
+    m_recovered.push_back(mount.strPath +
+                          ": its last save did not finish; "
+                          "recovered from " +
+                          mount.file->RecoveredFrom());
   std::string strWhy;
-  if (!LoadHiveTree(mount.file->Handle(), mount.file->Root(), *mount.key,
-                    &strWhy)) {
+  CHive& hive = mount.file->Hive();
+  if (!LoadHiveTree(hive, hive.Root(), *mount.key, &strWhy)) {
     *pstrError = mount.strPath + ": " + strWhy;
     return ERROR_BADDB;
   }

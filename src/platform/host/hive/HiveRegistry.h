@@ -8,15 +8,17 @@
 //
 // The hives are read whole when the store opens; a hive Windows would have
 // to repair first (unequal sequence numbers, a wrong checksum) or that
-// libhivex can't read is refused, and nothing is written. Durability is
-// the .reg store's: RegFlushKey appends the changes since the last flush to
-// the journal quorrel.journal in the config folder and syncs it; Close()
-// writes each changed hive anew (CHiveFile: a crash leaves it old or new,
-// whole), keeps SYSTEM.ALT equal to SYSTEM and then removes the journal,
+// whose bins or cells are damaged is refused, and nothing is written.
+// Durability is the .reg store's: RegFlushKey appends the changes since the
+// last flush to the journal quorrel.journal in the config folder and syncs it;
+// a flush of HKLM, HKU or HKCU (the run's commit) and Close() write each
+// changed hive anew (CHiveFile: a crash leaves it old or
+// new, whole), keeps SYSTEM.ALT equal to SYSTEM and then removes the journal,
 // which a crashed run's next open replays into the hives. One program at a
 // time has the store open (a lock on quorrel.lock in the same folder).
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -37,6 +39,10 @@ class CHiveRegistry : public CMemoryRegistry {
   CHiveRegistry& operator=(const CHiveRegistry&) = delete;
 
   LONG Open(const CHiveMachine& machine, std::string* pstrError);
+  // Before Open: only SYSTEM is read and mounted (a run that needs no other
+  // hive, such as the silent update, is not stopped by one it would not
+  // touch). A journal left by another run still brings in every hive.
+  void OpenSystemOnly() { m_bSystemOnly = true; }
   // Stores every change and releases the store.
   LONG Close(std::string* pstrError);
   bool IsOpen() const { return m_mode == EMode::kOpen; }
@@ -45,6 +51,13 @@ class CHiveRegistry : public CMemoryRegistry {
   // What the run cost, as the .reg store counts it (QUORREL_STATS).
   const CRegStoreStats& Stats() const { return m_stats; }
   const std::string& LastError() const { return m_strLastError; }
+  // "<path>: ... recovered from <file>" for each hive recovered on open;
+  // it reaches its file with the store's next write of that hive.
+  const std::vector<std::string>& Recovered() const { return m_recovered; }
+  // Called with "<reason> (Windows error N)" when a flush fails.
+  void SetTroubleNotice(std::function<void(const std::string&)> notice) {
+    m_notice = std::move(notice);
+  }
 
   static const char kJournalName[];
   static const char kLockName[];
@@ -69,6 +82,8 @@ class CHiveRegistry : public CMemoryRegistry {
   LONG Lock(std::string* pstrError);
   void Unlock();
   LONG CheckFiles(std::string* pstrError) const;
+  // SYSTEM.ALT for SYSTEM; empty for the other hives.
+  std::string MirrorOf(const std::string& strPath) const;
   LONG LoadHives(std::string* pstrError);
   LONG LoadHive(CMount& mount, std::string* pstrError);
   void AddMount(const std::string& strPath, std::shared_ptr<CRegKeyNode> key);
@@ -83,6 +98,7 @@ class CHiveRegistry : public CMemoryRegistry {
   CMount* MountOf(const CRegKeyNode& key);
   void MarkDirty(CRegKeyNode& key);
   void Record(CRegStoreOp op);
+  void TellTrouble(const std::string& strError, LONG lResult);
 
   EMode m_mode = EMode::kClosed;
   CHiveMachine m_machine;
@@ -93,4 +109,7 @@ class CHiveRegistry : public CMemoryRegistry {
   int m_fdLock = -1;
   CRegStoreStats m_stats;
   std::string m_strLastError;
+  std::vector<std::string> m_recovered;
+  bool m_bSystemOnly = false;
+  std::function<void(const std::string&)> m_notice;
 };

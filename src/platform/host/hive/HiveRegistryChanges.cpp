@@ -78,15 +78,28 @@ LONG CHiveRegistry::AppendPending(std::string* pstrError) {
 
 LONG CHiveRegistry::RegFlushKey(HKEY hKey) {
   std::shared_ptr<CRegKeyNode> node;
-  const LONG lResult = NodeOf(hKey, &node);
+  LONG lResult = NodeOf(hKey, &node);
   if (lResult != ERROR_SUCCESS) return lResult;
   ++m_stats.nFlushCalls;
-  // Windows flushes the whole hive; here every pending change of the store.
-  if (m_mode != EMode::kOpen || m_pending.empty()) return ERROR_SUCCESS;
+  if (m_mode != EMode::kOpen) return ERROR_SUCCESS;
+  // Windows flushes the whole hive; here every pending change of the store,
+  // synced, so that a crash keeps it (the journal is replayed).
   std::string strError;
-  const LONG lAppend = AppendPending(&strError);
-  if (lAppend != ERROR_SUCCESS) m_strLastError = strError;
-  return lAppend;
+  if (!m_pending.empty()) lResult = AppendPending(&strError);
+  if (lResult == ERROR_SUCCESS) lResult = m_journal->Sync(&strError);
+  // A flush of a root is the run's commit (a silent run's result line and
+  // the Clear's file steps wait for it): every changed hive is written now.
+  const bool bRoot = hKey == HKEY_LOCAL_MACHINE || hKey == HKEY_USERS ||
+                     hKey == HKEY_CURRENT_USER;
+  if (lResult == ERROR_SUCCESS && bRoot) lResult = WriteChangedHives(&strError);
+  if (lResult != ERROR_SUCCESS) TellTrouble(strError, lResult);
+  return lResult;
+}
+
+void CHiveRegistry::TellTrouble(const std::string& strError, LONG lResult) {
+  m_strLastError = strError;
+  if (m_notice)
+    m_notice(strError + " (Windows error " + std::to_string(lResult) + ")");
 }
 
 LONG CHiveRegistry::SyncDirtyKey(const CRegKeyNode& key,
@@ -97,23 +110,26 @@ LONG CHiveRegistry::SyncDirtyKey(const CRegKeyNode& key,
   for (const CRegKeyNode* p = &key; p != pMount->key.get(); p = p->pParent)
     chain.push_back(p);
   std::reverse(chain.begin(), chain.end());
-  hive_h* pHive = pMount->file->Handle();
-  hive_node_h hKey = pMount->file->Root();
+  CHive& hive = pMount->file->Hive();
+  const uint64_t nNow = CHiveFile::Now();
+  HCELL hKey = hive.Root();
   std::string strWhy;
   bool bDone = true;
   for (const CRegKeyNode* pKey : chain) {
     if (!IsStoredKey(*pKey)) return ERROR_SUCCESS;
-    const hive_node_h hChild = hivex_node_get_child(
-        pHive, hKey, CodePageToUtf8(pKey->strName).c_str());
+    bool bDamaged = false;
+    const HCELL hChild =
+        hive.FindSubkey(hKey, ProgramNameToHive(pKey->strName), &bDamaged);
     // A key the hive lacks comes in whole, with the dirty key below it.
-    if (hChild == 0) {
-      bDone = AddHiveTree(pHive, hKey, *pKey, &strWhy);
-      hKey = 0;
+    if (hChild == kNoCell) {
+      bDone = !bDamaged && AddHiveTree(hive, hKey, *pKey, nNow, &strWhy);
+      if (bDamaged) strWhy = "a key's subkey list is damaged";
+      hKey = kNoCell;
       break;
     }
     hKey = hChild;
   }
-  if (hKey != 0) bDone = SyncHiveKey(pHive, hKey, key, &strWhy);
+  if (hKey != kNoCell) bDone = SyncHiveKey(hive, hKey, key, nNow, &strWhy);
   if (bDone) return ERROR_SUCCESS;
   *pstrError = pMount->strPath + ": " + strWhy;
   return ERROR_WRITE_FAULT;

@@ -1,6 +1,8 @@
-// Names and strings between a hive and the program: libhivex speaks UTF-8
-// for names, a hive holds string data as UTF-16LE, the program sees 8-bit
-// text of the system code page (RegCodePage.h).
+// Names and strings between a hive and the program: a hive holds names
+// and string data as UTF-16, the program sees 8-bit text of the system
+// code page (RegCodePage.h). A name the code page cannot spell is kept as
+// the .reg store keeps it (RegNameText.h: 0x81 and four hex digits a
+// unit), so that it stays distinct and is written back as the hive held it.
 #pragma once
 
 #include <string>
@@ -8,9 +10,8 @@
 
 #include "platform/WinTypes.h"
 
-std::string CodePageToUtf8(const std::string& strText);
-// A code point the code page lacks becomes '?'; a broken UTF-8 sequence too.
-std::string Utf8ToCodePage(const std::string& strUtf8);
+std::string HiveNameToProgram(const std::u16string& strName);
+std::u16string ProgramNameToHive(const std::string& strName);
 
 // True for the types whose data a hive holds as UTF-16LE text and the
 // program's ANSI functions see as 8-bit text.

@@ -1,133 +1,93 @@
 #include "HiveTree.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <vector>
 
+#include "HiveNames.h"
 #include "HiveText.h"
-#include "HiveType.h"
 
 namespace {
-struct CFreeDeleter {
-  void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using CMalloced = std::unique_ptr<T, CFreeDeleter>;
-
-// One value as the hive holds it: UTF-8 name, type, raw bytes.
-struct CHiveValue {
-  std::string strName;
-  DWORD dwType = REG_NONE;
-  std::string strRaw;
-  bool operator==(const CHiveValue& other) const {
-    return strName == other.strName && dwType == other.dwType &&
-           strRaw == other.strRaw;
-  }
-};
+// Deeper than the registry lets a path go: a loop in a damaged hive.
+constexpr int kMaxDepth = 512;
 
 bool Fail(const char* pszWhat, std::string* pstrWhy) {
-  *pstrWhy = std::string(pszWhat) + ": " + std::strerror(errno ? errno : EIO);
+  *pstrWhy = pszWhat;
   return false;
 }
 
-bool ReadValues(hive_h* pHive, hive_node_h hKey,
-                std::vector<CHiveValue>* pValues, std::string* pstrWhy) {
-  errno = 0;
-  CMalloced<hive_value_h> values(hivex_node_values(pHive, hKey));
-  if (!values) return Fail("cannot read a key's values", pstrWhy);
-  for (const hive_value_h* p = values.get(); *p != 0; ++p) {
-    CMalloced<char> name(hivex_value_key(pHive, *p));
-    hive_type type;
-    ToHiveType(REG_NONE, &type);
-    size_t cbData = 0;
-    CMalloced<char> data(hivex_value_value(pHive, *p, &type, &cbData));
-    if (!name || !data) return Fail("cannot read a value", pstrWhy);
-    pValues->push_back(CHiveValue{name.get(), FromHiveType(&type),
-                                  std::string(data.get(), cbData)});
-  }
-  return true;
+// True when the hive's value reads as the program's.
+bool SameValue(const CHiveValue& stored, const CRegValue& value) {
+  return stored.dwType == value.dwType &&
+         HiveToProgramData(stored.dwType, stored.strData) == value.data;
 }
 
-bool ReadSubkeys(hive_h* pHive, hive_node_h hKey,
-                 std::vector<hive_node_h>* pSubkeys, std::string* pstrWhy) {
-  errno = 0;
-  CMalloced<hive_node_h> children(hivex_node_children(pHive, hKey));
-  if (!children) return Fail("cannot read a key's subkeys", pstrWhy);
-  for (const hive_node_h* p = children.get(); *p != 0; ++p)
-    pSubkeys->push_back(*p);
-  return true;
-}
-
-bool SubkeyName(hive_h* pHive, hive_node_h hKey, std::string* pstrName,
-                std::string* pstrWhy) {
-  CMalloced<char> name(hivex_node_name(pHive, hKey));
-  if (!name) return Fail("cannot read a key's name", pstrWhy);
-  *pstrName = Utf8ToCodePage(name.get());
-  return true;
-}
-
-// The hive form of a value the program holds; the hive's own bytes when
-// the program left it as it was read.
-CHiveValue HiveFormOf(const CRegValue& value,
-                      const std::vector<CHiveValue>& stored) {
-  for (const CHiveValue& old : stored) {
-    if (Utf8ToCodePage(old.strName) != value.strName) continue;
-    if (old.dwType == value.dwType &&
-        HiveToProgramData(old.dwType, old.strRaw) == value.data)
-      return old;
-  }
-  return CHiveValue{CodePageToUtf8(value.strName), value.dwType,
-                    ProgramToHiveData(value.dwType, value.data)};
-}
-
-bool WriteValues(hive_h* pHive, hive_node_h hKey,
-                 std::vector<CHiveValue>& values, std::string* pstrWhy) {
-  std::vector<hive_set_value> set;
-  for (CHiveValue& value : values) {
-    hive_set_value one;
-    one.key = &value.strName[0];
-    ToHiveType(value.dwType, &one.t);
-    one.len = value.strRaw.size();
-    one.value = &value.strRaw[0];
-    set.push_back(one);
-  }
-  if (hivex_node_set_values(pHive, hKey, set.size(), set.data(), 0) != 0)
-    return Fail("cannot set a key's values", pstrWhy);
-  return true;
-}
-
-bool SyncValues(hive_h* pHive, hive_node_h hKey, const CRegKeyNode& node,
+bool SyncValues(CHive& hive, HCELL hKey, const CRegKeyNode& node, uint64_t nNow,
                 std::string* pstrWhy) {
   std::vector<CHiveValue> stored;
-  if (!ReadValues(pHive, hKey, &stored, pstrWhy)) return false;
-  std::vector<CHiveValue> wanted;
-  for (const CRegValue& value : node.values)
-    wanted.push_back(HiveFormOf(value, stored));
-  if (wanted == stored) return true;
-  return WriteValues(pHive, hKey, wanted, pstrWhy);
+  if (!hive.Values(hKey, &stored))
+    return Fail("a key's values are damaged", pstrWhy);
+  for (const CHiveValue& old : stored) {
+    if (node.FindValue(HiveNameToProgram(old.strName))) continue;
+    if (!hive.DeleteValue(hKey, old.strName, nNow))
+      return Fail("cannot delete a value", pstrWhy);
+  }
+  for (const CRegValue& value : node.values) {
+    const std::u16string strName = ProgramNameToHive(value.strName);
+    bool bSame = false;
+    for (const CHiveValue& old : stored)
+      if (EqualHiveNames(old.strName, strName)) bSame = SameValue(old, value);
+    if (bSame) continue;
+    const CHiveValue wanted{strName, value.dwType,
+                            ProgramToHiveData(value.dwType, value.data)};
+    if (!hive.SetValue(hKey, wanted, nNow))
+      return Fail("cannot set a value", pstrWhy);
+  }
+  return true;
 }
 
-bool SyncSubkeys(hive_h* pHive, hive_node_h hKey, const CRegKeyNode& node,
-                 std::string* pstrWhy) {
-  std::vector<hive_node_h> subkeys;
-  if (!ReadSubkeys(pHive, hKey, &subkeys, pstrWhy)) return false;
-  for (hive_node_h hSubkey : subkeys) {
-    std::string strName;
-    if (!SubkeyName(pHive, hSubkey, &strName, pstrWhy)) return false;
-    if (node.FindSubkey(strName)) continue;
-    if (hivex_node_delete_child(pHive, hSubkey) != 0)
+bool SyncSubkeys(CHive& hive, HCELL hKey, const CRegKeyNode& node,
+                 uint64_t nNow, std::string* pstrWhy) {
+  std::vector<HCELL> subkeys;
+  if (!hive.Subkeys(hKey, &subkeys))
+    return Fail("a key's subkey list is damaged", pstrWhy);
+  for (HCELL hSubkey : subkeys) {
+    std::u16string strName;
+    if (!hive.KeyName(hSubkey, &strName))
+      return Fail("a key is damaged", pstrWhy);
+    if (node.FindSubkey(HiveNameToProgram(strName))) continue;
+    if (!hive.DeleteSubkey(hKey, hSubkey, nNow))
       return Fail("cannot delete a key", pstrWhy);
   }
   for (const auto& subkey : node.subkeys) {
     if (!IsStoredKey(*subkey)) continue;
-    errno = 0;
-    if (hivex_node_get_child(pHive, hKey,
-                             CodePageToUtf8(subkey->strName).c_str()) != 0)
+    bool bDamaged = false;
+    if (hive.FindSubkey(hKey, ProgramNameToHive(subkey->strName), &bDamaged) !=
+        kNoCell)
       continue;
-    if (errno != 0) return Fail("cannot look up a key", pstrWhy);
-    if (!AddHiveTree(pHive, hKey, *subkey, pstrWhy)) return false;
+    if (bDamaged) return Fail("a key's subkey list is damaged", pstrWhy);
+    if (!AddHiveTree(hive, hKey, *subkey, nNow, pstrWhy)) return false;
+  }
+  return true;
+}
+
+bool LoadKey(const CHive& hive, HCELL hKey, CRegKeyNode& node, int nDepth,
+             std::string* pstrWhy) {
+  if (nDepth > kMaxDepth) return Fail("the keys loop", pstrWhy);
+  std::vector<CHiveValue> values;
+  if (!hive.Values(hKey, &values))
+    return Fail("a key's values are damaged", pstrWhy);
+  for (const CHiveValue& value : values)
+    node.values.push_back(
+        CRegValue{HiveNameToProgram(value.strName), value.dwType,
+                  HiveToProgramData(value.dwType, value.strData)});
+  std::vector<HCELL> subkeys;
+  if (!hive.Subkeys(hKey, &subkeys))
+    return Fail("a key's subkey list is damaged", pstrWhy);
+  for (HCELL hSubkey : subkeys) {
+    std::u16string strName;
+    if (!hive.KeyName(hSubkey, &strName))
+      return Fail("a key is damaged", pstrWhy);
+    auto child = node.AddSubkey(HiveNameToProgram(strName));
+    if (!LoadKey(hive, hSubkey, *child, nDepth + 1, pstrWhy)) return false;
   }
   return true;
 }
@@ -137,35 +97,21 @@ bool IsStoredKey(const CRegKeyNode& node) {
   return !node.bVolatile && node.linkTarget.expired();
 }
 
-bool LoadHiveTree(hive_h* pHive, hive_node_h hRoot, CRegKeyNode& node,
+bool LoadHiveTree(const CHive& hive, HCELL hRoot, CRegKeyNode& node,
                   std::string* pstrWhy) {
-  std::vector<CHiveValue> values;
-  if (!ReadValues(pHive, hRoot, &values, pstrWhy)) return false;
-  for (const CHiveValue& value : values)
-    node.values.push_back(
-        CRegValue{Utf8ToCodePage(value.strName), value.dwType,
-                  HiveToProgramData(value.dwType, value.strRaw)});
-  std::vector<hive_node_h> subkeys;
-  if (!ReadSubkeys(pHive, hRoot, &subkeys, pstrWhy)) return false;
-  for (hive_node_h hSubkey : subkeys) {
-    std::string strName;
-    if (!SubkeyName(pHive, hSubkey, &strName, pstrWhy)) return false;
-    auto child = node.AddSubkey(strName);
-    if (!LoadHiveTree(pHive, hSubkey, *child, pstrWhy)) return false;
-  }
-  return true;
+  return LoadKey(hive, hRoot, node, 0, pstrWhy);
 }
 
-bool SyncHiveKey(hive_h* pHive, hive_node_h hKey, const CRegKeyNode& node,
-                 std::string* pstrWhy) {
-  return SyncValues(pHive, hKey, node, pstrWhy) &&
-         SyncSubkeys(pHive, hKey, node, pstrWhy);
+bool SyncHiveKey(CHive& hive, HCELL hKey, const CRegKeyNode& node,
+                 uint64_t nNow, std::string* pstrWhy) {
+  return SyncValues(hive, hKey, node, nNow, pstrWhy) &&
+         SyncSubkeys(hive, hKey, node, nNow, pstrWhy);
 }
 
-bool AddHiveTree(hive_h* pHive, hive_node_h hParent, const CRegKeyNode& node,
-                 std::string* pstrWhy) {
-  const hive_node_h hKey = hivex_node_add_child(
-      pHive, hParent, CodePageToUtf8(node.strName).c_str());
-  if (hKey == 0) return Fail("cannot add a key", pstrWhy);
-  return SyncHiveKey(pHive, hKey, node, pstrWhy);
+bool AddHiveTree(CHive& hive, HCELL hParent, const CRegKeyNode& node,
+                 uint64_t nNow, std::string* pstrWhy) {
+  const HCELL hKey =
+      hive.CreateSubkey(hParent, ProgramNameToHive(node.strName), nNow);
+  if (hKey == kNoCell) return Fail("cannot add a key", pstrWhy);
+  return SyncHiveKey(hive, hKey, node, nNow, pstrWhy);
 }

@@ -10,10 +10,11 @@ std::string HostUserName() {
 }
 
 LONG CHostRegistryStore::Open(const std::string& strMachine,
-                              std::string* pstrError) {
+                              std::string* pstrError, bool bSystemOnly) {
   CHiveMachine machine;
   if (FindHiveMachine(strMachine, HostUserName(), &machine)) {
     m_pHive.reset(new CHiveRegistry);
+    if (bSystemOnly) m_pHive->OpenSystemOnly();
     return m_pHive->Open(machine, pstrError);
   }
   // Nothing may wait before the single-instance check: a store busy this
@@ -29,6 +30,7 @@ LONG CHostRegistryStore::Open(const std::string& strMachine,
 
 void CHostRegistryStore::SetTroubleNotice(
     std::function<void(const std::string&)> notice) {
+  if (m_pHive) m_pHive->SetTroubleNotice(notice);
   if (m_pFile) m_pFile->SetTroubleNotice(std::move(notice));
 }
 

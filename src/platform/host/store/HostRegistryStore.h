@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "FileRegistry.h"
 #include "platform/host/hive/HiveRegistry.h"
@@ -14,14 +15,20 @@
 class CHostRegistryStore {
  public:
   // Picks the store and opens it; *pstrError names the file and the reason
-  // when it can't.
-  LONG Open(const std::string& strMachine, std::string* pstrError);
+  // when it can't. bSystemOnly: the run needs HKLM\SYSTEM alone, and of an
+  // NT installation's hives only SYSTEM is opened.
+  LONG Open(const std::string& strMachine, std::string* pstrError,
+            bool bSystemOnly = false);
   LONG Close(std::string* pstrError);
   // Told when the .reg store can't be used (busy past its bound, disk full).
   void SetTroubleNotice(std::function<void(const std::string&)> notice);
   // Valid once Open succeeded.
   CMemoryRegistry& Registry();
   bool IsHiveStore() const { return m_pHive != nullptr; }
+  // The hives recovered on open, one line each (CHiveRegistry::Recovered).
+  std::vector<std::string> Recovered() const {
+    return m_pHive ? m_pHive->Recovered() : std::vector<std::string>();
+  }
 
  private:
   std::unique_ptr<CFileRegistry> m_pFile;

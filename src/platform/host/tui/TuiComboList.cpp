@@ -63,7 +63,9 @@ BOOL CTuiUser::OpenComboList(CWnd& wnd, MSG* pMsg) {
     if (nKey == KEY_END) nSel = nCount - 1;
     if (nKey > 0 && nKey < 128 && std::isalnum(nKey))
       nSel = NextByInitial(combo, nSel, nKey);
-    if (nKey == 27 || nKey == KEY_F(4) || nKey == kKeyRunEnds) {
+    // A new size closes the list: its dialog is laid out anew.
+    if (nKey == 27 || nKey == KEY_F(4) || nKey == kKeyRunEnds ||
+        nKey == KEY_RESIZE) {
       DrawAll();
       return FALSE;
     }

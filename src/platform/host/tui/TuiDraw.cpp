@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "TuiArt.h"
 #include "TuiBoxLayout.h"
 #include "fw/BitmapResource.h"
 #include "fw/Button.h"
@@ -46,14 +47,19 @@ int ArtCols(const CBitmapResource& bitmap) {
 void DrawArt(UINT nBitmap, const CCellRect& cell, BOOL bBorder) {
   const CBitmapResource* pBitmap = FindBitmapResource(nBitmap);
   if (!pBitmap) return;
-  const int nArtCols = ArtCols(*pBitmap);
-  const int nRows = static_cast<int>(pBitmap->nArtLines);
+  if (bBorder) TuiDrawBox(cell.row, cell.col, cell.rows, cell.cols, "", 0);
+  const int nBorder = bBorder ? 1 : 0;
+  // Scaled down to the room there is, never cut.
+  const std::vector<std::string> lines =
+      TuiFitArt(std::vector<std::string>(pBitmap->ppszArt,
+                                         pBitmap->ppszArt + pBitmap->nArtLines),
+                cell.cols - 2 * nBorder, cell.rows - 2 * nBorder);
+  const int nRows = static_cast<int>(lines.size());
+  const int nArtCols = lines.empty() ? 0 : TuiTextWidth(lines[0]);
   const int nTop = cell.row + std::max(0, (cell.rows - nRows) / 2);
   const int nLeft = cell.col + std::max(0, (cell.cols - nArtCols) / 2);
-  if (bBorder) TuiDrawBox(cell.row, cell.col, cell.rows, cell.cols, "", 0);
-  for (int r = 0; r < nRows && r < cell.rows; ++r)
-    Put(nTop + r, nLeft, pBitmap->ppszArt[r],
-        std::min(nArtCols, cell.col + cell.cols - nLeft));
+  for (int r = 0; r < nRows; ++r)
+    Put(nTop + r, nLeft, lines[static_cast<size_t>(r)], nArtCols);
 }
 
 int Attr(CWnd& wnd) {
@@ -347,11 +353,52 @@ void TuiDrawWindows() {
     if ((*it)->IsWindowVisible()) DrawTopLevel(**it);
 }
 
+namespace {
+// FALSE when the terminal's character set is not UTF-8 (a "C" or Latin
+// locale): text outside ASCII is then written in plain letters.
+BOOL g_bUtf8Terminal = TRUE;
+
+// What a terminal without UTF-8 shows for a character of the code page.
+const char* PlainFallback(unsigned char c) {
+  switch (c) {
+    case 0x99:
+      return "(TM)";
+    case 0xA9:
+      return "(C)";
+    case 0xAE:
+      return "(R)";
+    case 0x85:
+      return "...";
+    case 0x91:
+    case 0x92:
+      return "'";
+    case 0x93:
+    case 0x94:
+      return "\"";
+    case 0x96:
+    case 0x97:
+      return "-";
+    case 0xA0:
+      return " ";
+    default:
+      return "?";
+  }
+}
+}  // namespace
+
+void TuiSetUtf8Terminal(BOOL bUtf8) { g_bUtf8Terminal = bUtf8; }
+
 std::string TuiFromCodePage(const std::string& strText) {
+  return TuiFromCodePage(strText, g_bUtf8Terminal);
+}
+
+std::string TuiFromCodePage(const std::string& strText, BOOL bUtf8) {
   std::string strOut;
   for (unsigned char c : strText) {
     if (c < 0x80) {
       strOut += static_cast<char>(c);
+    } else if (!bUtf8) {
+      strOut += PlainFallback(c);
     } else if (c == 0x99) {
       strOut += "\xE2\x84\xA2";  // trade-mark sign
     } else if (c >= 0xA0) {

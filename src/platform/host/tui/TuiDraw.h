@@ -30,8 +30,13 @@ void TuiDrawNotice(const std::string& strText);
 BOOL TuiWindowFits(CWnd& top);
 // Draws every visible top-level window, bottom first.
 void TuiDrawWindows();
-// Text of the system code page (Windows-1252) as UTF-8.
+// Text of the system code page (Windows-1252) as the terminal shows it:
+// UTF-8, or with bUtf8 FALSE plain ASCII ("(TM)" for the trade-mark sign).
+std::string TuiFromCodePage(const std::string& strText, BOOL bUtf8);
+// The same for this terminal.
 std::string TuiFromCodePage(const std::string& strText);
+// Set once the terminal's character set is known.
+void TuiSetUtf8Terminal(BOOL bUtf8);
 // A control text as shown: "&&" is one ampersand, a single "&" marks the
 // mnemonic and is dropped.
 std::string TuiLabel(const std::string& strText);

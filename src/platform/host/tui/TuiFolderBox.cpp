@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "TuiBoxLayout.h"
 #include "TuiDraw.h"
 #include "TuiUser.h"
 #include "platform/host/files/HostFileSystem.h"
@@ -39,7 +40,8 @@ BOOL StartsWithNoCase(const std::string& strName, const std::string& strStart) {
 // The folders in the typed path's folder whose names begin with its last
 // part, sorted.
 std::vector<std::string> Matches(CHostFileSystem& files,
-                                 const std::string& strText) {
+                                 const std::string& strText,
+                                 CFolderFilter pfnOffered) {
   const size_t nFolder = FolderPartLength(strText);
   if (nFolder == 0) return {};
   const std::string strStart = strText.substr(nFolder);
@@ -51,7 +53,9 @@ std::vector<std::string> Matches(CHostFileSystem& files,
   do {
     const std::string strName = data.cFileName;
     if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && strName != "." &&
-        strName != ".." && StartsWithNoCase(strName, strStart))
+        strName != ".." && StartsWithNoCase(strName, strStart) &&
+        (!pfnOffered ||
+         pfnOffered((strText.substr(0, nFolder) + strName).c_str())))
       names.push_back(strName);
   } while (files.FindNextFileA(hFind, &data));
   files.FindClose(hFind);
@@ -96,12 +100,35 @@ BOOL Edit(CFolderEdit* pEdit, int nKey) {
   return TRUE;
 }
 
+constexpr int kTitleRows = 3;
+constexpr int kBoxCols = 72;
+
+// The rows the title takes in a box nCols wide.
+int TitleRows(const std::string& strTitle, int nCols) {
+  return static_cast<int>(TuiWrap(strTitle, nCols - 4).size());
+}
+
+// Like a dialog, the browser is shown whole or not at all: its title, the
+// input line and at least one folder of the list. *pnMinCols and
+// *pnMinRows: the smallest terminal for it.
+BOOL FolderBoxFits(const std::string& strTitle, int* pnMinCols,
+                   int* pnMinRows) {
+  *pnMinCols = 20;
+  while (*pnMinCols < kBoxCols && TitleRows(strTitle, *pnMinCols) > kTitleRows)
+    ++*pnMinCols;
+  const int nCols = std::min(COLS, kBoxCols);
+  // Borders, title, a blank row, the input line, a folder, a blank row.
+  *pnMinRows = std::min(TitleRows(strTitle, nCols), kTitleRows) + 6 +
+               (LINES - TuiWindowRows());
+  return COLS >= *pnMinCols && LINES >= *pnMinRows;
+}
+
 void DrawFolderBox(const std::string& strTitle, const CFolderEdit& edit,
                    const std::vector<std::string>& matches) {
-  const int nCols = std::min(COLS, 72);
+  const int nCols = std::min(COLS, kBoxCols);
   const int nWidth = nCols - 4;
   const std::vector<std::string> title = TuiWrap(strTitle, nWidth);
-  const int nTitleRows = std::min(static_cast<int>(title.size()), 3);
+  const int nTitleRows = std::min(static_cast<int>(title.size()), kTitleRows);
   const int nRows = std::min(TuiWindowRows(), nTitleRows + kListRows + 6);
   const int nTop = std::max(0, (TuiWindowRows() - nRows) / 2);
   const int nLeft = std::max(0, (COLS - nCols) / 2);
@@ -143,46 +170,94 @@ void DrawFolderBox(const std::string& strTitle, const CFolderEdit& edit,
     attrset(0);
   }
 }
+// What a key does to the browser.
+enum class CBrowseStep { Stay, Accept, Cancel };
+
+void OnListKey(int nKey, const std::vector<std::string>& matches,
+               CFolderEdit* pEdit) {
+  const int nCount = static_cast<int>(matches.size());
+  if (nKey == KEY_DOWN && nCount > 0)
+    pEdit->nPick = (pEdit->nPick + 1) % nCount;
+  if (nKey == KEY_UP && nCount > 0)
+    pEdit->nPick = pEdit->nPick <= 0 ? nCount - 1 : pEdit->nPick - 1;
+  if (nKey == '\t') {
+    if (pEdit->nPick < 0 && nCount == 1) pEdit->nPick = 0;
+    TakePick(pEdit, matches);
+  }
+}
+
+CBrowseStep OnEnter(CHostFileSystem& files,
+                    const std::vector<std::string>& matches,
+                    CFolderEdit* pEdit) {
+  if (pEdit->nPick >= 0) {
+    TakePick(pEdit, matches);
+    return CBrowseStep::Stay;
+  }
+  if (HostFolderExists(files, pEdit->strText)) return CBrowseStep::Accept;
+  pEdit->strMessage = "No such folder: " + pEdit->strText;
+  return CBrowseStep::Stay;
+}
+
+// Hidden (bFits FALSE), the browser takes no key but Escape.
+CBrowseStep OnKey(CHostFileSystem& files, int nKey, BOOL bFits,
+                  const std::vector<std::string>& matches, CFolderEdit* pEdit) {
+  if (nKey == 27) {
+    timeout(0);
+    return getch() == ERR ? CBrowseStep::Cancel : CBrowseStep::Stay;
+  }
+  if (nKey == KEY_MOUSE) {
+    MEVENT event;
+    getmouse(&event);
+    return CBrowseStep::Stay;
+  }
+  if (!bFits || nKey == KEY_RESIZE) return CBrowseStep::Stay;
+  if (nKey == '\r' || nKey == '\n' || nKey == KEY_ENTER)
+    return OnEnter(files, matches, pEdit);
+  if (nKey == KEY_DOWN || nKey == KEY_UP || nKey == '\t')
+    OnListKey(nKey, matches, pEdit);
+  else
+    Edit(pEdit, nKey);
+  return CBrowseStep::Stay;
+}
 }  // namespace
 
 BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
-                            std::string* pstrFolder) {
+                            CFolderFilter pfnOffered, std::string* pstrFolder) {
   if (!Start()) return FALSE;
   CFolderEdit edit;
+  // Asked again (after No to the deletion question), it starts from the
+  // path the user gave last.
+  if (!m_strLastFolder.empty()) {
+    edit.strText = m_strLastFolder;
+    edit.nCursor = edit.strText.size();
+  }
   const std::string strTitleShown = TuiFromCodePage(strTitle);
   for (;;) {
-    const std::vector<std::string> matches = Matches(files, edit.strText);
-    DrawAll(
-        " Type a path   Up/Down: folder   Tab: take it   Enter: accept"
-        "   Esc: cancel");
-    DrawFolderBox(strTitleShown, edit, matches);
+    const std::vector<std::string> matches =
+        Matches(files, edit.strText, pfnOffered);
+    int nMinCols = 0, nMinRows = 0;
+    const BOOL bFits = FolderBoxFits(strTitleShown, &nMinCols, &nMinRows);
+    DrawAll(bFits ? " Type a path   Up/Down: folder   Tab: take it   Enter: "
+                    "accept   Esc: cancel"
+                  : " Make the terminal larger   Esc: cancel");
+    if (bFits)
+      DrawFolderBox(strTitleShown, edit, matches);
+    else
+      TuiDrawNotice(TuiTooSmallNotice("Browse for Folder", nMinCols, nMinRows,
+                                      COLS, LINES));
     refresh();
     const int nKey = WaitKey(-1);
-    const int nCount = static_cast<int>(matches.size());
     // The run ending cancels the browser, as Escape does.
     if (nKey == kKeyRunEnds) break;
-    if (nKey == 27) {
-      timeout(0);
-      if (getch() == ERR) break;
-    } else if (nKey == KEY_DOWN && nCount > 0) {
-      edit.nPick = (edit.nPick + 1) % nCount;
-    } else if (nKey == KEY_UP && nCount > 0) {
-      edit.nPick = edit.nPick <= 0 ? nCount - 1 : edit.nPick - 1;
-    } else if (nKey == '\t') {
-      if (edit.nPick < 0 && nCount == 1) edit.nPick = 0;
-      TakePick(&edit, matches);
-    } else if (nKey == '\r' || nKey == '\n' || nKey == KEY_ENTER) {
-      if (edit.nPick >= 0) {
-        TakePick(&edit, matches);
-      } else if (HostFolderExists(files, edit.strText)) {
-        *pstrFolder = edit.strText;
-        DrawAll();
-        return TRUE;
-      } else {
-        edit.strMessage = "No such folder: " + edit.strText;
-      }
-    } else if (nKey != KEY_RESIZE) {
-      Edit(&edit, nKey);
+    const CBrowseStep step = OnKey(files, nKey, bFits, matches, &edit);
+    if (step == CBrowseStep::Cancel) break;
+    if (step == CBrowseStep::Accept && pfnOffered &&
+        !pfnOffered(edit.strText.c_str())) {
+      edit.strMessage = "Not offered: " + edit.strText;
+    } else if (step == CBrowseStep::Accept) {
+      *pstrFolder = m_strLastFolder = edit.strText;
+      DrawAll();
+      return TRUE;
     }
   }
   DrawAll();

@@ -11,6 +11,9 @@ constexpr int kCellHeight = 13;
 struct CSpan {
   LONG a, b;
   int nCells;
+  // b lies exactly nCells after a where it can: rows of text one under
+  // the other follow without a gap.
+  BOOL bTight = FALSE;
 };
 
 int Round(double d) { return static_cast<int>(std::floor(d + 0.5)); }
@@ -58,6 +61,25 @@ std::vector<int> LeastAfter(const std::vector<LONG>& points,
   return least;
 }
 
+// The cell of each breakpoint in proportion; a span that needs more cells
+// than its share starts earlier by half the difference, so that what it
+// holds (a button's label) stays centred where the template has it.
+std::vector<int> Ideals(const std::vector<LONG>& points,
+                        const std::vector<CSpan>& spans, LONG nLength,
+                        int nCells) {
+  std::vector<int> ideal;
+  for (LONG nPoint : points)
+    ideal.push_back(Round(static_cast<double>(nPoint) * nCells /
+                          std::max<LONG>(nLength, 1)));
+  std::vector<int> centred = ideal;
+  for (const CSpan& span : spans) {
+    const size_t a = IndexOf(points, span.a), b = IndexOf(points, span.b);
+    const int nShort = span.nCells - (ideal[b] - ideal[a]);
+    if (nShort > 1) centred[a] = std::min(centred[a], ideal[a] - nShort / 2);
+  }
+  return centred;
+}
+
 // Each breakpoint at its proportional cell, moved as little as the spans
 // ask; *pnNeeded is the fewest cells the axis can do with.
 BOOL SolveAxis(LONG nLength, int nCells, std::vector<CSpan> spans,
@@ -71,15 +93,18 @@ BOOL SolveAxis(LONG nLength, int nCells, std::vector<CSpan> spans,
   *pnNeeded = LeastBefore(points, spans).back();
   if (*pnNeeded > nCells) return FALSE;
   const std::vector<int> after = LeastAfter(points, spans);
+  const std::vector<int> ideal = Ideals(points, spans, nLength, nCells);
   std::vector<int> cells(points.size(), 0);
   for (size_t i = 1; i < points.size(); ++i) {
     int nLow = cells[i - 1];
-    for (const CSpan& span : spans)
-      if (span.b == points[i])
-        nLow = std::max(nLow, cells[IndexOf(points, span.a)] + span.nCells);
-    const int nIdeal = Round(static_cast<double>(points[i]) * nCells /
-                             std::max<LONG>(nLength, 1));
-    cells[i] = std::max(nLow, std::min(nIdeal, nCells - after[i]));
+    BOOL bTight = FALSE;
+    for (const CSpan& span : spans) {
+      if (span.b != points[i]) continue;
+      nLow = std::max(nLow, cells[IndexOf(points, span.a)] + span.nCells);
+      bTight = bTight || span.bTight;
+    }
+    cells[i] =
+        bTight ? nLow : std::max(nLow, std::min(ideal[i], nCells - after[i]));
   }
   pAxis->pixels = points;
   pAxis->cells = cells;
@@ -219,7 +244,7 @@ void AddStacking(const std::vector<CTuiLayoutItem>& items,
         continue;
       const LONG nTopA = items[band[i]].rc.top, nTopB = items[band[j]].rc.top;
       if (SideBySide(a, b) && nTopA < nTopB && a.bottom > nTopB)
-        pSpans->push_back(CSpan{nTopA, nTopB, rows[i]});
+        pSpans->push_back(CSpan{nTopA, nTopB, rows[i], TRUE});
     }
   }
 }

@@ -1,6 +1,7 @@
 #include "TuiUser.h"
 
 #include <curses.h>
+#include <langinfo.h>
 
 #include <algorithm>
 #include <clocale>
@@ -23,6 +24,7 @@ CTuiUser::~CTuiUser() {
 BOOL CTuiUser::Start() {
   if (m_bStarted) return TRUE;
   std::setlocale(LC_ALL, "");
+  TuiSetUtf8Terminal(std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0);
   if (!initscr()) return FALSE;
   m_bStarted = TRUE;
   cbreak();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fw/UiAdapter.h"
+#include "platform/Shell.h"
 #include "platform/host/HostUser.h"
 
 class CHostFileSystem;
@@ -33,8 +34,10 @@ class CTuiUser : public CHostUser, public IUiAdapter {
 
   // The folder browser as a box on the screen: a path typed with editing
   // keys, the folders below it listed; FALSE when cancelled.
+  // pfnOffered (may be null) keeps the folders it refuses out of the list
+  // and out of reach.
   BOOL PromptFolder(CHostFileSystem& files, const std::string& strTitle,
-                    std::string* pstrFolder);
+                    CFolderFilter pfnOffered, std::string* pstrFolder);
 
  private:
   BOOL Start();
@@ -64,6 +67,8 @@ class CTuiUser : public CHostUser, public IUiAdapter {
   BOOL m_bStarted = FALSE;
   BOOL m_bWaitCursor = FALSE;
   std::deque<MSG> m_pending;
+  // The folder last accepted in the folder browser.
+  std::string m_strLastFolder;
   // Top-level windows published in the host's window list.
   std::vector<std::pair<HWND, HWND>> m_published;  // framework, host
 };
