@@ -6,6 +6,7 @@
 #include "res/ClearStringIds.h"
 #include "res/UpdateStringIds.h"
 #include "support/FakeMainForm.h"
+#include "support/FaultyRegistry.h"
 #include "support/FileTestPlatform.h"
 #include "support/RegistryTestUtil.h"
 #include "sys/RegistryOps.h"
@@ -231,5 +232,49 @@ TEST_F(ClearRegistryTest, SilentClearShowsErrorsOfTheStepsAndFails) {
                                IDS_SH_GET_SPECIAL_FOLDER_FAILED}),
             Boxes());
   EXPECT_FALSE(HostExists(m_test.Host("Program Files/Corvane/Tessarine")));
+}
+}  // namespace
+
+namespace {
+bool DebugOutputHas(const CTestPlatform& platform, const std::string& strA,
+                    const std::string& strB) {
+  for (const std::string& strLine : platform.m_debug.m_lines)
+    if (strLine.find(strA) != std::string::npos &&
+        strLine.find(strB) != std::string::npos)
+      return true;
+  return false;
+}
+
+// A key or value that could not be removed (for any reason but not being
+// there) fails the Clear, and the debug output names it with the error.
+TEST_F(ClearRegistryTest, ARegistryRemovalThatFailsFailsTheClear) {
+  // A subkey name of 128 characters does not fit the tree walk's buffer.
+  WriteRegDword(HKEY_LOCAL_MACHINE,
+                std::string(kVelcorKey) + "\\" + std::string(128, 'k'), "x", 1);
+  EXPECT_EQ(0, SilentClearRegistry(kProgram));
+  EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kVelcorKey));
+  EXPECT_TRUE(
+      DebugOutputHas(m_test.m_platform, "Services\\Velcor", "error 234"));
+  EXPECT_FALSE(HostExists(m_test.Host("WINNT/system32/drivers/Velcor.sys")));
+}
+
+// A registry that can't be changed at all (busy past its bound, not
+// writable) stops the Clear before its first file step: the drivers stay
+// while the registry still starts them.
+TEST_F(ClearRegistryTest, AStoreThatCannotBeUsedStopsBeforeTheFiles) {
+  CFaultyRegistry busy;
+  CPlatform platform = Platform();
+  platform.pRegistry = &busy;
+  SetPlatform(platform);
+  WriteRegDword(HKEY_LOCAL_MACHINE, kVelcorKey, "Start", 0);
+  busy.m_lDeleteError = ERROR_SHARING_VIOLATION;
+  EXPECT_EQ(0, SilentClearRegistry(kProgram));
+  ASSERT_EQ((std::vector<UINT>{IDS_REGISTRY_NOT_USABLE}), Boxes());
+  EXPECT_NE(std::string::npos, User().m_boxes[0].strText.find("error 32"));
+  EXPECT_TRUE(HostExists(m_test.Host("WINNT/system32/drivers/Velcor.sys")));
+  EXPECT_EQ(
+      "windows",
+      ReadHostFile(m_test.Host("Program Files/Corvane/Tessarine/Pcmcia.sys")));
+  m_test.m_platform.Install();
 }
 }  // namespace

@@ -11,7 +11,7 @@ const char* const kSuiteDrivers[] = {
     "Dovrel.sys", "Mirrow.sys", "Sidrel.sys", "Brannic.sys", "Tallum.sys",
     "Orvik.sys",  "Harnow.sys", "Lorrin.dll"};
 const char kDrivers[] = "WINNT/system32/drivers/";
-const char kTrevantExe[] = "C:\\WINNT\\system32\\Drivers\\Trevant.exe";
+const char kTrevantExe[] = "C:\\WINNT\\system32\\drivers\\Trevant.exe";
 
 class DriverFilesTest : public ::testing::Test {
  protected:
@@ -55,6 +55,7 @@ TEST_F(DriverFilesTest, OnlyTheManagerFileDecidesTheResult) {
 }
 
 TEST_F(DriverFilesTest, AManagerFileInUseFailsAndIsReportedWhenVerbose) {
+  WriteHostFile(Driver("Trevant.exe"), "");
   for (BOOL bVerbose : {FALSE, TRUE}) {
     SCOPED_TRACE(bVerbose);
     m_test.m_platform.m_user.m_boxes.clear();

@@ -1,5 +1,6 @@
 // The built program run as a process: what an installer sees of it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/ProcessRunner.h"
 
@@ -53,5 +54,19 @@ TEST_F(EndToEndStartupTest, UsageRequestShowsTheTextWithTheInformationIcon) {
   EXPECT_NE(std::string::npos, result.strStderr.find("(Information)"));
   EXPECT_NE(std::string::npos, result.strStderr.find("s - silient mode"));
   EXPECT_FALSE(PathExists(LogPath()));
+}
+
+// The usage text needs no registry: it is shown before the store is
+// opened, whatever state that is in.
+TEST_F(EndToEndStartupTest, UsageComesBeforeAStoreThatDoesNotParse) {
+  ASSERT_EQ(0, mkdir((m_machine.Path() + "/registry").c_str(), 0755));
+  ASSERT_TRUE(WriteWholeFile(m_machine.Path() + "/registry/HKEY_USERS.reg",
+                             "not a registry file\n"));
+  for (const char* pszArg : {"-?", "-h", "-x"}) {
+    SCOPED_TRACE(pszArg);
+    const CProcessResult result = Run({pszArg});
+    EXPECT_EQ(0, result.nExitStatus);
+    EXPECT_NE(std::string::npos, result.strStderr.find("s - silient mode"));
+  }
 }
 }  // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
@@ -221,6 +222,12 @@ TEST_F(HostFileSystemTest, CreateFileRefusesWhatWindowsRefuses) {
   WriteHostFile(m_machine / "ro.log", "old");
   SetHostReadOnly(m_machine / "ro.log", true);
   MakeHostDirectory(m_machine / "dir");
+  // Only a regular file: a link planted under the name would have its
+  // target overwritten; a FIFO without a reader would hang the run.
+  WriteHostFile(m_machine / "target", "precious");
+  ASSERT_EQ(0, symlink((m_machine / "target").c_str(),
+                       (m_machine / "link.log").c_str()));
+  ASSERT_EQ(0, mkfifo((m_machine / "fifo.log").c_str(), 0644));
   struct {
     const char* pszPath;
     DWORD dwDisposition;
@@ -228,6 +235,9 @@ TEST_F(HostFileSystemTest, CreateFileRefusesWhatWindowsRefuses) {
   } cases[] = {
       {"C:\\ro.log", CREATE_ALWAYS, ERROR_ACCESS_DENIED},
       {"C:\\dir", CREATE_ALWAYS, ERROR_ACCESS_DENIED},
+      {"C:\\link.log", CREATE_ALWAYS, ERROR_ACCESS_DENIED},
+      {"C:\\fifo.log", CREATE_ALWAYS, ERROR_ACCESS_DENIED},
+      {"Z:\\dev\\null", CREATE_ALWAYS, ERROR_ACCESS_DENIED},
       {"C:\\nodir\\x.log", CREATE_ALWAYS, ERROR_PATH_NOT_FOUND},
       {"C:\\none.log", OPEN_EXISTING, ERROR_FILE_NOT_FOUND},
       {"D:\\x.log", CREATE_ALWAYS, ERROR_PATH_NOT_FOUND},
@@ -240,6 +250,7 @@ TEST_F(HostFileSystemTest, CreateFileRefusesWhatWindowsRefuses) {
     EXPECT_EQ(c.dwError, GetLastError());
   }
   EXPECT_EQ("old", ReadHostFile(m_machine / "ro.log"));
+  EXPECT_EQ("precious", ReadHostFile(m_machine / "target"));
 }
 
 TEST_F(HostFileSystemTest, ModuleFileNameIsTheRunningExecutable) {

@@ -70,24 +70,26 @@ TEST_F(HostShellTest, ScriptedBrowserAnswersInTurnThenAsksThePrompt) {
   setenv("QUORREL_BROWSE", "C:\\Program Files\\Corvane\\Tessarine||D:\\X", 1);
   CHostShell shell(m_files, "Beth");
   std::vector<std::string> prompts;
-  shell.SetFolderPrompt(
-      [&prompts](const std::string& strTitle, std::string* pstrFolder) {
-        prompts.push_back(strTitle);
-        *pstrFolder = "C:\\Typed";
-        return true;
-      });
+  shell.SetFolderPrompt([&prompts](const std::string& strTitle, CFolderFilter,
+                                   std::string* pstrFolder) {
+    prompts.push_back(strTitle);
+    *pstrFolder = "C:\\Typed";
+    return true;
+  });
   char szName[MAX_PATH] = "";
-  LPITEMIDLIST pidl = shell.SHBrowseForFolderA(nullptr, "Title", 0, szName);
+  LPITEMIDLIST pidl =
+      shell.SHBrowseForFolderA(nullptr, "Title", 0, szName, nullptr);
   ASSERT_NE(nullptr, pidl);
   EXPECT_EQ("C:\\Program Files\\Corvane\\Tessarine", PathOf(pidl, shell));
   EXPECT_STREQ("Tessarine", szName);
   Free(pidl, shell);
-  EXPECT_EQ(nullptr, shell.SHBrowseForFolderA(nullptr, "Title", 0, szName));
-  pidl = shell.SHBrowseForFolderA(nullptr, "Title", 0, szName);
+  EXPECT_EQ(nullptr,
+            shell.SHBrowseForFolderA(nullptr, "Title", 0, szName, nullptr));
+  pidl = shell.SHBrowseForFolderA(nullptr, "Title", 0, szName, nullptr);
   EXPECT_EQ("D:\\X", PathOf(pidl, shell));
   Free(pidl, shell);
   EXPECT_TRUE(prompts.empty());
-  pidl = shell.SHBrowseForFolderA(nullptr, "Title", 0, szName);
+  pidl = shell.SHBrowseForFolderA(nullptr, "Title", 0, szName, nullptr);
   EXPECT_EQ("C:\\Typed", PathOf(pidl, shell));
   EXPECT_EQ(std::vector<std::string>{"Title"}, prompts);
   Free(pidl, shell);
@@ -99,7 +101,8 @@ TEST_F(HostShellTest, WithoutATerminalOrAnswerTheBrowserIsCancelled) {
   if (isatty(0)) GTEST_SKIP() << "stdin is a terminal";
   CHostShell shell(m_files, "Beth");
   char szName[MAX_PATH] = "";
-  EXPECT_EQ(nullptr, shell.SHBrowseForFolderA(nullptr, "Title", 0, szName));
+  EXPECT_EQ(nullptr,
+            shell.SHBrowseForFolderA(nullptr, "Title", 0, szName, nullptr));
 }
 
 TEST_F(HostShellTest, UnknownItemsConvertToNothing) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include "clear/FileRemoval.h"
@@ -61,6 +62,37 @@ TEST_F(InstallerFilesTest, LinksInTheTemporaryDirectoryGoButNotTheirTargets) {
   EXPECT_EQ(std::vector<std::string>{}, HostTreeListing(m_test.Host("TEMP")));
   EXPECT_EQ((std::vector<std::string>{"data/", "data/keep.txt=keep"}),
             HostTreeListing(outside.Path()));
+}
+
+// The fixed folders are resolved first: one that leads out of the machine
+// is not worked in, and the step fails.
+TEST_F(InstallerFilesTest, ATemporaryFolderThatLeadsOutOfTheMachineIsLeft) {
+  CTempDirectory outside;
+  WriteHostFile(outside / "_istmp1.dir/other.txt", "keep");
+  ASSERT_EQ(0, symlink(outside.Path().c_str(), m_test.Host("TEMP").c_str()));
+  EXPECT_FALSE(DeleteIstmpFolders(FALSE));
+  EXPECT_EQ("keep", ReadHostFile(outside / "_istmp1.dir/other.txt"));
+}
+
+// A mount point (another file system, or a bind mount) inside an installer
+// folder is removed as an entry when it can be and never entered. Needs
+// root to mount.
+TEST_F(InstallerFilesTest, AMountPointInAnInstallerFolderIsNeverEntered) {
+  if (geteuid() != 0) GTEST_SKIP() << "mounting needs root";
+  CTempDirectory outside;
+  WriteHostFile(outside / "data/keep.txt", "keep");
+  const std::string strMount = m_test.Host("TEMP/_istmp3.dir/mnt");
+  MakeHostDirectory(strMount);
+  WriteHostFile(m_test.Host("TEMP/_istmp3.dir/setup.ins"), "");
+  if (mount((outside / "data").c_str(), strMount.c_str(), nullptr, MS_BIND,
+            nullptr) != 0)
+    GTEST_SKIP() << "no bind mount here";
+  const BOOL bDeleted = DeleteIstmpFolders(FALSE);
+  const std::vector<std::string> outsideAfter = HostTreeListing(outside.Path());
+  umount2(strMount.c_str(), MNT_DETACH);
+  EXPECT_FALSE(bDeleted);  // a mount point can't be removed as an entry
+  EXPECT_EQ((std::vector<std::string>{"data/", "data/keep.txt=keep"}),
+            outsideAfter);
 }
 
 TEST_F(InstallerFilesTest, FailingFolderQueriesAreAlwaysReported) {

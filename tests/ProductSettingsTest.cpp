@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "clear/ProductSettings.h"
+#include "support/FileTestPlatform.h"
 #include "support/RegistryTestUtil.h"
-#include "support/TestPlatform.h"
 #include "sys/RegistryOps.h"
 
 namespace {
@@ -15,7 +15,9 @@ const char kSettings[] = "SOFTWARE\\Corvane\\Tessarine for Windows NT";
 
 class ProductSettingsTest : public ::testing::Test {
  protected:
-  CTestPlatform m_platform;
+  CFileTestPlatform m_test;  // the system folder, for userinit.exe
+  CTestPlatform& m_platform = m_test.m_platform;
+  CRegistryTally m_tally;
 
   void SetUserinit(DWORD dwType, const std::string& strText) {
     SetRawValue(HKEY_LOCAL_MACHINE, kWinlogon, "Userinit", dwType,
@@ -56,7 +58,7 @@ TEST_F(ProductSettingsTest, RemovesTheSuiteEntriesAndKeysAndNothingElse) {
   WriteRegString(HKEY_LOCAL_MACHINE, std::string(kUninstall) + "\\Other",
                  "UninstallString", "y");
 
-  RemoveProductSettings();
+  RemoveProductSettings(m_tally);
 
   std::string strGlimmet;
   ReadRegString(HKEY_LOCAL_MACHINE, kRun, "Glimmet", &strGlimmet);
@@ -92,20 +94,33 @@ TEST_F(ProductSettingsTest, WithoutTheSuiteNothingIsWritten) {
   SetUserinit(REG_EXPAND_SZ, "userinit,");
   WriteRegString(HKEY_LOCAL_MACHINE, kRun, "SystemTray", "SysTray.Exe");
   const std::string strBefore = DumpRegistryTree(HKEY_LOCAL_MACHINE, "");
-  RemoveProductSettings();
+  RemoveProductSettings(m_tally);
   EXPECT_EQ(strBefore, DumpRegistryTree(HKEY_LOCAL_MACHINE, ""));
   EXPECT_FALSE(KeyExists(HKEY_USERS, ".DEFAULT\\Software\\Corvane"));
 }
 
 // Windows must keep a logon program: a list that reads as empty, or that
 // would be left empty, is not written.
+// Windows logs every user off at once when Userinit starts no program: the
+// suite's entry, when it is the only one, gives way to Windows' own logon
+// program, in the value's type and with its commas.
+TEST_F(ProductSettingsTest, UserinitIsNeverLeftWithoutAProgram) {
+  for (DWORD dwType : {REG_SZ, REG_EXPAND_SZ}) {
+    SetUserinit(dwType, " ,C:\\T\\Mardel.exe, ,mardel.exe -q,");
+    RemoveProductSettings(m_tally);
+    DWORD dwRead = 0;
+    EXPECT_EQ(std::string(" ,C:\\WINNT\\system32\\userinit.exe, ,") + '\0',
+              Userinit(&dwRead));
+    EXPECT_EQ(dwType, dwRead);
+  }
+}
+
 TEST_F(ProductSettingsTest, UserinitIsNeverLeftEmpty) {
   struct {
     const char* pszWhat;
     DWORD dwType;
     std::string strStored;
   } cases[] = {
-      {"only the suite's entry", REG_SZ, "C:\\T\\Mardel.exe,"},
       {"empty", REG_SZ, ""},
       {"not text", REG_DWORD, "abc"},
       {"longer than 2048 bytes", REG_SZ, "userinit," + std::string(2100, 'x')},
@@ -113,13 +128,13 @@ TEST_F(ProductSettingsTest, UserinitIsNeverLeftEmpty) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pszWhat);
     SetUserinit(c.dwType, c.strStored);
-    RemoveProductSettings();
+    RemoveProductSettings(m_tally);
     DWORD dwType = 0;
     EXPECT_EQ(c.strStored + '\0', Userinit(&dwType));
     EXPECT_EQ(c.dwType, dwType);
   }
   DeleteRegValue(HKEY_LOCAL_MACHINE, kWinlogon, "Userinit");
-  RemoveProductSettings();
+  RemoveProductSettings(m_tally);
   DWORD dwType = 0;
   EXPECT_EQ("<missing>", Userinit(&dwType));
 }

@@ -42,6 +42,21 @@ TEST_F(ProgramFolderChoiceTest, CancellingTheBrowserDeletesNothingAndSucceeds) {
   EXPECT_EQ("suite", DriverInPlace());
 }
 
+// The browser offers only what the guard would take, and shows nothing
+// while it asks.
+TEST_F(ProgramFolderChoiceTest, TheBrowserOffersOnlyWhatTheGuardTakes) {
+  WriteHostFile(m_test.Host("registry/HKEY_USERS.reg"), "");
+  SelectAndDeleteProgramFolder(m_form, FALSE);
+  ASSERT_EQ(1u, Shell().m_browses.size());
+  const CFolderFilter pfnOffered = Shell().m_browses[0].pfnOffered;
+  ASSERT_NE(nullptr, pfnOffered);
+  EXPECT_TRUE(pfnOffered(kProgram));
+  for (const char* pszRefused :
+       {"C:\\", "C:\\registry", "C:\\run", "C:\\TEMP", "C:\\WINNT", "Z:\\etc"})
+    EXPECT_FALSE(pfnOffered(pszRefused)) << pszRefused;
+  EXPECT_TRUE(User().m_boxes.empty());
+}
+
 TEST_F(ProgramFolderChoiceTest, NoShowsTheBrowserAgainYesDeletes) {
   Shell().m_browseAnswers = {"C:\\Program Files\\Corvane", kProgram};
   User().m_answers = {IDNO, IDYES};

@@ -48,7 +48,6 @@ TEST_F(ProgramFolderTest, WithoutASavedDriverTheFolderGoesAllTheSame) {
 
 TEST_F(ProgramFolderTest, AFolderThatDoesNotExistIsNoFailure) {
   EXPECT_TRUE(DeleteProgramFolder("C:\\Program Files\\Nowhere", FALSE));
-  EXPECT_TRUE(DeleteProgramFolder("Q:\\Tessarine", FALSE));
   EXPECT_TRUE(Boxes().empty());
 }
 
@@ -120,36 +119,75 @@ TEST_F(ProgramFolderTest, AFailingFolderQueryKeepsTheFolder) {
 }
 
 // The step empties whatever folder it is given: one that holds Windows,
-// other programs or users' files is refused, nothing is copied from it and
-// nothing of it goes.
+// other programs, users' files or the machine's own store, or lies outside
+// the machine, is refused however it is spelt; nothing is copied from it
+// and nothing of it goes.
 TEST_F(ProgramFolderTest, FoldersOfTheSystemAreRefusedAndKept) {
   for (const char* pszFile :
        {"boot.ini", "Pcmcia.sys", "WINNT/explorer.exe", "WINNT/Pcmcia.sys",
         "WINNT/system32/Pcmcia.sys", "WINNT/Profiles/Ann/Pcmcia.sys",
         "Program Files/Pcmcia.sys", "Users/Bob/Pcmcia.sys",
+        "Users/Bob/Desktop/Pcmcia.sys", "TEMP/Pcmcia.sys",
+        "registry/HKEY_USERS.reg", "run/windows/1", "services.state",
         "WINNT/Profiles/All Users/Start Menu/Programs/x.lnk"})
     WriteHostFile(m_test.Host(pszFile), "keep");
   WriteHostFile(m_test.Host(kWindowsPcmcia), "suite's replacement");
+  CTempDirectory outside;
+  WriteHostFile(outside / "Tessarine/Pcmcia.sys", "keep");
   WriteRegString(HKEY_LOCAL_MACHINE,
                  "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\"
                  "ProfileList\\S-1-5-21-7",
                  "ProfileImagePath", "%SystemDrive%\\Users\\Bob");
   const std::vector<std::string> before = HostTreeListing(m_test.Host(""));
-  for (const char* pszFolder :
-       {"C:\\", "c:/", "C:", "C:\\WINNT", "c:\\winnt.\\", "C:\\WINNT\\system32",
-        "C:\\WINNT\\Profiles\\Ann", "C:\\Program Files",
-        "C:\\Program Files\\..", "C:\\Users", "C:\\Users\\Bob", "Tessarine",
-        "C:\\Program Files\\Corv*"}) {
-    SCOPED_TRACE(pszFolder);
+  const std::string strZMachine = "Z:" + m_test.Host("");
+  const std::string strZOutside = "Z:" + outside.Path() + "/Tessarine";
+  for (const std::string& strFolder :
+       {std::string("C:\\"),
+        std::string("c:/"),
+        std::string("C:"),
+        std::string("C:\\WINNT"),
+        std::string("c:\\winnt.\\"),
+        std::string("C:\\WINNT\\system32"),
+        std::string("C:\\WINNT\\Profiles\\Ann"),
+        std::string("C:\\Program Files"),
+        std::string("C:\\Program Files\\.."),
+        std::string("C:\\Users"),
+        std::string("C:\\Users\\Bob"),
+        std::string("C:\\Users\\Bob\\Desktop"),
+        std::string("C:\\TEMP"),
+        std::string("c:\\temp\\"),
+        std::string("C:\\registry"),
+        std::string("c:\\Program Files\\..\\REGISTRY"),
+        std::string("C:\\run"),
+        std::string("C:\\run\\windows"),
+        std::string("C:\\services.state"),
+        std::string("Q:\\Tessarine"),
+        strZMachine,
+        strZMachine + "/WINNT",
+        strZMachine + "/registry",
+        strZOutside,
+        std::string("Tessarine"),
+        std::string("C:\\Program Files\\Corv*")}) {
+    SCOPED_TRACE(strFolder);
     m_test.m_platform.m_user.m_boxes.clear();
-    EXPECT_FALSE(DeleteProgramFolder(pszFolder, FALSE));
+    EXPECT_FALSE(DeleteProgramFolder(strFolder, FALSE));
     ASSERT_EQ(1u, Boxes().size());
     EXPECT_EQ(IDS_NOT_A_PROGRAM_FOLDER, Boxes()[0].nIDPrompt);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), Boxes()[0].uType);
-    EXPECT_EQ(0u, Boxes()[0].strText.find(std::string("\"") + pszFolder +
+    EXPECT_EQ(0u, Boxes()[0].strText.find("\"" + strFolder +
                                           "\" cannot be the Tessarine"));
   }
   EXPECT_EQ(before, HostTreeListing(m_test.Host("")));
+  EXPECT_EQ("keep", ReadHostFile(outside / "Tessarine/Pcmcia.sys"));
+}
+
+// The machine directory named through the host's own drive is the same
+// folder: the step works on it as on C:.
+TEST_F(ProgramFolderTest, TheMachineSpeltThroughTheHostDriveIsTheSameFolder) {
+  SeedProgramFolder();
+  EXPECT_TRUE(DeleteProgramFolder("Z:" + Program(), FALSE));
+  EXPECT_FALSE(HostExists(Program()));
+  EXPECT_EQ("windows pcmcia", ReadHostFile(m_test.Host(kWindowsPcmcia)));
 }
 
 TEST_F(ProgramFolderTest, AFolderThatIsALinkIsRefused) {

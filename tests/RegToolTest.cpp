@@ -1,5 +1,8 @@
 // quorrel-reg run as a process on a machine directory of its own.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "support/ProcessRunner.h"
 #include "support/StoreTestUtil.h"
@@ -7,10 +10,12 @@
 namespace {
 class RegToolTest : public ::testing::Test {
  protected:
-  CProcessResult Run(const std::vector<std::string>& args) {
+  CProcessResult Run(const std::vector<std::string>& args,
+                     std::map<std::string, std::string> env = {}) {
     std::vector<std::string> argv = {QUORREL_REG_EXE};
     argv.insert(argv.end(), args.begin(), args.end());
     CProcessOptions options;
+    options.env = std::move(env);
     options.env["QUORREL_MACHINE"] = m_machine.Path();
     return RunProcess(argv, options);
   }
@@ -119,5 +124,21 @@ TEST_F(RegToolTest, ImportBeyondTheRegistrysLimitsFailsAndTheStoreStillOpens) {
   EXPECT_NE(std::string::npos, deep.strStderr.find("error 87"));
   const CProcessResult after = Run({"query", "HKCU"});
   EXPECT_EQ(0, after.nExitStatus) << after.strStderr;
+}
+// A store another program holds past the wait bound is busy, not empty: the
+// tool says so, with its own exit status, for keys that exist.
+TEST_F(RegToolTest, ABusyStoreIsToldAsBusyNotAsNoKey) {
+  const std::string strFile = Import(
+      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\X]\r\n\"a\"=\"b\"\r\n");
+  ASSERT_EQ(0, Run({"import", strFile}).nExitStatus);
+  const int fd = open((m_machine.Path() + "/registry/store.lock").c_str(),
+                      O_RDWR | O_CREAT, 0644);
+  ASSERT_EQ(0, flock(fd, LOCK_EX));
+  const CProcessResult busy = Run({"query", "HKEY_LOCAL_MACHINE\\SOFTWARE\\X"},
+                                  {{"QUORREL_STORE_WAIT_MS", "100"}});
+  close(fd);
+  EXPECT_EQ(3, busy.nExitStatus);
+  EXPECT_NE(std::string::npos, busy.strStderr.find("busy")) << busy.strStderr;
+  EXPECT_EQ(std::string::npos, busy.strStderr.find("no key"));
 }
 }  // namespace

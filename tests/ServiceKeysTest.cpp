@@ -19,6 +19,7 @@ const char* const kAllSuiteServices[] = {
 class ServiceKeysTest : public ::testing::Test {
  protected:
   CTestPlatform m_platform;
+  CRegistryTally m_tally;
 
   void AddService(const std::string& strBase, const std::string& strName,
                   const std::string& strGroup, DWORD dwTag) {
@@ -77,7 +78,7 @@ TEST_F(ServiceKeysTest, AWholeInstallationLeavesOnlyWindowsOwnServices) {
   const std::string strOtherSet =
       DumpRegistryTree(HKEY_LOCAL_MACHINE, "System\\ControlSet002");
 
-  RemoveServiceKeys();
+  RemoveServiceKeys(m_tally);
 
   for (const char* pszService : kAllSuiteServices) {
     SCOPED_TRACE(pszService);
@@ -114,7 +115,7 @@ TEST_F(ServiceKeysTest, WithoutTheSuiteOnlyOrphanTagsAndDemandStartCdromGo) {
              "Pcmcia", "", kRegDwordMissing);
   const std::string strBefore = DumpRegistryTree(HKEY_LOCAL_MACHINE, "System");
 
-  RemoveServiceKeys();
+  RemoveServiceKeys(m_tally);
 
   EXPECT_EQ(TagListBytes({20}), List(kSbe));
   EXPECT_EQ(4u, ReadRegDword(HKEY_LOCAL_MACHINE, kServices + "Cdrom", "Start"));
@@ -152,7 +153,7 @@ TEST_F(ServiceKeysTest, ImagePathsGetWindowsDriverBackOnlyWhereTheSuiteIs) {
     const std::string strText = c.pszBefore;
     SetRawValue(HKEY_LOCAL_MACHINE, kServices + c.pszService, "ImagePath",
                 c.dwType, CBytes(strText.begin(), strText.end() + 1));
-    RemoveServiceKeys();
+    RemoveServiceKeys(m_tally);
     DWORD dwType = 0;
     CBytes bytes;
     ASSERT_TRUE(GetRawValue(HKEY_LOCAL_MACHINE, kServices + c.pszService,
@@ -168,12 +169,12 @@ TEST_F(ServiceKeysTest, OnlyADemandStartCdromIsDisabled) {
   for (DWORD dwStart : {0u, 1u, 2u, 3u, 4u}) {
     SCOPED_TRACE(dwStart);
     WriteRegDword(HKEY_LOCAL_MACHINE, strCdrom, "Start", dwStart);
-    RemoveServiceKeys();
+    RemoveServiceKeys(m_tally);
     EXPECT_EQ(dwStart == 3 ? 4u : dwStart,
               ReadRegDword(HKEY_LOCAL_MACHINE, strCdrom, "Start"));
   }
   DeleteRegKeyTree(HKEY_LOCAL_MACHINE, strCdrom);
-  RemoveServiceKeys();
+  RemoveServiceKeys(m_tally);
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, strCdrom));
 }
 
@@ -189,7 +190,7 @@ TEST_F(ServiceKeysTest, ProfileWalkSkipsOnlyTheExactNameCurrent) {
     DeleteRegKeyTree(HKEY_LOCAL_MACHINE, kProfiles);
     for (const char* pszProfile : {"0001", c.pszAlias, "0002"})
       AddService(ProfileService(pszProfile, ""), "Quesk", "", kRegDwordMissing);
-    RemoveHardwareProfileServiceKeys("Quesk");
+    RemoveHardwareProfileServiceKeys("Quesk", m_tally);
     EXPECT_EQ(c.bSkipped, KeyExists(HKEY_LOCAL_MACHINE,
                                     ProfileService(c.pszAlias, "Quesk")));
     for (const char* pszProfile : {"0001", "0002"})
@@ -203,7 +204,7 @@ TEST_F(ServiceKeysTest, ProfileWalkSkipsOnlyTheExactNameCurrent) {
 }
 
 TEST_F(ServiceKeysTest, NoHardwareProfilesIsNoProblem) {
-  RemoveHardwareProfileServiceKeys("Quesk");
+  RemoveHardwareProfileServiceKeys("Quesk", m_tally);
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProfiles));
   EXPECT_EQ(0u, m_platform.m_registry.OpenHandleCount());
 }

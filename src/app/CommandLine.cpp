@@ -91,6 +91,14 @@ void CquorrelCommandLineInfo::CheckEnd() {
     g_bCommandLineError = TRUE;
 }
 
+bool IsUsageRun(const std::vector<std::string>& args) {
+  CquorrelCommandLineInfo info;
+  ParseCommandLine(info, args);
+  const bool bUsage = g_bCommandLineError || g_bShowUsage;
+  ResetRunMode();
+  return bUsage;
+}
+
 void ParseCommandLine(CquorrelCommandLineInfo& info,
                       const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {

@@ -31,3 +31,8 @@ class CquorrelCommandLineInfo {
 // The framework's walk over the arguments (without the program name).
 void ParseCommandLine(CquorrelCommandLineInfo& info,
                       const std::vector<std::string>& args);
+// True when the arguments ask for the usage text or break the grammar: the
+// run then shows the usage text and nothing else, so the entry point
+// starts it without opening the registry, whatever state that is in. The
+// run-mode flags are left as the program loads them.
+bool IsUsageRun(const std::vector<std::string>& args);

@@ -4,11 +4,20 @@
 #include "ProductSettings.h"
 #include "ServiceKeys.h"
 #include "TrayApplication.h"
+#include "fw/MessageBox.h"
+#include "res/ClearStringIds.h"
 
-void RemoveRunningAndRegisteredTraces() {
+void RemoveRunningAndRegisteredTraces(CRegistryTally& tally) {
   CloseTrayApplication();
-  RemoveServiceKeys();
-  RemoveProductSettings();
+  RemoveServiceKeys(tally);
+  RemoveProductSettings(tally);
+}
+
+BOOL RegistryWasUsable(const CRegistryTally& tally) {
+  if (tally.StoreError() == 0) return TRUE;
+  AfxFormatMessageBox(IDS_REGISTRY_NOT_USABLE, MB_OK | MB_ICONEXCLAMATION,
+                      static_cast<int>(tally.StoreError()));
+  return FALSE;
 }
 
 BOOL RemoveFileTraces(const std::function<BOOL()>& deleteProgramFolder,

@@ -1,5 +1,6 @@
 #include "DeletionReport.h"
 #include "FileRemoval.h"
+#include "ResolvedFolder.h"
 #include "ServiceStop.h"
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
@@ -25,7 +26,8 @@ BOOL DeleteDriverFiles(BOOL bVerbose) {
                         static_cast<int>(GetLastError()));
     return FALSE;
   }
-  const std::string strDrivers = strSystem + "\\Drivers";
+  std::string strDrivers;
+  if (!ResolveStepFolder(strSystem + "\\Drivers", &strDrivers)) return FALSE;
   // Their outcome is not looked at: only the driver manager's file, which
   // is in use while its service runs, decides the step.
   for (const char* pszFile : kDriverFiles)

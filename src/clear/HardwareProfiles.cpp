@@ -15,15 +15,20 @@ const char kCurrentProfile[] = "Current";
 const char kProfileServicesPath[] = "\\System\\CurrentControlSet\\Services\\";
 }  // namespace
 
-void RemoveHardwareProfileServiceKeys(const std::string& strService) {
+void RemoveHardwareProfileServiceKeys(const std::string& strService,
+                                      CRegistryTally& tally) {
   CScopedRegKey profiles;
-  if (Registry().RegOpenKeyExA(HKEY_LOCAL_MACHINE, kHardwareProfilesKey,
-                               profiles.Receive()) != ERROR_SUCCESS)
-    return;
+  const LONG lOpened = Registry().RegOpenKeyExA(
+      HKEY_LOCAL_MACHINE, kHardwareProfilesKey, profiles.Receive());
+  SetLastError(static_cast<DWORD>(lOpened));
+  tally.Removal(lOpened == ERROR_SUCCESS, kHardwareProfilesKey);
+  if (lOpened != ERROR_SUCCESS) return;
   DWORD nProfiles = 0;
-  if (Registry().RegQueryInfoKeyA(profiles.Get(), nullptr, nullptr, &nProfiles,
-                                  nullptr) != ERROR_SUCCESS)
-    return;
+  const LONG lInfo = Registry().RegQueryInfoKeyA(profiles.Get(), nullptr,
+                                                 nullptr, &nProfiles, nullptr);
+  SetLastError(static_cast<DWORD>(lInfo));
+  tally.Removal(lInfo == ERROR_SUCCESS, kHardwareProfilesKey);
+  if (lInfo != ERROR_SUCCESS) return;
   // From the last index down; the deletions happen deep below the profile
   // keys, so the indexes stay valid.
   for (DWORD nIndex = nProfiles; nIndex-- > 0;) {
@@ -33,7 +38,9 @@ void RemoveHardwareProfileServiceKeys(const std::string& strService) {
                                  &cchProfile) != ERROR_SUCCESS)
       break;
     if (std::string(szProfile) == kCurrentProfile) continue;
-    DeleteRegKeyTree(profiles.Get(), std::string(szProfile) +
-                                         kProfileServicesPath + strService);
+    const std::string strPath =
+        std::string(szProfile) + kProfileServicesPath + strService;
+    tally.Removal(DeleteRegKeyTree(profiles.Get(), strPath),
+                  std::string(kHardwareProfilesKey) + "\\" + strPath);
   }
 }

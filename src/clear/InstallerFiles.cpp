@@ -1,5 +1,6 @@
 #include "FileRemoval.h"
 #include "FolderEntries.h"
+#include "ResolvedFolder.h"
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
@@ -13,7 +14,9 @@ BOOL DeleteDetmpFiles(BOOL bVerbose) {
                         static_cast<int>(GetLastError()));
     return FALSE;
   }
-  return DeleteFolderEntries(strWindows, "_detmp.*", FALSE, bVerbose);
+  std::string strReal;
+  if (!ResolveStepFolder(strWindows, &strReal)) return FALSE;
+  return DeleteFolderEntries(strReal, "_detmp.*", FALSE, bVerbose);
 }
 
 BOOL DeleteIstmpFolders(BOOL bVerbose) {
@@ -23,5 +26,7 @@ BOOL DeleteIstmpFolders(BOOL bVerbose) {
                         static_cast<int>(GetLastError()));
     return FALSE;
   }
-  return DeleteFolderEntries(strTemp, "_istmp*.dir", TRUE, bVerbose);
+  std::string strReal;
+  if (!ResolveStepFolder(strTemp, &strReal)) return FALSE;
+  return DeleteFolderEntries(strReal, "_istmp*.dir", TRUE, bVerbose);
 }

@@ -54,16 +54,18 @@ void OnClearRegistry(IMainForm& form, BOOL bVerbose) {
   BOOL bCommitted = FALSE;
   {
     CBusyScope busy;
-    RemoveRunningAndRegisteredTraces();
+    CRegistryTally tally;
+    RemoveRunningAndRegisteredTraces(tally);
     // No file goes while the stored registry may still name it; the store
-    // has told the user why it could not store the changes.
-    bCommitted = CommitRegistryChanges();
+    // (or string 172) has told the user why.
+    bCommitted = RegistryWasUsable(tally) && CommitRegistryChanges();
     if (bCommitted)
       bRemoved = RemoveFileTraces(
-          [&form, bVerbose] {
-            return SelectAndDeleteProgramFolder(form, bVerbose);
-          },
-          bVerbose);
+                     [&form, bVerbose] {
+                       return SelectAndDeleteProgramFolder(form, bVerbose);
+                     },
+                     bVerbose) &&
+                 tally.AllDone();
   }
   if (!bCommitted) return;
 

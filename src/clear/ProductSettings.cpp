@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "SystemFolders.h"
 #include "UserinitList.h"
 #include "platform/Platform.h"
 #include "sys/RegistryOps.h"
@@ -10,6 +11,7 @@
 
 namespace {
 const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char kMardel[] = "Mardel.exe";
 const char kWinlogonKey[] =
     "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 
@@ -47,29 +49,44 @@ BOOL QueryUserinit(HKEY hWinlogon, std::string* pstrList, DWORD* pdwType) {
   return TRUE;
 }
 
-void RemoveMardelFromUserinit() {
+// The list without the suite's program. One that would then start no
+// program at all gets Windows' own logon program in its place: Windows
+// would otherwise log every user off at once.
+std::string ListWithoutMardel(const std::string& strList) {
+  const std::string strKept = WithoutUserinitEntries(strList, kMardel);
+  std::string strSystem;
+  if (HasUserinitProgram(strKept) || !FetchSystemDirectory(&strSystem))
+    return strKept;
+  return ReplacingUserinitEntries(strList, kMardel,
+                                  strSystem + "\\userinit.exe");
+}
+
+void RemoveMardelFromUserinit(CRegistryTally& tally) {
   CScopedRegKey winlogon;
   if (!OpenRegKey(HKEY_LOCAL_MACHINE, kWinlogonKey, winlogon.Receive())) return;
   std::string strList;
   DWORD dwType = REG_NONE;
   if (!QueryUserinit(winlogon.Get(), &strList, &dwType)) return;
-  const std::string strKept = WithoutUserinitEntries(strList, "Mardel.exe");
-  // Nothing of the suite's: the value is not touched at all. An empty list
-  // would leave Windows without a logon program, so the value then stays as
-  // it is too.
-  if (strKept == strList || strKept.empty()) return;
+  const std::string strKept = ListWithoutMardel(strList);
+  // Nothing of the suite's: the value is not touched at all.
+  if (strKept == strList || !HasUserinitProgram(strKept)) return;
   // The type stays: a REG_EXPAND_SZ written back as REG_SZ would no longer
   // expand %SystemRoot%, and nobody could log on.
-  Registry().RegSetValueExA(winlogon.Get(), "Userinit", dwType,
-                            reinterpret_cast<const BYTE*>(strKept.c_str()),
-                            static_cast<DWORD>(strKept.size() + 1));
-  Registry().RegFlushKey(winlogon.Get());
+  LONG lResult =
+      Registry().RegSetValueExA(winlogon.Get(), "Userinit", dwType,
+                                reinterpret_cast<const BYTE*>(strKept.c_str()),
+                                static_cast<DWORD>(strKept.size() + 1));
+  if (lResult == ERROR_SUCCESS)
+    lResult = Registry().RegFlushKey(winlogon.Get());
+  SetLastError(static_cast<DWORD>(lResult));
+  tally.Write(lResult == ERROR_SUCCESS, kWinlogonKey, "Userinit");
 }
 }  // namespace
 
-void RemoveProductSettings() {
-  DeleteRegValue(HKEY_LOCAL_MACHINE, kRunKey, "Glimmet");
-  RemoveMardelFromUserinit();
+void RemoveProductSettings(CRegistryTally& tally) {
+  tally.Removal(DeleteRegValue(HKEY_LOCAL_MACHINE, kRunKey, "Glimmet"), kRunKey,
+                "Glimmet");
+  RemoveMardelFromUserinit(tally);
   for (const CSettingsKey& key : kSettingsKeys)
-    DeleteRegKeyTree(key.hRoot, key.pszPath);
+    tally.Removal(DeleteRegKeyTree(key.hRoot, key.pszPath), key.pszPath);
 }

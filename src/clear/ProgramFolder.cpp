@@ -33,8 +33,10 @@ BOOL DeleteProgramFolder(const std::string& strFolder, BOOL bVerbose) {
     AfxMessageBox(IDS_NO_PROGRAM_FOLDER, MB_OK | MB_ICONEXCLAMATION);
     return FALSE;
   }
-  // Before anything is copied from it or deleted in it.
-  if (!CheckProgramFolder(strFolder)) return FALSE;
+  // Before anything is copied from it or deleted in it; the real location
+  // is what the step works on.
+  std::string strReal;
+  if (!ResolveProgramFolder(strFolder, &strReal)) return FALSE;
   std::string strSystem;
   if (!FetchSystemDirectory(&strSystem)) {
     AfxFormatMessageBox(IDS_GET_SYSTEM_DIRECTORY_FAILED,
@@ -42,9 +44,9 @@ BOOL DeleteProgramFolder(const std::string& strFolder, BOOL bVerbose) {
                         static_cast<int>(GetLastError()));
     return FALSE;
   }
-  if (!RestoreWindowsDriver(strFolder, strSystem)) return FALSE;
-  if (!DeleteFolderEntries(strFolder, "*.*", FALSE, bVerbose)) return FALSE;
+  if (!RestoreWindowsDriver(strReal, strSystem)) return FALSE;
+  if (!DeleteFolderEntries(strReal, "*.*", FALSE, bVerbose)) return FALSE;
   // Whether the folder itself could go is not looked at.
-  Files().RemoveDirectoryA(strFolder.c_str());
+  Files().RemoveDirectoryA(strReal.c_str());
   return TRUE;
 }

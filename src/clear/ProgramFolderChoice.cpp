@@ -13,7 +13,8 @@ namespace {
 LPITEMIDLIST BrowseForFolder(IMainForm& form, const std::string& strTitle,
                              char* pszBuffer) {
   return Shell().SHBrowseForFolderA(form.GetSafeHwnd(), strTitle.c_str(),
-                                    BIF_RETURNONLYFSDIRS, pszBuffer);
+                                    BIF_RETURNONLYFSDIRS, pszBuffer,
+                                    IsOfferedProgramFolder);
 }
 
 // The folder the user picked and confirmed; empty when the browser was

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ResolvedFolder.h"
 #include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "platform/NameCase.h"
@@ -17,99 +18,63 @@ const char* const kProgramFilesValues[] = {"ProgramFilesDir",
                                            "ProgramFilesDir (x86)"};
 const char kProfileListKey[] =
     "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
-const int kProgramsFolders[] = {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS};
-
-// A full path as its root ("C:" or "\\server\share") and its folder names,
-// upper-cased for comparing. Empty when the path is not one folder for
-// certain.
-typedef std::vector<std::string> CPathParts;
-
-std::vector<std::string> SplitAtBackslashes(const std::string& strPath) {
-  std::vector<std::string> names;
-  size_t nStart = 0;
-  for (size_t nSlash;
-       (nSlash = strPath.find('\\', nStart)) != std::string::npos;
-       nStart = nSlash + 1)
-    names.push_back(strPath.substr(nStart, nSlash - nStart));
-  names.push_back(strPath.substr(nStart));
-  return names;
-}
+// The shell folders of the users' own files; each lies in a profile, unless
+// moved elsewhere. Desktop, Personal, Start Menu, Programs and Startup, for
+// the user and for all users.
+const int kUserFolders[] = {0x0010,
+                            0x0019,
+                            0x0005,
+                            0x000B,
+                            0x0016,
+                            CSIDL_PROGRAMS,
+                            CSIDL_COMMON_PROGRAMS,
+                            0x0007,
+                            0x0018};
 
 bool IsDriveLetter(char ch) {
   return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
 }
 
-// The root, and the rest of the path behind it; FALSE for a relative path.
-bool SplitRoot(const std::string& strPath, std::string* pstrRoot,
-               std::string* pstrRest) {
-  if (strPath.size() >= 3 && IsDriveLetter(strPath[0]) && strPath[1] == ':' &&
-      strPath[2] == '\\') {
-    *pstrRoot = strPath.substr(0, 2);
-    *pstrRest = strPath.substr(3);
-    return true;
+bool IsFullPath(const std::string& strPath) {
+  if (strPath.size() >= 3 && IsDriveLetter(strPath[0]) && strPath[1] == ':')
+    return strPath[2] == '\\';
+  return strPath.compare(0, 2, "\\\\") == 0;
+}
+
+// FALSE when a folder on the way is a link: the name given is not the
+// folder the user sees under that name.
+bool LeadsThroughNoLink(const std::string& strPath) {
+  // The root ("C:" or "\\\\server\\share") is no link.
+  size_t nStart = 2;
+  if (strPath[1] != ':') nStart = strPath.find('\\', strPath.find('\\', 2) + 1);
+  std::string strWay = strPath.substr(0, nStart);
+  while (nStart != std::string::npos) {
+    const size_t nEnd = strPath.find('\\', nStart + 1);
+    const std::string strName = strPath.substr(
+        nStart + 1, nEnd == std::string::npos ? nEnd : nEnd - nStart - 1);
+    nStart = nEnd;
+    if (strName.empty() || strName == "." || strName == "..") continue;
+    WIN32_FIND_DATAA data;
+    const HANDLE hFind =
+        Files().FindFirstFileA((strWay + "\\" + strName).c_str(), &data);
+    if (hFind == INVALID_HANDLE_VALUE) return true;
+    Files().FindClose(hFind);
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return false;
+    strWay += std::string("\\") + data.cFileName;
   }
-  if (strPath.compare(0, 2, "\\\\") != 0) return false;
-  const size_t nShare = strPath.find('\\', 2);
-  if (nShare == std::string::npos || nShare == 2) return false;
-  const size_t nRest = strPath.find('\\', nShare + 1);
-  *pstrRoot = strPath.substr(0, nRest);
-  *pstrRest = nRest == std::string::npos ? "" : strPath.substr(nRest + 1);
-  return pstrRoot->size() > nShare + 1;
-}
-
-// Windows drops trailing dots and spaces of a name: "WINNT." is WINNT.
-std::string WithoutTrailingDots(std::string strName) {
-  while (!strName.empty() && (strName.back() == '.' || strName.back() == ' '))
-    strName.pop_back();
-  return strName;
-}
-
-// The name as the folder is listed (its long name, as stored); FALSE when
-// the entry is a link, whose folder may lie anywhere. A name that isn't
-// there stays as given.
-bool ListedName(const std::string& strParent, std::string* pstrName) {
-  WIN32_FIND_DATAA data;
-  const HANDLE hFind =
-      Files().FindFirstFileA((strParent + "\\" + *pstrName).c_str(), &data);
-  if (hFind == INVALID_HANDLE_VALUE) return true;
-  Files().FindClose(hFind);
-  if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return false;
-  *pstrName = data.cFileName;
   return true;
 }
 
-CPathParts FolderParts(std::string strPath) {
+// What is refused of the path as typed, before it is resolved: a relative
+// path, wildcards, a link on the way.
+bool IsPlainFullPath(std::string strPath) {
   for (char& ch : strPath)
     if (ch == '/') ch = '\\';
-  std::string strRoot, strRest;
-  if (!SplitRoot(strPath, &strRoot, &strRest)) return CPathParts();
-  if (strRest.find_first_of("*?<>\"|:") != std::string::npos)
-    return CPathParts();
-  std::vector<std::string> names;
-  for (const std::string& strGiven : SplitAtBackslashes(strRest)) {
-    if (strGiven.empty() || strGiven == ".") continue;
-    if (strGiven == "..") {
-      if (!names.empty()) names.pop_back();
-      continue;
-    }
-    std::string strWay = strRoot;
-    for (const std::string& strAbove : names) strWay += "\\" + strAbove;
-    std::string strName = WithoutTrailingDots(strGiven);
-    if (strName.empty() || !ListedName(strWay, &strName)) return CPathParts();
-    names.push_back(strName);
-  }
-  CPathParts parts = {UpperName(strRoot)};
-  for (const std::string& strName : names) parts.push_back(UpperName(strName));
-  return parts;
-}
-
-// True when every part of the first is the same part of the second: the
-// same folder, or one above it.
-bool IsAtOrAbove(const CPathParts& folder, const CPathParts& other) {
-  if (folder.empty() || other.size() < folder.size()) return false;
-  for (size_t i = 0; i < folder.size(); ++i)
-    if (folder[i] != other[i]) return false;
-  return true;
+  if (!IsFullPath(strPath)) return false;
+  if (strPath.find_first_of("*?<>\"|", 0) != std::string::npos ||
+      strPath.find(':', 2) != std::string::npos)
+    return false;
+  return LeadsThroughNoLink(strPath);
 }
 
 // %SystemRoot%, %WinDir% and %SystemDrive%, as profile paths are stored.
@@ -157,10 +122,9 @@ void AddProfileFolders(const std::string& strWindows,
   }
 }
 
-// The Programs folders of the Start menu lie in the profiles of the current
-// user and of all users, wherever the system keeps those.
-void AddProgramsFolders(std::vector<std::string>* pFolders) {
-  for (int nFolder : kProgramsFolders) {
+// The users' shell folders, wherever the system keeps them.
+void AddUserShellFolders(std::vector<std::string>* pFolders) {
+  for (int nFolder : kUserFolders) {
     LPITEMIDLIST pidl = nullptr;
     if (FAILED(Shell().SHGetSpecialFolderLocation(nullptr, nFolder, &pidl)) ||
         pidl == nullptr)
@@ -173,23 +137,62 @@ void AddProgramsFolders(std::vector<std::string>* pFolders) {
     }
   }
 }
+
+// Folders that are refused with everything inside them and everything
+// above them: the system's own, the users' and the machine's store.
+std::vector<CPathParts> WholeFolders(const std::string& strWindows) {
+  std::vector<std::string> paths = {strWindows};
+  AddProfileFolders(strWindows, &paths);
+  AddUserShellFolders(&paths);
+  std::vector<CPathParts> folders;
+  for (const std::string& strPath : paths)
+    folders.push_back(ResolvedParts(strPath));
+  for (const std::string& strReserved : Files().ReservedPaths())
+    folders.push_back(PathParts(strReserved));
+  return folders;
+}
+
+// Folders that are refused themselves and with everything above them;
+// what lies inside them may be a program's folder.
+std::vector<CPathParts> SharedFolders(const std::string& strWindows,
+                                      const std::string& strSystem) {
+  std::vector<std::string> paths = {strSystem};
+  AddProgramFilesFolders(strWindows, &paths);
+  std::string strTemp;
+  if (FetchTempPath(&strTemp)) paths.push_back(strTemp);
+  std::vector<CPathParts> folders;
+  for (const std::string& strPath : paths)
+    folders.push_back(ResolvedParts(strPath));
+  return folders;
+}
 }  // namespace
 
 BOOL IsProtectedFolder(const std::string& strFolder,
                        const std::string& strWindows,
                        const std::string& strSystem) {
-  const CPathParts folder = FolderParts(strFolder);
+  if (!IsPlainFullPath(strFolder)) return TRUE;
+  const CPathParts folder = ResolvedParts(strFolder);
   // Nothing below the root: a drive or a share as a whole.
   if (folder.size() < 2) return TRUE;
-  const CPathParts windows = FolderParts(strWindows);
-  if (IsAtOrAbove(windows, folder)) return TRUE;
+  for (const CPathParts& whole : WholeFolders(strWindows))
+    if (IsAtOrAbove(whole, folder) || IsAtOrAbove(folder, whole)) return TRUE;
+  for (const CPathParts& shared : SharedFolders(strWindows, strSystem))
+    if (IsAtOrAbove(folder, shared)) return TRUE;
+  return FALSE;
+}
 
-  std::vector<std::string> guarded = {strWindows, strSystem};
-  AddProgramFilesFolders(strWindows, &guarded);
-  AddProfileFolders(strWindows, &guarded);
-  AddProgramsFolders(&guarded);
-  for (const std::string& strGuarded : guarded)
-    if (IsAtOrAbove(folder, FolderParts(strGuarded))) return TRUE;
+BOOL IsOfferedProgramFolder(const char* pszFolder) {
+  std::string strSystem, strWindows;
+  if (!FetchSystemDirectory(&strSystem) || !FetchWindowsDirectory(&strWindows))
+    return FALSE;
+  return !IsProtectedFolder(pszFolder ? pszFolder : "", strWindows, strSystem);
+}
+
+BOOL ResolveProgramFolder(const std::string& strFolder, std::string* pstrReal) {
+  if (!CheckProgramFolder(strFolder)) return FALSE;
+  if (Files().ResolvePath(strFolder.c_str(), pstrReal)) return TRUE;
+  AfxFormatMessageBox(IDS_NOT_A_PROGRAM_FOLDER, MB_OK | MB_ICONSTOP,
+                      strFolder.c_str());
   return FALSE;
 }
 

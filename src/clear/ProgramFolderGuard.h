@@ -7,15 +7,26 @@
 
 #include "platform/WinTypes.h"
 
-// TRUE for a folder that must not be emptied: a drive's root, the Windows
-// or the system folder, any folder inside the Windows folder, the Program
-// Files folder, a user's profile folder or the Programs folder of the Start
-// menu, or a folder above any of these. Also TRUE for a path that names no
-// one folder for certain: not a full path, or holding wildcards, or leading
-// through a link. Short (8.3) names and letter case are seen through.
+// TRUE for a folder that must not be emptied. The path is resolved to the
+// real location it names first (drive letters, links, mount points, short
+// names, case, "."/".."), then refused when it is: a drive's root; the
+// Windows folder, a user's profile, the folder of the profiles, a user's
+// shell folder (Desktop, Personal, Start Menu, Programs, Startup) or a
+// place the machine keeps for itself (IFileSystem::ReservedPaths: on the
+// host everything outside the machine directory and the registry store's
+// folders and files), anything inside one of these or above one; the
+// system folder, a Program Files folder or the temporary folder, or a
+// folder above one. Also TRUE for a path that names no one folder for
+// certain: not a full path, holding wildcards, or leading through a link.
 BOOL IsProtectedFolder(const std::string& strFolder,
                        const std::string& strWindows,
                        const std::string& strSystem);
+// CheckProgramFolder, then the real location of the folder, on which the
+// step then works: what was checked is what is emptied.
+BOOL ResolveProgramFolder(const std::string& strFolder, std::string* pstrReal);
+// The browser's filter: TRUE for a folder the guard would take, FALSE for
+// one it refuses or can't tell. Shows nothing.
+BOOL IsOfferedProgramFolder(const char* pszFolder);
 // FALSE, after a stop-icon message naming the folder (string 170), when the
 // folder is protected; FALSE after string 121 or 122 when the system or the
 // Windows folder can't be fetched to tell. TRUE: the folder may be emptied.

@@ -14,12 +14,14 @@ const CImagePathFixup kImagePathFixups[] = {
     {"Cdrom", "Zandre", "Cdrom"},
 };
 
-void RestoreImagePath(const CImagePathFixup& fixup) {
+void RestoreImagePath(const CImagePathFixup& fixup, CRegistryTally& tally) {
   const std::string strKey = std::string(kServicesKey) + fixup.pszService;
   std::string strImagePath;
   ReadRegString(HKEY_LOCAL_MACHINE, strKey, "ImagePath", &strImagePath);
   if (ReplaceFirst(&strImagePath, fixup.pszSuiteDriver, fixup.pszWindowsDriver))
-    WriteRegString(HKEY_LOCAL_MACHINE, strKey, "ImagePath", strImagePath);
+    tally.Write(
+        WriteRegString(HKEY_LOCAL_MACHINE, strKey, "ImagePath", strImagePath),
+        strKey, "ImagePath");
 }
 }  // namespace
 
@@ -31,12 +33,15 @@ bool ReplaceFirst(std::string* pstrText, const std::string& strFind,
   return true;
 }
 
-void RestoreWindowsDriverImagePaths() {
-  for (const CImagePathFixup& fixup : kImagePathFixups) RestoreImagePath(fixup);
+void RestoreWindowsDriverImagePaths(CRegistryTally& tally) {
+  for (const CImagePathFixup& fixup : kImagePathFixups)
+    RestoreImagePath(fixup, tally);
 }
 
-void DisableDemandStartCdrom() {
+void DisableDemandStartCdrom(CRegistryTally& tally) {
   const std::string strKey = std::string(kServicesKey) + "Cdrom";
   if (ReadRegDword(HKEY_LOCAL_MACHINE, strKey, "Start") == SERVICE_DEMAND_START)
-    WriteRegDword(HKEY_LOCAL_MACHINE, strKey, "Start", SERVICE_DISABLED);
+    tally.Write(
+        WriteRegDword(HKEY_LOCAL_MACHINE, strKey, "Start", SERVICE_DISABLED),
+        strKey, "Start");
 }

@@ -1,6 +1,7 @@
 #include "ServiceKeys.h"
 
 #include "ServiceFixups.h"
+#include "platform/Platform.h"
 #include "sys/RegistryOps.h"
 #include "update/GroupOrderList.h"
 
@@ -18,17 +19,35 @@ const char* const kProfileServices[] = {
     "Yurrin",  "Fennet", "Dovrel", "Mirrow", "Sidrel", "Brannic"};
 }  // namespace
 
-void RemoveServiceKeys() {
+namespace {
+// The group order list functions answer FALSE also when there was nothing
+// to remove; only a registry error left behind is a failure.
+template <typename F>
+void EditGroupOrderList(F edit, const std::string& strGroup,
+                        CRegistryTally& tally) {
+  SetLastError(ERROR_SUCCESS);
+  const BOOL bChanged = edit();
+  tally.Removal(bChanged || GetLastError() == ERROR_SUCCESS, kGroupOrderListKey,
+                strGroup);
+}
+}  // namespace
+
+void RemoveServiceKeys(CRegistryTally& tally) {
   // The core driver services' tags leave the group order list first, read
   // while their keys still exist.
   for (const char* pszService : kCoreDriverServices)
-    RemoveServiceGroupOrderTag(pszService);
-  RemoveUnusedGroupOrderTags(kSystemBusExtender);
-  for (const char* pszService : kKeyServices)
-    DeleteRegKeyTree(HKEY_LOCAL_MACHINE,
-                     std::string(kServicesKey) + pszService);
+    EditGroupOrderList(
+        [pszService] { return RemoveServiceGroupOrderTag(pszService); },
+        pszService, tally);
+  EditGroupOrderList(
+      [] { return RemoveUnusedGroupOrderTags(kSystemBusExtender); },
+      kSystemBusExtender, tally);
+  for (const char* pszService : kKeyServices) {
+    const std::string strKey = std::string(kServicesKey) + pszService;
+    tally.Removal(DeleteRegKeyTree(HKEY_LOCAL_MACHINE, strKey), strKey);
+  }
   for (const char* pszService : kProfileServices)
-    RemoveHardwareProfileServiceKeys(pszService);
-  RestoreWindowsDriverImagePaths();
-  DisableDemandStartCdrom();
+    RemoveHardwareProfileServiceKeys(pszService, tally);
+  RestoreWindowsDriverImagePaths(tally);
+  DisableDemandStartCdrom(tally);
 }

@@ -1,12 +1,16 @@
 // Removal of the suite's service keys from the running control set: their
 // group order tags, the keys themselves and their copies under the hardware
 // profiles; Windows' own Pcmcia and Cdrom services get their own driver
-// files back. Reports nothing: an absent key or value is passed over.
+// files back. An absent key or value is passed over; every other failure
+// is counted in the tally.
 #pragma once
 
 #include <string>
 
-void RemoveServiceKeys();
+#include "sys/RegistryTally.h"
+
+void RemoveServiceKeys(CRegistryTally& tally);
 // Deletes the service's key below every hardware profile except the one
 // named exactly "Current".
-void RemoveHardwareProfileServiceKeys(const std::string& strService);
+void RemoveHardwareProfileServiceKeys(const std::string& strService,
+                                      CRegistryTally& tally);

@@ -11,13 +11,14 @@ int SilentClearRegistry(const std::string& strProgramFolder) {
     AfxMessageBox(IDS_NOT_ADMINISTRATOR, MB_OK | MB_ICONSTOP);
     return 0;
   }
-  RemoveRunningAndRegisteredTraces();
+  CRegistryTally tally;
+  RemoveRunningAndRegisteredTraces(tally);
   // No file goes while the stored registry may still name it.
-  if (!CommitRegistryChanges()) return 0;
+  if (!RegistryWasUsable(tally) || !CommitRegistryChanges()) return 0;
   const BOOL bRemoved = RemoveFileTraces(
       [&strProgramFolder] {
         return DeleteProgramFolder(strProgramFolder, FALSE);
       },
       FALSE);
-  return bRemoved ? 1 : 0;
+  return bRemoved && tally.AllDone() ? 1 : 0;
 }

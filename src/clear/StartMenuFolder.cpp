@@ -1,5 +1,6 @@
 #include "FileRemoval.h"
 #include "FolderEntries.h"
+#include "ResolvedFolder.h"
 #include "fw/MessageBox.h"
 #include "platform/Platform.h"
 #include "res/ClearStringIds.h"
@@ -28,5 +29,7 @@ BOOL DeleteStartMenuFolder(int nFolder, BOOL bVerbose) {
     AfxMessageBox(IDS_SH_GET_PATH_FAILED, MB_OK | MB_ICONEXCLAMATION);
     return FALSE;
   }
-  return DeleteFolderEntries(szPath, "Tessarine*.*", TRUE, bVerbose);
+  std::string strReal;
+  if (!ResolveStepFolder(szPath, &strReal)) return FALSE;
+  return DeleteFolderEntries(strReal, "Tessarine*.*", TRUE, bVerbose);
 }

@@ -49,15 +49,40 @@ std::string UserinitProgramName(const std::string& strEntry) {
                                          : strPath.substr(nSeparator + 1);
 }
 
-std::string WithoutUserinitEntries(const std::string& strList,
-                                   const std::string& strFileName) {
+namespace {
+std::string EditedList(const std::string& strList,
+                       const std::string& strFileName,
+                       const std::string* pstrProgram) {
   std::string strResult;
   bool bFirst = true;
   for (const std::string& strEntry : SplitAtCommas(strList)) {
-    if (SameName(UserinitProgramName(strEntry), strFileName)) continue;
+    std::string strKept = strEntry;
+    if (SameName(UserinitProgramName(strEntry), strFileName)) {
+      if (pstrProgram == nullptr) continue;
+      strKept = *pstrProgram;
+      pstrProgram = nullptr;
+    }
     if (!bFirst) strResult += ',';
-    strResult += strEntry;
+    strResult += strKept;
     bFirst = false;
   }
   return strResult;
+}
+}  // namespace
+
+std::string WithoutUserinitEntries(const std::string& strList,
+                                   const std::string& strFileName) {
+  return EditedList(strList, strFileName, nullptr);
+}
+
+std::string ReplacingUserinitEntries(const std::string& strList,
+                                     const std::string& strFileName,
+                                     const std::string& strProgram) {
+  return EditedList(strList, strFileName, &strProgram);
+}
+
+bool HasUserinitProgram(const std::string& strList) {
+  for (const std::string& strEntry : SplitAtCommas(strList))
+    if (!Trimmed(strEntry).empty()) return true;
+  return false;
 }

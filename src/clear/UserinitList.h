@@ -13,3 +13,11 @@ std::string UserinitProgramName(const std::string& strEntry);
 // nothing goes comes back unchanged.
 std::string WithoutUserinitEntries(const std::string& strList,
                                    const std::string& strFileName);
+// The same list with the first of those entries replaced by strProgram
+// instead of dropped (the others still go), so that the commas around it
+// stay as they were.
+std::string ReplacingUserinitEntries(const std::string& strList,
+                                     const std::string& strFileName,
+                                     const std::string& strProgram);
+// True when some entry names a program (is more than blanks).
+bool HasUserinitProgram(const std::string& strList);

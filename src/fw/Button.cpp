@@ -17,7 +17,15 @@ BOOL CButton::IsPushButton() const {
   return nStyle == BS_PUSHBUTTON || nStyle == BS_DEFPUSHBUTTON;
 }
 
+int CButton::GetCheck() const {
+  return static_cast<int>(const_cast<CButton*>(this)->SendMessage(BM_GETCHECK));
+}
+
 void CButton::SetCheck(int nCheck) {
+  SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck));
+}
+
+void CButton::SetCheckState(int nCheck) {
   m_nCheck = nCheck;
   Invalidate();
 }
@@ -34,10 +42,10 @@ void CButton::UncheckGroupRadios() {
 void CButton::Click() {
   if (IsGroupBox() || !IsInputEnabled()) return;
   if (GetButtonStyle() == BS_AUTOCHECKBOX) {
-    SetCheck(m_nCheck == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+    SetCheckState(m_nCheck == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
   } else if (GetButtonStyle() == BS_AUTORADIOBUTTON) {
     UncheckGroupRadios();
-    SetCheck(BST_CHECKED);
+    SetCheckState(BST_CHECKED);
   }
   if (GetParent())
     GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED),
@@ -63,7 +71,7 @@ LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case BM_GETCHECK:
       return m_nCheck;
     case BM_SETCHECK:
-      SetCheck(static_cast<int>(wParam));
+      SetCheckState(static_cast<int>(wParam));
       return 0;
     default:
       return CWnd::WindowProc(message, wParam, lParam);

@@ -18,7 +18,8 @@ class CButton : public CWnd {
   BOOL IsGroupBox() const { return GetButtonStyle() == BS_GROUPBOX; }
   BOOL IsDefault() const { return GetButtonStyle() == BS_DEFPUSHBUTTON; }
 
-  int GetCheck() const { return m_nCheck; }
+  // BM_GETCHECK and BM_SETCHECK to the button.
+  int GetCheck() const;
   void SetCheck(int nCheck);
   // A click as a person makes it.
   void Click();
@@ -28,6 +29,7 @@ class CButton : public CWnd {
 
  private:
   void UncheckGroupRadios();
+  void SetCheckState(int nCheck);
   int m_nCheck = BST_UNCHECKED;
   BOOL m_bPressed = FALSE;
 };

@@ -4,7 +4,36 @@
 
 #include <algorithm>
 
+LRESULT CComboBox::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return const_cast<CComboBox*>(this)->SendMessage(message, wParam, lParam);
+}
+
 int CComboBox::AddString(const std::string& strItem) {
+  return static_cast<int>(
+      Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(strItem.c_str())));
+}
+
+int CComboBox::GetCount() const { return static_cast<int>(Send(CB_GETCOUNT)); }
+
+int CComboBox::GetCurSel() const {
+  return static_cast<int>(Send(CB_GETCURSEL));
+}
+
+int CComboBox::SetCurSel(int nSelect) {
+  return static_cast<int>(Send(CB_SETCURSEL, static_cast<WPARAM>(nSelect)));
+}
+
+std::string CComboBox::GetLBText(int nIndex) const {
+  const LRESULT nLength = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex));
+  if (nLength < 0) return std::string();
+  std::string strText(static_cast<size_t>(nLength) + 1, '\0');
+  Send(CB_GETLBTEXT, static_cast<WPARAM>(nIndex),
+       reinterpret_cast<LPARAM>(&strText[0]));
+  strText.resize(static_cast<size_t>(nLength));
+  return strText;
+}
+
+int CComboBox::InsertItem(const std::string& strItem) {
   auto it = m_items.end();
   if (GetStyle() & CBS_SORT) {
     // Windows sorts combo entries without regard to case.
@@ -19,22 +48,20 @@ int CComboBox::AddString(const std::string& strItem) {
   return nIndex;
 }
 
-int CComboBox::SetCurSel(int nSelect) {
-  const BOOL bValid = nSelect >= 0 && nSelect < GetCount();
+int CComboBox::Select(int nSelect) {
+  const BOOL bValid =
+      nSelect >= 0 && nSelect < static_cast<int>(m_items.size());
   m_nCurSel = bValid ? nSelect : CB_ERR;
   Invalidate();
   return bValid ? nSelect : CB_ERR;
 }
 
-std::string CComboBox::GetLBText(int nIndex) const {
-  if (nIndex < 0 || nIndex >= GetCount()) return std::string();
-  return m_items[static_cast<size_t>(nIndex)];
-}
-
 void CComboBox::UserSelect(int nIndex) {
-  if (!IsInputEnabled() || nIndex < 0 || nIndex >= GetCount()) return;
+  if (!IsInputEnabled() || nIndex < 0 ||
+      nIndex >= static_cast<int>(m_items.size()))
+    return;
   const BOOL bChanged = nIndex != m_nCurSel;
-  SetCurSel(nIndex);
+  Select(nIndex);
   if (bChanged && GetParent())
     GetParent()->SendMessage(WM_COMMAND,
                              MAKEWPARAM(GetDlgCtrlID(), CBN_SELCHANGE),
@@ -60,7 +87,7 @@ LRESULT CComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       if (wParam == VK_END) {
-        UserSelect(GetCount() - 1);
+        UserSelect(static_cast<int>(m_items.size()) - 1);
         return 0;
       }
       return CWnd::WindowProc(message, wParam, lParam);
@@ -70,9 +97,22 @@ LRESULT CComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case CB_GETCURSEL:
       return m_nCurSel;
     case CB_SETCURSEL:
-      return SetCurSel(static_cast<int>(wParam));
+      return Select(static_cast<int>(wParam));
     case CB_GETCOUNT:
-      return GetCount();
+      return static_cast<LRESULT>(m_items.size());
+    case CB_ADDSTRING:
+      return InsertItem(reinterpret_cast<const char*>(lParam));
+    case CB_GETLBTEXTLEN:
+      if (static_cast<size_t>(wParam) >= m_items.size()) return CB_ERR;
+      return static_cast<LRESULT>(m_items[wParam].size());
+    case CB_GETLBTEXT: {
+      if (static_cast<size_t>(wParam) >= m_items.size()) return CB_ERR;
+      const std::string& strItem = m_items[wParam];
+      std::copy(strItem.begin(), strItem.end(),
+                reinterpret_cast<char*>(lParam));
+      reinterpret_cast<char*>(lParam)[strItem.size()] = '\0';
+      return static_cast<LRESULT>(strItem.size());
+    }
     default:
       return CWnd::WindowProc(message, wParam, lParam);
   }

@@ -18,11 +18,13 @@ class CComboBox : public CWnd {
  public:
   CComboBox() { m_kind = CWndKind::ComboBox; }
 
-  // Index of the new entry, in sorted position with CBS_SORT.
+  // The list's messages (CB_ADDSTRING ...) to the combo box. AddString
+  // gives the index of the new entry, in sorted position with CBS_SORT;
+  // SetCurSel with an index outside the list selects nothing and gives
+  // CB_ERR.
   int AddString(const std::string& strItem);
-  int GetCount() const { return static_cast<int>(m_items.size()); }
-  int GetCurSel() const { return m_nCurSel; }
-  // An index outside the list selects nothing and gives CB_ERR.
+  int GetCount() const;
+  int GetCurSel() const;
   int SetCurSel(int nSelect);
   std::string GetLBText(int nIndex) const;
   const std::vector<std::string>& GetItems() const { return m_items; }
@@ -32,6 +34,10 @@ class CComboBox : public CWnd {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  int InsertItem(const std::string& strItem);
+  int Select(int nSelect);
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
   std::vector<std::string> m_items;
   int m_nCurSel = CB_ERR;
 };

@@ -6,15 +6,11 @@
 #include "MessageQueue.h"
 #include "WinApp.h"
 #include "WindowMap.h"
+#include "WindowSystem.h"
 
 CWnd* AfxGetSafeOwner() {
-  for (CWnd* pWnd : AfxGetTopLevelWindows()) {
-    const CWndKind kind = pWnd->GetKind();
-    if ((kind == CWndKind::Dialog || kind == CWndKind::Frame) &&
-        pWnd->IsWindowVisible() && pWnd->IsWindowEnabled())
-      return pWnd;
-  }
-  return AfxGetMainWnd();
+  CWnd* pActive = AfxWindowSystem().GetActiveWnd();
+  return pActive ? pActive : AfxGetMainWnd();
 }
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -35,14 +31,8 @@ BOOL CDialog::CreateDialogWindow(CWnd* pOwner) {
   const CDialogTemplate* pTemplate = FindDialogTemplate(m_nIDTemplate);
   if (!pTemplate) return FALSE;
   const DWORD dwStyle = pTemplate->dwStyle & ~static_cast<DWORD>(WS_VISIBLE);
-  const RECT client =
-      AfxMapDialogRect(*pTemplate, 0, 0, pTemplate->cx, pTemplate->cy);
-  // Create with the client size, then grow by the frame the style gives.
-  if (!CreateEx(dwStyle, pTemplate->pszCaption, client, pOwner, 0))
+  if (!AfxWindowSystem().CreateDialogWnd(*this, *pTemplate, dwStyle, pOwner, 0))
     return FALSE;
-  const RECT insets = NonClientInsets();
-  MoveWindow(0, 0, client.right + insets.left + insets.right,
-             client.bottom + insets.top + insets.bottom);
   return AfxCreateDialogControls(*this, *pTemplate, m_controls);
 }
 
@@ -115,7 +105,7 @@ void CDialog::GotoDlgCtrl(CWnd* pCtl) {
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
-  return AfxIsDialogMessage(*this, pMsg);
+  return AfxWindowSystem().IsDialogMsg(*this, pMsg);
 }
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,13 +3,14 @@
 #include "Button.h"
 #include "ComboBox.h"
 #include "Static.h"
-#include "UiAdapter.h"
+#include "WindowSystem.h"
 
 RECT AfxMapDialogRect(const CDialogTemplate& dlg, int x, int y, int cx,
                       int cy) {
   // Windows' MapDialogRect: x units are quarters, y units eighths of the
   // base units.
-  const SIZE base = AfxGetDialogBaseUnits(dlg.pszFont, dlg.wPointSize);
+  const SIZE base =
+      AfxWindowSystem().GetDialogBaseUnits(dlg.pszFont, dlg.wPointSize);
   const LONG left = x * base.cx / 4;
   const LONG top = y * base.cy / 8;
   return RECT{left, top, left + cx * base.cx / 4, top + cy * base.cy / 8};

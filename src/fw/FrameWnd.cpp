@@ -1,13 +1,9 @@
 #include "FrameWnd.h"
 
-#include <cctype>
-#include <cstring>
-
 #include "Document.h"
 #include "MenuTemplate.h"
 #include "MessageQueue.h"
 #include "StringTable.h"
-#include "UiAdapter.h"
 #include "View.h"
 #include "WinApp.h"
 #include "WindowMap.h"
@@ -69,52 +65,6 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, UINT nCode) {
   if (CWnd::OnCmdMsg(nID, nCode)) return TRUE;
   CWinApp* pApp = AfxGetApp();
   return pApp && pApp->OnCmdMsg(nID, nCode);
-}
-
-int CFrameWnd::PopupOfMnemonic(WPARAM wKey) const {
-  if (!m_pMenu) return -1;
-  for (size_t i = 0; i < m_pMenu->nPopups; ++i) {
-    const char* pszAmp = std::strchr(m_pMenu->pPopups[i].pszText, '&');
-    if (pszAmp && std::toupper(static_cast<unsigned char>(pszAmp[1])) ==
-                      static_cast<int>(wKey))
-      return static_cast<int>(i);
-  }
-  return -1;
-}
-
-void CFrameWnd::TrackMenuFrom(int nPopup) {
-  const UINT nCmd = Ui().TrackMenu(*this, nPopup);
-  if (nCmd) SendMessage(WM_COMMAND, MAKEWPARAM(nCmd, 0), 0);
-}
-
-LRESULT CFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SYSKEYDOWN:
-      if (!m_pMenu) break;
-      if (wParam == VK_F10 || wParam == VK_MENU) {
-        TrackMenuFrom(-1);
-        return 0;
-      }
-      if (wParam == VK_F4) {
-        SendMessage(WM_SYSCOMMAND, SC_CLOSE);
-        return 0;
-      }
-      if (PopupOfMnemonic(wParam) >= 0) {
-        TrackMenuFrom(PopupOfMnemonic(wParam));
-        return 0;
-      }
-      break;
-    case WM_NCLBUTTONDOWN:
-      if (wParam == HTMENU && m_pMenu) {
-        // The adapter puts the popup it hit into lParam's low word.
-        TrackMenuFrom(static_cast<int>(static_cast<short>(LOWORD(lParam))));
-        return 0;
-      }
-      break;
-    default:
-      break;
-  }
-  return CWnd::DefWindowProc(message, wParam, lParam);
 }
 
 LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,8 +1,8 @@
 // CFrameWnd: the main window of the single-document arrangement, with the
 // menu bar and the view as its client. Commands go to the active view
-// first, then to the frame, then to the application object. F10, Alt, an
-// Alt+letter of a menu title, or a click on the menu bar opens the menu.
-// When the main frame is destroyed the message loop ends.
+// first, then to the frame, then to the application object. The window
+// system runs the menu bar (F10, Alt, an Alt+letter of a menu title, a
+// click on the bar). When the main frame is destroyed the message loop ends.
 #pragma once
 
 #include <memory>
@@ -34,13 +34,10 @@ class CFrameWnd : public CWnd {
 
   BOOL OnCmdMsg(UINT nID, UINT nCode) override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
-  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void OnUpdateFrameTitle();
-  void TrackMenuFrom(int nPopup);
-  int PopupOfMnemonic(WPARAM wKey) const;
 
   std::unique_ptr<CView> m_pView;
   CDocument* m_pDocument = nullptr;

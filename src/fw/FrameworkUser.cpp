@@ -6,20 +6,17 @@
 #include "MessageQueue.h"
 #include "UiAdapter.h"
 #include "WindowMap.h"
+#include "WindowSystem.h"
 #include "Wnd.h"
 #include "platform/Platform.h"
 
 namespace {
-int g_nWaitCursor = 0;
-
 int IndexOfTopLevel(CWnd* pWnd) {
   const auto& list = AfxGetTopLevelWindows();
   auto it = std::find(list.begin(), list.end(), pWnd);
   return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 }  // namespace
-
-BOOL AfxIsWaitCursor() { return g_nWaitCursor > 0 ? TRUE : FALSE; }
 
 int CFrameworkUser::MessageBoxA(HWND hWnd, const char* lpText,
                                 const char* lpCaption, UINT uType,
@@ -114,9 +111,8 @@ void CFrameworkUser::DispatchPendingMessages() {
 }
 
 void CFrameworkUser::SetWaitCursor(BOOL bWait) {
-  g_nWaitCursor = bWait ? 1 : 0;
   m_base.SetWaitCursor(bWait);
-  Ui().Render();
+  AfxWindowSystem().SetWaitCursor(bWait);
 }
 
 CFrameworkUserScope::CFrameworkUserScope()

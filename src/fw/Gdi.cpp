@@ -1,6 +1,7 @@
 #include "Gdi.h"
 
 #include "BitmapResource.h"
+#include "WindowSystem.h"
 
 namespace {
 BOOL g_bFailMemoryDCs = FALSE;
@@ -43,15 +44,14 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int, int,
                  DWORD) {
   if (!pSrcDC || !pSrcDC->m_pBitmap || !pSrcDC->m_pBitmap->GetResourceID())
     return FALSE;
-  if (m_pWnd)
-    m_pWnd->AddBlit(
-        CBlit{pSrcDC->m_pBitmap->GetResourceID(), x, y, nWidth, nHeight});
-  return TRUE;
+  if (!m_pWnd) return TRUE;
+  return AfxWindowSystem().Blit(*m_pWnd, pSrcDC->m_pBitmap->GetResourceID(), x,
+                                y, nWidth, nHeight);
 }
 
 CPaintDC::CPaintDC(CWnd* pWnd) {
   m_pWnd = pWnd;
-  m_pWnd->ClearBlits();
+  AfxWindowSystem().BeginPaint(*m_pWnd);
 }
 
-CPaintDC::~CPaintDC() { m_pWnd->ValidateRect(); }
+CPaintDC::~CPaintDC() { AfxWindowSystem().EndPaint(*m_pWnd); }

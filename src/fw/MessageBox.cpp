@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "StringTable.h"
-#include "platform/Platform.h"
+#include "WindowSystem.h"
 
 namespace {
 HWND g_hMainWnd = nullptr;
@@ -23,8 +23,8 @@ std::string VFormat(const std::string& strFormat, va_list args) {
 
 int Show(const std::string& strText, UINT nType, UINT nIDPrompt) {
   const std::string strCaption = LoadResString(IDS_APP_TITLE);
-  return User().MessageBoxA(g_hMainWnd, strText.c_str(), strCaption.c_str(),
-                            nType, nIDPrompt);
+  return AfxWindowSystem().ShowMessageBox(g_hMainWnd, strText.c_str(),
+                                          strCaption.c_str(), nType, nIDPrompt);
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <deque>
 #include <vector>
 
+#include "ModelWindowSystem.h"
 #include "UiAdapter.h"
 #include "WinApp.h"
 #include "WindowMap.h"
@@ -111,6 +112,11 @@ BOOL AfxIsInputMessage(UINT message) {
 }
 
 void AfxPostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  AfxWindowSystem().PostMsg(hWnd, message, wParam, lParam);
+}
+
+void CModelWindowSystem::PostMsg(HWND hWnd, UINT message, WPARAM wParam,
+                                 LPARAM lParam) {
   Queue().posted.push_back(AfxMakeMsg(hWnd, message, wParam, lParam));
 }
 
@@ -118,9 +124,13 @@ void AfxPostQuitMessage(int nExitCode) {
   AfxPostMessage(nullptr, WM_QUIT, static_cast<WPARAM>(nExitCode), 0);
 }
 
-BOOL AfxPeekMessage(MSG* pMsg) { return TakeWaiting(pMsg); }
+BOOL AfxPeekMessage(MSG* pMsg) { return AfxWindowSystem().PeekMsg(pMsg); }
 
-BOOL AfxGetMessage(MSG* pMsg) {
+BOOL AfxGetMessage(MSG* pMsg) { return AfxWindowSystem().GetMsg(pMsg); }
+
+BOOL CModelWindowSystem::PeekMsg(MSG* pMsg) { return TakeWaiting(pMsg); }
+
+BOOL CModelWindowSystem::GetMsg(MSG* pMsg) {
   for (;;) {
     if (TakeWaiting(pMsg)) break;
     Ui().Render();
@@ -130,9 +140,7 @@ BOOL AfxGetMessage(MSG* pMsg) {
 }
 
 LRESULT AfxDispatchMessage(const MSG* pMsg) {
-  CWnd* pWnd = AfxWndFromHandle(pMsg->hwnd);
-  if (!pWnd) return 0;
-  return pWnd->WindowProc(pMsg->message, pMsg->wParam, pMsg->lParam);
+  return AfxWindowSystem().DispatchMsg(pMsg);
 }
 
 namespace {
@@ -169,6 +177,15 @@ void AfxPumpPendingMessages() {
 }
 
 UINT_PTR AfxSetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse) {
+  return AfxWindowSystem().SetTimer(hWnd, nIDEvent, nElapse);
+}
+
+BOOL AfxKillTimer(HWND hWnd, UINT_PTR nIDEvent) {
+  return AfxWindowSystem().KillTimer(hWnd, nIDEvent);
+}
+
+UINT_PTR CModelWindowSystem::SetTimer(HWND hWnd, UINT_PTR nIDEvent,
+                                      UINT nElapse) {
   const DWORD dwDue = Clock().GetTickCount() + nElapse;
   for (CTimer& timer : Queue().timers) {
     if (timer.hWnd == hWnd && timer.nID == nIDEvent) {
@@ -181,7 +198,7 @@ UINT_PTR AfxSetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse) {
   return nIDEvent;
 }
 
-BOOL AfxKillTimer(HWND hWnd, UINT_PTR nIDEvent) {
+BOOL CModelWindowSystem::KillTimer(HWND hWnd, UINT_PTR nIDEvent) {
   auto& timers = Queue().timers;
   for (auto it = timers.begin(); it != timers.end(); ++it) {
     if (it->hWnd == hWnd && it->nID == nIDEvent) {

@@ -6,32 +6,12 @@
 // meant for, coordinates in pixels.
 #pragma once
 
-#include "platform/WinUserTypes.h"
+#include "WindowSystem.h"
 
 class CWnd;
 
 #ifndef INFINITE
 #define INFINITE 0xFFFFFFFF
-#endif
-
-// System metrics the framework asks for (GetSystemMetrics indexes).
-#ifndef SM_CXSCREEN
-#define SM_CXSCREEN 0
-#define SM_CYSCREEN 1
-#define SM_CYCAPTION 4
-#define SM_CXBORDER 5
-#define SM_CYBORDER 6
-#define SM_CXDLGFRAME 7
-#define SM_CYDLGFRAME 8
-#define SM_CYMENU 15
-#endif
-
-// Hit-test codes of non-client mouse messages (wParam of WM_NC*BUTTONDOWN).
-#ifndef HTCAPTION
-#define HTCLIENT 1
-#define HTCAPTION 2
-#define HTMENU 5
-#define HTCLOSE 20
 #endif
 
 class IUiAdapter {

@@ -5,6 +5,7 @@
 #include "DialogControls.h"
 #include "DialogNavigation.h"
 #include "DialogTemplate.h"
+#include "WindowSystem.h"
 
 BOOL CView::Create(CWnd* pParent, UINT nID) {
   RECT client = {0, 0, 0, 0};
@@ -22,15 +23,12 @@ void CView::OnActivateView() {
 BOOL CFormView::Create(CWnd* pParent, UINT nID) {
   const CDialogTemplate* pTemplate = FindDialogTemplate(m_nIDTemplate);
   if (!pTemplate) return FALSE;
-  const RECT form =
-      AfxMapDialogRect(*pTemplate, 0, 0, pTemplate->cx, pTemplate->cy);
   // A form keeps its template's border; a caption it never has.
   const DWORD dwStyle =
       WS_CHILD | WS_VISIBLE | (pTemplate->dwStyle & WS_BORDER);
-  if (!CreateEx(dwStyle, "", form, pParent, nID)) return FALSE;
-  const RECT insets = NonClientInsets();
-  MoveWindow(0, 0, form.right + insets.left + insets.right,
-             form.bottom + insets.top + insets.bottom);
+  if (!AfxWindowSystem().CreateDialogWnd(*this, *pTemplate, dwStyle, pParent,
+                                         nID))
+    return FALSE;
   return AfxCreateDialogControls(*this, *pTemplate, m_controls);
 }
 
@@ -69,5 +67,5 @@ void CFormView::ResizeParentToFit(BOOL bShrinkOnly) {
 }
 
 BOOL CFormView::PreTranslateMessage(MSG* pMsg) {
-  return AfxIsDialogMessage(*this, pMsg);
+  return AfxWindowSystem().IsDialogMsg(*this, pMsg);
 }

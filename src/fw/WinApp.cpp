@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "MessageQueue.h"
 #include "WindowMap.h"
+#include "WindowSystem.h"
 #include "Wnd.h"
 
 namespace {
@@ -15,7 +16,7 @@ CWinApp* AfxGetApp() { return g_pApp; }
 CWnd* AfxGetMainWnd() { return g_pApp ? g_pApp->m_pMainWnd : nullptr; }
 
 BOOL AfxPreTranslateWindows(MSG* pMsg) {
-  for (CWnd* pWnd = AfxWndFromHandle(pMsg->hwnd); pWnd;
+  for (CWnd* pWnd = AfxWindowSystem().WindowOf(pMsg->hwnd); pWnd;
        pWnd = pWnd->GetParent()) {
     if (pWnd->PreTranslateMessage(pMsg)) return TRUE;
   }

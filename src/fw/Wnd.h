@@ -1,8 +1,7 @@
-// CWnd: a window of the program. The framework keeps every window's state
-// (title, style, enabled and visible flags, rectangle, children, focus) and
-// routes its messages through the message maps; UI adapters only draw that
-// state and feed input in. Rectangles are in pixels: a top-level window's in
-// screen coordinates, a child's in its parent's client coordinates.
+// CWnd: a window of the program. It routes its messages through the message
+// maps and reaches its window through the window system of the run
+// (WindowSystem.h). Rectangles are in pixels: a top-level window's in screen
+// coordinates, a child's in its parent's client coordinates.
 #pragma once
 
 #include <string>
@@ -64,7 +63,7 @@ class CWnd : public CCmdTarget {
   const std::vector<CWnd*>& GetChildren() const { return m_children; }
   CWnd* GetDlgItem(UINT nID) const;
 
-  std::string GetWindowText() const { return m_strText; }
+  std::string GetWindowText() const;
   void SetWindowText(const std::string& strText);
   // Windows' EnableWindow: TRUE when the window was disabled before.
   BOOL EnableWindow(BOOL bEnable = TRUE);
@@ -132,13 +131,8 @@ class CWnd : public CCmdTarget {
   UINT m_nImage = 0;
 
  private:
-  void Detach();
-  void SaveFocus();
-  void RestoreFocus();
-  // Moves the focus off this window, which is being disabled.
-  void PassFocusOn();
-  // The control the focus goes to when ctl can't keep it; null for none.
-  static CWnd* NextFocusAfter(CWnd& ctl);
+  // The portable window model keeps its state in the window object.
+  friend class CModelWindowSystem;
 
   UINT m_nID = 0;
   DWORD m_dwStyle = 0;

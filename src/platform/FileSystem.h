@@ -4,6 +4,9 @@
 // failure the thread's last error holds the Windows code (2, 3, 5, 32 ...).
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "WinTypes.h"
 
 class IFileSystem {
@@ -30,8 +33,10 @@ class IFileSystem {
   virtual UINT GetWindowsDirectoryA(char* lpBuffer, UINT uSize) = 0;
   // The path ends with a backslash.
   virtual DWORD GetTempPathA(DWORD nBufferLength, char* lpBuffer) = 0;
-  // Files only (the result file of a silent run). No security attributes,
-  // no template.
+  // Regular files only (the result file of a silent run): an existing link,
+  // FIFO, device or folder of that name is refused with
+  // ERROR_ACCESS_DENIED, at once; a link is never followed. No security
+  // attributes, no template.
   virtual HANDLE CreateFileA(const char* lpFileName, DWORD dwDesiredAccess,
                              DWORD dwShareMode, DWORD dwCreationDisposition,
                              DWORD dwFlagsAndAttributes) = 0;
@@ -41,4 +46,17 @@ class IFileSystem {
   virtual BOOL CloseHandle(HANDLE hObject) = 0;
   // The full path of the program's own executable.
   virtual DWORD GetModuleFileNameA(char* lpFilename, DWORD nSize) = 0;
+
+  // Where a full path really leads on this machine: the drive it lies on
+  // once every link, junction and mount point on the way is followed, short
+  // (8.3) names made long, "." and ".." applied and each existing name
+  // spelt as it is stored. Names past the last existing folder stay as
+  // given. A path into another file system than its drive's reads as that
+  // file system's own path. FALSE, with the last error, for a path that
+  // names no place of this machine (relative, no such drive, a loop).
+  virtual BOOL ResolvePath(const char* lpPath, std::string* pstrReal) = 0;
+  // The resolved paths this machine keeps for itself beside what Windows
+  // names: no program's folder may be one of them, lie inside one or hold
+  // one. A drive root in the list stands for the whole drive.
+  virtual std::vector<std::string> ReservedPaths() = 0;
 };

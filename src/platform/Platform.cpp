@@ -11,8 +11,12 @@ CPlatform g_platform;
 template <typename T>
 T& Required(T* pPort, const char* pszName) {
   if (pPort == nullptr) {
-    std::fprintf(stderr, "quorrel: the %s port is not set for this run\n",
-                 pszName);
+    // fputs of a formatted line: the Windows build imports no more of the C
+    // runtime's stdio than NT 4.0 has.
+    char szLine[96];
+    std::snprintf(szLine, sizeof(szLine),
+                  "quorrel: the %s port is not set for this run\n", pszName);
+    std::fputs(szLine, stderr);
     std::abort();
   }
   return *pPort;

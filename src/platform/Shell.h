@@ -14,6 +14,10 @@ class IShellMalloc {
   virtual ~IShellMalloc() = default;
 };
 
+// TRUE for a folder (a full path) that the folder browser may offer and
+// accept; the browser neither lists nor takes the others.
+typedef BOOL (*CFolderFilter)(const char* pszPath);
+
 class IShell {
  public:
   virtual ~IShell() = default;
@@ -22,9 +26,10 @@ class IShell {
   // pszPath receives at most MAX_PATH characters.
   virtual BOOL SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) = 0;
   // Null when the user cancels. pszDisplayName has MAX_PATH characters.
+  // pfnOffered, when given, decides which folders can be chosen.
   virtual LPITEMIDLIST SHBrowseForFolderA(HWND hwndOwner, const char* lpszTitle,
-                                          UINT ulFlags,
-                                          char* pszDisplayName) = 0;
+                                          UINT ulFlags, char* pszDisplayName,
+                                          CFolderFilter pfnOffered) = 0;
   // Null on failure; the caller releases it.
   virtual IShellMalloc* SHGetMalloc() = 0;
 };

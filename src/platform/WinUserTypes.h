@@ -80,6 +80,9 @@ typedef struct tagCREATESTRUCTA {
 #define CB_GETCOUNT 0x0146
 #define CB_GETCURSEL 0x0147
 #define CB_SETCURSEL 0x014E
+#define CB_ADDSTRING 0x0143
+#define CB_GETLBTEXT 0x0148
+#define CB_GETLBTEXTLEN 0x0149
 
 // Notifications.
 #define CBN_DROPDOWN 7

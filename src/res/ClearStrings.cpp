@@ -58,6 +58,9 @@ const CStringResource kStrings[] = {
      "\"%s\" cannot be the Tessarine program folder: it is a drive, holds "
      "Windows, other programs or users' profiles, or is not one full folder "
      "path.\nNothing in it has been deleted."},
+    {IDS_REGISTRY_NOT_USABLE,
+     "The registry could not be changed (error %d).\nNo files have been "
+     "deleted: the drivers stay where the registry still names them."},
 };
 }  // namespace
 

@@ -1,6 +1,8 @@
 // The program's registry operation set. Every key is opened or created with
 // full access; reads report a missing value as 0xFFFFFFFF or an empty
-// string; nothing is shown to the user and nothing is thrown.
+// string; nothing is shown to the user and nothing is thrown. An operation
+// that fails leaves the registry's Windows error as the thread's last error
+// (LastError.h); a missing key or value is ERROR_FILE_NOT_FOUND.
 #pragma once
 
 #include <string>
@@ -49,7 +51,8 @@ BOOL QueryRegBinary(HKEY hKey, const std::string& strValue, BYTE* pBuffer,
                     DWORD* pdwLength);
 
 BOOL SetRegDword(HKEY hKey, const std::string& strValue, DWORD dwData);
-// Creates the key and every missing key above it, writes, flushes, closes.
+// Creates the key and every missing key above it, writes, flushes, closes;
+// a flush that fails fails the write (the value may not outlive the run).
 BOOL WriteRegDword(HKEY hRoot, const std::string& strPath,
                    const std::string& strValue, DWORD dwData);
 // REG_SZ of the text and its terminating zero.

@@ -10,6 +10,7 @@
 #include "sys/BusyScope.h"
 #include "sys/MainForm.h"
 #include "sys/RegistryOps.h"
+#include "sys/RegistryTally.h"
 #include "sys/Restart.h"
 #include "sys/ScopedHandles.h"
 
@@ -20,19 +21,22 @@ const DWORD kDefaultPirq = 11;
 const char kCdromKey[] = "System\\CurrentControlSet\\Services\\Cdrom";
 
 // The CD-ROM class driver goes from demand start to disabled; TRUE when the
-// fix-up applied. A failed write clears *pbAllWritten, as a card value's
-// does: the driver would still be started on demand.
-BOOL DisableDemandStartCdrom(BOOL* pbAllWritten) {
+// fix-up applied. A failed write counts, as a card value's does: the driver
+// would still be started on demand.
+BOOL DisableDemandStartCdrom(CRegistryTally& tally) {
   if (ReadRegDword(HKEY_LOCAL_MACHINE, kCdromKey, "Start") !=
       SERVICE_DEMAND_START)
     return FALSE;
-  if (!WriteRegDword(HKEY_LOCAL_MACHINE, kCdromKey, "Start", SERVICE_DISABLED))
-    *pbAllWritten = FALSE;
+  tally.Write(
+      WriteRegDword(HKEY_LOCAL_MACHINE, kCdromKey, "Start", SERVICE_DISABLED),
+      kCdromKey, "Start");
   return TRUE;
 }
 }  // namespace
 
-BOOL UpdatePirqDefaults(BOOL* pbAllWritten) {
+BOOL UpdatePirqDefaults(CRegistryTally* pTally) {
+  CRegistryTally unused;
+  CRegistryTally& tally = pTally ? *pTally : unused;
   BOOL bChanged = FALSE;
   // The routing keys are touched only when the PCI configuration service is
   // registered; nothing is created for it. Declared service key first, so
@@ -41,21 +45,22 @@ BOOL UpdatePirqDefaults(BOOL* pbAllWritten) {
   if (!OpenRegKey(HKEY_LOCAL_MACHINE, kVelcorKey, service.Receive()))
     return FALSE;
   CScopedRegKey pirqs;
+  const std::string strPirqsKey = std::string(kVelcorKey) + "\\" + kPirqsSubkey;
   if (!CreateRegKey(service.Get(), kPirqsSubkey, pirqs.Receive())) {
-    if (pbAllWritten) *pbAllWritten = FALSE;
+    tally.Write(FALSE, strPirqsKey);
     return FALSE;
   }
   for (const char* pszValue : {"1", "2"}) {
     if (QueryRegDword(pirqs.Get(), pszValue) == kRegDwordMissing) {
-      if (!SetRegDword(pirqs.Get(), pszValue, kDefaultPirq) && pbAllWritten)
-        *pbAllWritten = FALSE;
+      tally.Write(SetRegDword(pirqs.Get(), pszValue, kDefaultPirq),
+                  strPirqsKey, pszValue);
       bChanged = TRUE;
     }
   }
   return bChanged;
 }
 
-BOOL UpdateCardDatabase(BOOL* pbAllWritten) {
+BOOL UpdateCardDatabase(CRegistryTally* pTally) {
   for (const CardEntry& entry : CardEntries()) {
     const std::string strKey = CardEntryKeyPath(entry);
     for (const CardValue& value : entry.values) {
@@ -65,7 +70,7 @@ BOOL UpdateCardDatabase(BOOL* pbAllWritten) {
                                 : WriteRegString(HKEY_LOCAL_MACHINE, strKey,
                                                  value.name, value.text);
       // A failed value doesn't stop the others.
-      if (!bWritten && pbAllWritten) *pbAllWritten = FALSE;
+      if (pTally) pTally->Write(bWritten, strKey, value.name);
     }
   }
   return TRUE;
@@ -78,10 +83,10 @@ int SilentUpdateRegistry() {
   }
   // A value that could not be written makes the result 0: an installer
   // must not take an incomplete card database for a finished update.
-  BOOL bAllWritten = TRUE;
-  UpdatePirqDefaults(&bAllWritten);
-  UpdateCardDatabase(&bAllWritten);
-  return bAllWritten ? 1 : 0;
+  CRegistryTally tally;
+  UpdatePirqDefaults(&tally);
+  UpdateCardDatabase(&tally);
+  return tally.AllDone() ? 1 : 0;
 }
 
 void OnUpdateRegistry(IMainForm& form) {
@@ -97,16 +102,16 @@ void OnUpdateRegistry(IMainForm& form) {
     return;
   }
   BOOL bRestart = FALSE;
-  BOOL bAllWritten = TRUE;
+  CRegistryTally tally;
   {
     CBusyScope busy;
-    if (UpdatePirqDefaults(&bAllWritten)) bRestart = TRUE;
-    if (UpdateCardDatabase(&bAllWritten)) bRestart = TRUE;
-    if (DisableDemandStartCdrom(&bAllWritten)) bRestart = TRUE;
+    if (UpdatePirqDefaults(&tally)) bRestart = TRUE;
+    if (UpdateCardDatabase(&tally)) bRestart = TRUE;
+    if (DisableDemandStartCdrom(tally)) bRestart = TRUE;
   }
 
   // Only a complete update, stored, is announced as a success.
-  if (bAllWritten && CommitRegistryChanges())
+  if (tally.AllDone() && CommitRegistryChanges())
     AfxMessageBox(IDS_UPDATE_COMPLETED, MB_OK | MB_ICONINFORMATION);
   else
     AfxMessageBox(IDS_UPDATE_INCOMPLETE, MB_OK | MB_ICONEXCLAMATION);

@@ -4,15 +4,16 @@
 #pragma once
 
 #include "platform/WinTypes.h"
+#include "sys/RegistryTally.h"
 
 class IMainForm;
 
 // TRUE when it wrote (or tried to write) at least one routing value. A
-// failed write clears *pbAllWritten when given.
-BOOL UpdatePirqDefaults(BOOL* pbAllWritten = nullptr);
+// failed write counts in the tally when given.
+BOOL UpdatePirqDefaults(CRegistryTally* pTally = nullptr);
 // Writes every value of every entry, going on after a failed one (which
-// clears *pbAllWritten when given); always TRUE.
-BOOL UpdateCardDatabase(BOOL* pbAllWritten = nullptr);
+// counts in the tally when given); always TRUE.
+BOOL UpdateCardDatabase(CRegistryTally* pTally = nullptr);
 // The silent run's update: 1 when every value was written, 0 when refused
 // for lack of administrator rights or when a value could not be written.
 int SilentUpdateRegistry();

@@ -45,6 +45,12 @@ class CFaultyFileSystem : public IFileSystem {
                  DWORD* lpNumberOfBytesWritten) override;
   BOOL CloseHandle(HANDLE hObject) override;
   DWORD GetModuleFileNameA(char* lpFilename, DWORD nSize) override;
+  BOOL ResolvePath(const char* lpPath, std::string* pstrReal) override {
+    return m_inner.ResolvePath(lpPath, pstrReal);
+  }
+  std::vector<std::string> ReservedPaths() override {
+    return m_inner.ReservedPaths();
+  }
 
  private:
   IFileSystem& m_inner;

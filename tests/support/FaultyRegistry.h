@@ -14,6 +14,17 @@ class CFaultyRegistry : public CMemoryRegistry {
   // Key creations whose path contains this text fail.
   std::string m_strFailCreate;
   LONG m_lError = ERROR_ACCESS_DENIED;
+  // Non-zero: every key and value deletion fails with it.
+  LONG m_lDeleteError = 0;
+
+  LONG RegDeleteKeyA(HKEY hKey, const char* lpSubKey) override {
+    if (m_lDeleteError != 0) return m_lDeleteError;
+    return CMemoryRegistry::RegDeleteKeyA(hKey, lpSubKey);
+  }
+  LONG RegDeleteValueA(HKEY hKey, const char* lpValueName) override {
+    if (m_lDeleteError != 0) return m_lDeleteError;
+    return CMemoryRegistry::RegDeleteValueA(hKey, lpValueName);
+  }
   // What RegFlushKey answers: a store that cannot store the changes.
   LONG m_lFlushError = ERROR_SUCCESS;
 

@@ -73,3 +73,7 @@ DWORD CResultFileFake::GetModuleFileNameA(char* lpFilename, DWORD nSize) {
   std::memcpy(lpFilename, kPath, sizeof(kPath));
   return sizeof(kPath) - 1;
 }
+
+BOOL CResultFileFake::ResolvePath(const char*, std::string*) {
+  return Unsupported(FALSE);
+}

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -31,6 +32,8 @@ class CResultFileFake : public IFileSystem {
                  DWORD* pcbWritten) override;
   BOOL CloseHandle(HANDLE hObject) override;
   DWORD GetModuleFileNameA(char* lpFilename, DWORD nSize) override;
+  BOOL ResolvePath(const char*, std::string*) override;
+  std::vector<std::string> ReservedPaths() override { return {}; }
 
  private:
   std::map<HANDLE, std::string> m_handles;

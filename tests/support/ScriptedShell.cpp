@@ -44,8 +44,10 @@ BOOL CScriptedShell::SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) {
 LPITEMIDLIST CScriptedShell::SHBrowseForFolderA(HWND hwndOwner,
                                                 const char* lpszTitle,
                                                 UINT ulFlags,
-                                                char* pszDisplayName) {
-  m_browses.push_back(CBrowse{hwndOwner, lpszTitle ? lpszTitle : "", ulFlags});
+                                                char* pszDisplayName,
+                                                CFolderFilter pfnOffered) {
+  m_browses.push_back(
+      CBrowse{hwndOwner, lpszTitle ? lpszTitle : "", ulFlags, pfnOffered});
   if (m_browseAnswers.empty()) return nullptr;
   const std::string strAnswer = m_browseAnswers.front();
   m_browseAnswers.pop_front();

@@ -22,6 +22,7 @@ class CScriptedShell : public IShell {
     HWND hwndOwner;
     std::string strTitle;
     UINT ulFlags;
+    CFolderFilter pfnOffered;
   };
   std::vector<CBrowse> m_browses;
   HRESULT m_hrSpecialFolder = S_OK;
@@ -34,7 +35,8 @@ class CScriptedShell : public IShell {
                                      LPITEMIDLIST* ppidl) override;
   BOOL SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) override;
   LPITEMIDLIST SHBrowseForFolderA(HWND hwndOwner, const char* lpszTitle,
-                                  UINT ulFlags, char* pszDisplayName) override;
+                                  UINT ulFlags, char* pszDisplayName,
+                                  CFolderFilter pfnOffered) override;
   IShellMalloc* SHGetMalloc() override;
 
  private:

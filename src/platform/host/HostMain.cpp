@@ -68,17 +68,23 @@ int main(int argc, char** argv) {
     return 1;
   }
   // The machine's registry (its hives or the .reg files); every change is
-  // stored when the run ends.
+  // stored when the run ends. A run that only shows the usage text reads
+  // no registry: it is shown whatever state the store is in.
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const bool bUsageRun = IsUsageRun(args);
   CHostRegistryStore store;
   std::string strError;
-  if (store.Open(strMachine, &strError, NeedsSystemHiveOnly(argc, argv)) !=
-      ERROR_SUCCESS) {
+  if (!bUsageRun &&
+      store.Open(strMachine, &strError, NeedsSystemHiveOnly(argc, argv)) !=
+          ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
     return 1;
   }
   for (const std::string& strRecovered : store.Recovered())
     std::fprintf(stderr, "quorrel: %s\n", strRecovered.c_str());
-  IRegistry& registry = store.Registry();
+  CMemoryRegistry noRegistry;
+  IRegistry& registry =
+      bUsageRun ? static_cast<IRegistry&>(noRegistry) : store.Registry();
   CHostSecurity security;
   CHostDebug debug(strMachine + "/quorrel-debug.log");
   CHostClock clock(HostClockScale());
@@ -117,13 +123,13 @@ int main(int argc, char** argv) {
 
   InstallProgramServices();
   CquorrelApp& app = QuorrelApp();
-  app.m_args.assign(argv + 1, argv + argc);
+  app.m_args = args;
   // The process's exit status carries no result.
   if (app.InitInstance()) app.Run();
   // A run ended by a signal or a restart request still has its main
   // window: it closes first, as when the user exits.
   if (CWnd* pMain = AfxGetMainWnd()) pMain->DestroyWindow();
-  if (store.Close(&strError) != ERROR_SUCCESS)
+  if (!bUsageRun && store.Close(&strError) != ERROR_SUCCESS)
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
   if (HostEndSignal() != 0) {
     if (pUi) SetUi(nullptr);

@@ -25,4 +25,7 @@ class CWin32FileSystem : public IFileSystem {
                  DWORD* lpNumberOfBytesWritten) override;
   BOOL CloseHandle(HANDLE hObject) override;
   DWORD GetModuleFileNameA(char* lpFilename, DWORD nSize) override;
+  BOOL ResolvePath(const char* lpPath, std::string* pstrReal) override;
+  // None: Windows names every folder it keeps for itself.
+  std::vector<std::string> ReservedPaths() override { return {}; }
 };

@@ -21,6 +21,17 @@ class CWin32ShellMalloc : public IShellMalloc {
   ~CWin32ShellMalloc() override = default;
   IMalloc* m_pMalloc;
 };
+
+int CALLBACK OnBrowseEvent(HWND hwnd, UINT uMsg, LPARAM lParam, LPARAM lpData) {
+  if (uMsg != BFFM_SELCHANGED) return 0;
+  char szPath[MAX_PATH] = "";
+  const CFolderFilter pfnOffered = reinterpret_cast<CFolderFilter>(lpData);
+  const BOOL bOffered =
+      ::SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lParam), szPath) &&
+      pfnOffered(szPath);
+  SendMessageA(hwnd, BFFM_ENABLEOK, 0, bOffered ? 1 : 0);
+  return 0;
+}
 }  // namespace
 
 HRESULT CWin32Shell::SHGetSpecialFolderLocation(HWND hwndOwner, int nFolder,
@@ -35,9 +46,12 @@ BOOL CWin32Shell::SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) {
 
 LPITEMIDLIST CWin32Shell::SHBrowseForFolderA(HWND hwndOwner,
                                              const char* lpszTitle,
-                                             UINT ulFlags,
-                                             char* pszDisplayName) {
+                                             UINT ulFlags, char* pszDisplayName,
+                                             CFolderFilter pfnOffered) {
   BROWSEINFOA info = {};
+  // OK is enabled only on a folder the filter takes.
+  info.lpfn = pfnOffered ? OnBrowseEvent : nullptr;
+  info.lParam = reinterpret_cast<LPARAM>(pfnOffered);
   info.hwndOwner = Win32RealWindow(hwndOwner);
   info.pidlRoot = nullptr;  // the desktop
   info.pszDisplayName = pszDisplayName;

@@ -10,6 +10,7 @@ class CWin32Shell : public IShell {
                                      LPITEMIDLIST* ppidl) override;
   BOOL SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) override;
   LPITEMIDLIST SHBrowseForFolderA(HWND hwndOwner, const char* lpszTitle,
-                                  UINT ulFlags, char* pszDisplayName) override;
+                                  UINT ulFlags, char* pszDisplayName,
+                                  CFolderFilter pfnOffered) override;
   IShellMalloc* SHGetMalloc() override;
 };

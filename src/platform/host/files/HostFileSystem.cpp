@@ -2,6 +2,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,19 +80,46 @@ DWORD CopyPathOut(const std::string& strPath, char* pBuffer, DWORD nSize) {
 
 // A symbolic link shows as Windows shows a link: a reparse point, marked a
 // directory when it leads to one, with no size of its own.
-DWORD LinkAttributes(const std::string& strHost) {
+// The entry is named relative to the open folder nAt (or AT_FDCWD), so
+// that a deep folder's entries cost no walk down the whole path.
+DWORD LinkAttributes(int nAt, const char* pszName) {
+  struct stat st;
+  const bool bFolder =
+      fstatat(nAt, pszName, &st, 0) == 0 && S_ISDIR(st.st_mode);
   return FILE_ATTRIBUTE_REPARSE_POINT |
-         (IsDirectory(strHost) ? FILE_ATTRIBUTE_DIRECTORY
-                               : FILE_ATTRIBUTE_ARCHIVE);
+         (bFolder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE);
 }
 
-// st is the entry's own status (lstat): a link is never followed.
-void FillFindData(const std::string& strName, const std::string& strHost,
-                  const struct stat& st, WIN32_FIND_DATAA* pData) {
+// The root of another mount: a file system of its own, or a bind mount of
+// a folder of the same one (which only the kernel's flag tells).
+bool IsMountRoot(int nAt, const char* pszName, const struct stat& st,
+                 dev_t devParent) {
+  if (st.st_dev != devParent) return true;
+#ifdef STATX_ATTR_MOUNT_ROOT
+  struct statx stx;
+  if (statx(nAt, pszName, AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &stx) == 0 &&
+      (stx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) &&
+      (stx.stx_attributes & STATX_ATTR_MOUNT_ROOT))
+    return true;
+#endif
+  return false;
+}
+
+// st is the entry's own status (lstat): a link is never followed. A mount
+// point shows as Windows shows a mounted folder: a reparse point.
+void FillFindData(int nAt, const std::string& strName, const struct stat& st,
+                  dev_t devFolder, WIN32_FIND_DATAA* pData) {
   std::memset(pData, 0, sizeof(*pData));
   std::strncpy(pData->cFileName, strName.c_str(), MAX_PATH - 1);
+  const bool bDots = strName == "." || strName == "..";
+  if (S_ISDIR(st.st_mode) && !bDots &&
+      IsMountRoot(nAt, strName.c_str(), st, devFolder)) {
+    pData->dwFileAttributes =
+        FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY;
+    return;
+  }
   if (S_ISLNK(st.st_mode)) {
-    pData->dwFileAttributes = LinkAttributes(strHost);
+    pData->dwFileAttributes = LinkAttributes(nAt, strName.c_str());
     return;
   }
   DWORD dwAttributes = 0;
@@ -128,6 +157,71 @@ std::string WithDrive(const std::string& strPath) {
   return strFull;
 }
 
+// Windows drops the dots and spaces at the end of each name ("WINNT." is
+// WINNT) when it opens a path; "." and ".." stay.
+std::string WithoutTrailingDots(const std::string& strPath) {
+  std::string strResult, strName;
+  auto flush = [&strResult, &strName] {
+    if (strName != "." && strName != "..")
+      while (!strName.empty() &&
+             (strName.back() == '.' || strName.back() == ' '))
+        strName.pop_back();
+    strResult += strName;
+    strName.clear();
+  };
+  for (char ch : strPath) {
+    if (IsSlash(ch)) {
+      flush();
+      strResult += '\\';
+    } else {
+      strName += ch;
+    }
+  }
+  flush();
+  return strResult;
+}
+
+bool IsFullWindowsPath(const std::string& strPath) {
+  if (strPath.size() >= 3 && strPath[1] == ':') return IsSlash(strPath[2]);
+  return strPath.size() >= 1 && IsSlash(strPath[0]) &&
+         !(strPath.size() >= 2 && IsSlash(strPath[1]));
+}
+
+// The host's own resolution of the longest part of the path that exists,
+// with the rest appended as given. Empty on a loop or a part that is not a
+// folder.
+std::string RealHostPath(const std::string& strHost) {
+  std::string strExisting = strHost, strRest;
+  for (;;) {
+    if (char* pszReal = realpath(strExisting.c_str(), nullptr)) {
+      std::string strReal = pszReal;
+      free(pszReal);
+      return strReal == "/" && !strRest.empty() ? strRest : strReal + strRest;
+    }
+    if (errno != ENOENT || strExisting == "/") return std::string();
+    const size_t nSlash = strExisting.find_last_of('/');
+    strRest = strExisting.substr(nSlash) + strRest;
+    strExisting = nSlash == 0 ? "/" : strExisting.substr(0, nSlash);
+  }
+}
+
+// True when a folder on the way from the machine directory down to the
+// path is the root of another mount.
+bool CrossesMount(const std::string& strMachine, const std::string& strReal) {
+  for (size_t nSlash = strReal.find('/', strMachine.size() + 1);;
+       nSlash = strReal.find('/', nSlash + 1)) {
+    const std::string strPart = strReal.substr(0, nSlash);
+    struct stat st, stParent;
+    if (lstat(strPart.c_str(), &st) != 0 ||
+        stat(ParentOf(strPart).c_str(), &stParent) != 0)
+      return false;
+    if (S_ISDIR(st.st_mode) &&
+        IsMountRoot(AT_FDCWD, strPart.c_str(), st, stParent.st_dev))
+      return true;
+    if (nSlash == std::string::npos) return false;
+  }
+}
+
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(
       a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -140,7 +234,12 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 // A search: the matching names of one folder, taken when it starts, in the
 // order NTFS lists them (by name, letter case ignored).
 struct CHostFileSystem::CFind {
+  ~CFind() {
+    if (nFolder >= 0) close(nFolder);
+  }
   std::string strDirectory;
+  int nFolder = -1;  // the folder, open: entries are looked at relative to it
+  dev_t devFolder = 0;
   std::vector<std::string> names;
   size_t nNext = 0;
 };
@@ -185,13 +284,19 @@ HANDLE CHostFileSystem::FindFirstFileA(const char* lpFileName,
   }
   std::string strDirectory;
   if (!Map(strFolder.c_str(), &strDirectory)) return INVALID_HANDLE_VALUE;
-  DIR* pDir = opendir(strDirectory.c_str());
+  auto find = std::make_unique<CFind>();
+  find->nFolder =
+      open(strDirectory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  struct stat stFolder;
+  DIR* pDir = find->nFolder < 0 || fstat(find->nFolder, &stFolder) != 0
+                  ? nullptr
+                  : fdopendir(dup(find->nFolder));
   if (pDir == nullptr) {
     SetLastError(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }
-  auto find = std::make_unique<CFind>();
   find->strDirectory = strDirectory;
+  find->devFolder = stFolder.st_dev;
   // A drive's root lists no "." and "..", every other folder does.
   const bool bRoot = strDirectory == m_strMachine;
   while (const dirent* pEntry = readdir(pDir)) {
@@ -224,10 +329,10 @@ BOOL CHostFileSystem::FindNextFileA(HANDLE hFindFile,
   // An entry deleted since the search began is passed over.
   while (find.nNext < find.names.size()) {
     const std::string& strName = find.names[find.nNext++];
-    const std::string strHost = find.strDirectory + "/" + strName;
     struct stat st;
-    if (lstat(strHost.c_str(), &st) != 0) continue;
-    FillFindData(strName, strHost, st, lpFindFileData);
+    if (fstatat(find.nFolder, strName.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+      continue;
+    FillFindData(find.nFolder, strName, st, find.devFolder, lpFindFileData);
     return TRUE;
   }
   return Fail(ERROR_NO_MORE_FILES);
@@ -352,10 +457,13 @@ HANDLE CHostFileSystem::CreateFileA(const char* lpFileName,
       SetLastError(ERROR_INVALID_PARAMETER);
       return INVALID_HANDLE_VALUE;
   }
+  // Only a regular file is opened: a link is not followed (a link planted
+  // under the result file's name would have its target overwritten), and a
+  // FIFO, device or folder is refused without waiting for a reader.
   struct stat st;
-  const bool bExisted = stat(strHost.c_str(), &st) == 0;
+  const bool bExisted = lstat(strHost.c_str(), &st) == 0;
   if (bExisted) {
-    if (S_ISDIR(st.st_mode) || (bWrite && IsReadOnly(st))) {
+    if (!S_ISREG(st.st_mode) || (bWrite && IsReadOnly(st))) {
       SetLastError(ERROR_ACCESS_DENIED);
       return INVALID_HANDLE_VALUE;
     }
@@ -363,11 +471,21 @@ HANDLE CHostFileSystem::CreateFileA(const char* lpFileName,
     SetLastError(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }
-  const int nFile = open(strHost.c_str(), nFlags | O_CLOEXEC, 0644);
+  const int nFile =
+      open(strHost.c_str(), nFlags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
   if (nFile < 0) {
-    SetLastError(ErrorOf(errno));
+    // ELOOP: the name became a link since it was looked at.
+    SetLastError(errno == ELOOP || errno == ENXIO ? ERROR_ACCESS_DENIED
+                                                  : ErrorOf(errno));
     return INVALID_HANDLE_VALUE;
   }
+  struct stat stOpened;
+  if (fstat(nFile, &stOpened) != 0 || !S_ISREG(stOpened.st_mode)) {
+    close(nFile);
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_HANDLE_VALUE;
+  }
+  fcntl(nFile, F_SETFL, fcntl(nFile, F_GETFL) & ~O_NONBLOCK);
   const HANDLE hFile = NewHandle();
   m_files[hFile] = nFile;
   m_openFilePaths[hFile] = strHost;
@@ -408,6 +526,37 @@ BOOL CHostFileSystem::CloseHandle(HANDLE hObject) {
   m_files.erase(it);
   m_openFilePaths.erase(hObject);
   return nResult == 0 ? TRUE : Fail(ErrorOf(errno));
+}
+
+BOOL CHostFileSystem::ResolvePath(const char* lpPath, std::string* pstrReal) {
+  const std::string strGiven = lpPath ? lpPath : "";
+  if (!IsFullWindowsPath(strGiven)) return Fail(ERROR_INVALID_NAME);
+  std::string strHost;
+  if (!Map(WithoutTrailingDots(strGiven).c_str(), &strHost)) return FALSE;
+  const std::string strReal = RealHostPath(strHost);
+  if (strReal.empty()) return Fail(ERROR_CANT_RESOLVE_FILENAME);
+  std::string strMachine = RealHostPath(m_strMachine);
+  if (strMachine.empty()) strMachine = m_strMachine;
+  const bool bInside =
+      strReal == strMachine ||
+      (strReal.compare(0, strMachine.size() + 1, strMachine + "/") == 0 &&
+       !CrossesMount(strMachine, strReal));
+  // Outside the machine, or on another file system below it: the host's
+  // own path, on Z:.
+  *pstrReal =
+      WindowsPathOfHostPath(bInside ? strMachine : std::string("//"), strReal);
+  return TRUE;
+}
+
+std::vector<std::string> CHostFileSystem::ReservedPaths() {
+  std::vector<std::string> paths = {"Z:\\"};
+  for (const char* pszPath :
+       {"C:\\registry", "C:\\run", "C:\\services.state",
+        "C:\\quorrel-debug.log", "C:\\WINNT\\system32\\config"}) {
+    std::string strReal;
+    if (ResolvePath(pszPath, &strReal)) paths.push_back(strReal);
+  }
+  return paths;
 }
 
 DWORD CHostFileSystem::GetModuleFileNameA(char* lpFilename, DWORD nSize) {

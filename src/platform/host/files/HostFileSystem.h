@@ -63,6 +63,13 @@ class CHostFileSystem : public IFileSystem {
                  DWORD* lpNumberOfBytesWritten) override;
   BOOL CloseHandle(HANDLE hObject) override;
   DWORD GetModuleFileNameA(char* lpFilename, DWORD nSize) override;
+  // Inside the machine directory: C:\...; a path that leaves it through a
+  // link, or enters another file system below it: Z:\<real host path>.
+  BOOL ResolvePath(const char* lpPath, std::string* pstrReal) override;
+  // Z:\ (all of the host outside the machine directory), the registry
+  // store's and the run state's folders and files, the debug log, and the
+  // hive folder of an NT installation.
+  std::vector<std::string> ReservedPaths() override;
 
   // The host path a Windows path stands for; empty when it can't be mapped.
   std::string HostPathOf(const std::string& strWindows) const;

@@ -1,6 +1,7 @@
 #include "HostPath.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <vector>
 
@@ -43,9 +44,27 @@ std::string NameOnDisk(const std::string& strDir, const std::string& strName) {
   return bExact ? strName : strFound;
 }
 
+// The path as spelt, when it exists so on disk: exact names win, so no
+// folder needs to be listed. Without "." and "..", which the kernel would
+// apply after links where Windows applies them to the text.
+bool ExistsAsSpelt(const std::string& strBase,
+                   const std::vector<std::string>& components,
+                   std::string* pstrPath) {
+  std::string strPath = strBase;
+  for (const std::string& strPart : components) {
+    if (strPart == "." || strPart == "..") return false;
+    strPath += "/" + strPart;
+  }
+  struct stat st;
+  if (lstat(strPath.empty() ? "/" : strPath.c_str(), &st) != 0) return false;
+  *pstrPath = strPath.empty() ? "/" : strPath;
+  return true;
+}
+
 std::string Resolve(const std::string& strBase,
                     const std::vector<std::string>& components) {
   std::string strPath = strBase;
+  if (ExistsAsSpelt(strBase, components, &strPath)) return strPath;
   for (const std::string& strPart : components) {
     if (strPart == ".") continue;
     if (strPart == "..") {

@@ -68,8 +68,9 @@ CHostShell::CHostShell(CHostFileSystem& files, const std::string& strUser)
       m_strUser(strUser.empty() ? CurrentUser() : strUser),
       m_scriptedAnswers(ScriptedAnswers()),
       m_pMalloc(std::make_unique<CMalloc>(*this)) {
-  m_prompt = [this](const std::string& strTitle, std::string* pstrFolder) {
-    return PromptOnTerminal(strTitle, pstrFolder);
+  m_prompt = [this](const std::string& strTitle, CFolderFilter pfnOffered,
+                    std::string* pstrFolder) {
+    return PromptOnTerminal(strTitle, pfnOffered, pstrFolder);
   };
 }
 
@@ -110,9 +111,11 @@ BOOL CHostShell::SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) {
 LPITEMIDLIST CHostShell::SHBrowseForFolderA(HWND /*hwndOwner*/,
                                             const char* lpszTitle,
                                             UINT /*ulFlags*/,
-                                            char* pszDisplayName) {
+                                            char* pszDisplayName,
+                                            CFolderFilter pfnOffered) {
   std::string strFolder;
-  if (!NextAnswer(lpszTitle ? lpszTitle : "", &strFolder) || strFolder.empty())
+  if (!NextAnswer(lpszTitle ? lpszTitle : "", pfnOffered, &strFolder) ||
+      strFolder.empty())
     return nullptr;
   if (pszDisplayName) CopyOut(LastComponent(strFolder), pszDisplayName);
   return NewItem(strFolder);
@@ -132,13 +135,13 @@ LPITEMIDLIST CHostShell::NewItem(const std::string& strPath) {
 void CHostShell::FreeItem(void* pv) { m_items.erase(pv); }
 
 bool CHostShell::NextAnswer(const std::string& strTitle,
-                            std::string* pstrFolder) {
+                            CFolderFilter pfnOffered, std::string* pstrFolder) {
   if (!m_scriptedAnswers.empty()) {
     *pstrFolder = m_scriptedAnswers.front();
     m_scriptedAnswers.pop_front();
     return !pstrFolder->empty();
   }
-  return m_prompt && m_prompt(strTitle, pstrFolder);
+  return m_prompt && m_prompt(strTitle, pfnOffered, pstrFolder);
 }
 
 bool HostFolderExists(CHostFileSystem& files, const std::string& strPath) {
@@ -155,6 +158,7 @@ bool HostFolderExists(CHostFileSystem& files, const std::string& strPath) {
 }
 
 bool CHostShell::PromptOnTerminal(const std::string& strTitle,
+                                  CFolderFilter pfnOffered,
                                   std::string* pstrFolder) {
   if (!isatty(STDIN_FILENO)) return false;
   for (;;) {
@@ -165,10 +169,13 @@ bool CHostShell::PromptOnTerminal(const std::string& strTitle,
     while (!strLine.empty() && strLine.back() == '\r') strLine.pop_back();
     if (strLine.empty()) return false;
     // An existing folder, as the shell's browser offers only those.
-    if (HostFolderExists(m_files, strLine)) {
+    if (!HostFolderExists(m_files, strLine)) {
+      std::cout << "No such folder: " << strLine << "\n";
+    } else if (pfnOffered && !pfnOffered(strLine.c_str())) {
+      std::cout << "Not offered: " << strLine << "\n";
+    } else {
       *pstrFolder = strLine;
       return true;
     }
-    std::cout << "No such folder: " << strLine << "\n";
   }
 }

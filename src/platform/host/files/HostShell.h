@@ -32,7 +32,7 @@ class CHostShell : public IShell {
  public:
   // Asks for a folder under the browser's title; false when cancelled.
   typedef std::function<bool(const std::string& strTitle,
-                             std::string* pstrFolder)>
+                             CFolderFilter pfnOffered, std::string* pstrFolder)>
       CFolderPrompt;
 
   // strUser names the current user's profile; empty: $USER, else
@@ -46,7 +46,8 @@ class CHostShell : public IShell {
                                      LPITEMIDLIST* ppidl) override;
   BOOL SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) override;
   LPITEMIDLIST SHBrowseForFolderA(HWND hwndOwner, const char* lpszTitle,
-                                  UINT ulFlags, char* pszDisplayName) override;
+                                  UINT ulFlags, char* pszDisplayName,
+                                  CFolderFilter pfnOffered) override;
   IShellMalloc* SHGetMalloc() override;
 
   void SetFolderPrompt(CFolderPrompt prompt) { m_prompt = std::move(prompt); }
@@ -63,8 +64,10 @@ class CHostShell : public IShell {
 
   LPITEMIDLIST NewItem(const std::string& strPath);
   void FreeItem(void* pv);
-  bool NextAnswer(const std::string& strTitle, std::string* pstrFolder);
-  bool PromptOnTerminal(const std::string& strTitle, std::string* pstrFolder);
+  bool NextAnswer(const std::string& strTitle, CFolderFilter pfnOffered,
+                  std::string* pstrFolder);
+  bool PromptOnTerminal(const std::string& strTitle, CFolderFilter pfnOffered,
+                        std::string* pstrFolder);
 
   CHostFileSystem& m_files;
   std::string m_strUser;

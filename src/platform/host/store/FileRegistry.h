@@ -15,12 +15,15 @@
 // the journal store.journal at once (written, not synced), so they outlive
 // the process, killed or not. RegFlushKey syncs the journal: flushed
 // changes also outlive a crash of the machine. Each program registers on
-// store.users while it has the store open; the last one to close writes
-// each changed root file anew (temporary file, fsync, rename, fsync of the
-// directory), but only once the journal covering the rewrite is whole and
-// synced, and then removes the journal. The first program to open a store
-// left with a journal (a run killed, a machine crash) replays it onto the
-// files and writes them at once. A journal damaged before its last record
+// store.users while it has the store open. The last one to close keeps a
+// journal that is small against the files (at most 1/16 of their bytes and
+// at most 8 MB), synced, and leaves the files as they are: every open
+// replays it. A larger journal is folded in: each changed root file is
+// written anew (temporary file, fsync, rename, fsync of the directory),
+// only once the journal covering the rewrite is whole and synced, and then
+// the journal goes. The first program to open a store alone that finds a
+// journal past that bound (grown over runs, or left by a crash) replays it
+// and writes the files at once. A journal damaged before its last record
 // is refused, and kept, with the files, as it is.
 //
 #pragma once

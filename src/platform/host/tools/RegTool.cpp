@@ -74,6 +74,23 @@ const char* RootName(HKEY hRoot) {
   return "";
 }
 
+int ToolFailure(LONG lResult, const std::string& strKey) {
+  if (lResult == ERROR_FILE_NOT_FOUND || lResult == ERROR_PATH_NOT_FOUND) {
+    std::fprintf(stderr, "quorrel-reg: no key \"%s\"\n", strKey.c_str());
+    return kToolFailed;
+  }
+  if (lResult == ERROR_SHARING_VIOLATION) {
+    std::fprintf(stderr,
+                 "quorrel-reg: the registry store is busy; \"%s\" was not "
+                 "read or changed\n",
+                 strKey.c_str());
+    return kToolBusy;
+  }
+  std::fprintf(stderr, "quorrel-reg: \"%s\" failed with error %ld\n",
+               strKey.c_str(), static_cast<long>(lResult));
+  return kToolFailed;
+}
+
 int main(int argc, char** argv) {
   if (argc < 3 || !IsVerb(argv[1])) return Usage();
   const std::string strMachine = HostMachineDirectory();
@@ -83,10 +100,15 @@ int main(int argc, char** argv) {
   }
   CHostRegistryStore store;
   std::string strError;
-  if (store.Open(strMachine, &strError) != ERROR_SUCCESS) {
+  const LONG lOpened = store.Open(strMachine, &strError);
+  if (lOpened != ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel-reg: %s\n", strError.c_str());
-    return kToolFailed;
+    return lOpened == ERROR_SHARING_VIOLATION ? kToolBusy : kToolFailed;
   }
+  // Why a call failed for the store as a whole: which program holds it.
+  store.SetTroubleNotice([](const std::string& strReason) {
+    std::fprintf(stderr, "quorrel-reg: %s\n", strReason.c_str());
+  });
   int nResult = RunVerb(store.Registry(), argc, argv);
   if (store.Close(&strError) != ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel-reg: %s\n", strError.c_str());

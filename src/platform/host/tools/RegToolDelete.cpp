@@ -30,6 +30,7 @@ int RunDelete(IRegistry& registry, const std::string& strKey,
     registry.RegCloseKey(hKey);
   }
   if (lResult == ERROR_SUCCESS) return 0;
+  if (lResult == ERROR_SHARING_VIOLATION) return ToolFailure(lResult, strKey);
   std::fprintf(stderr, "quorrel-reg: cannot delete value \"%s\" of \"%s\"\n",
                pszValue, strKey.c_str());
   return kToolFailed;

@@ -15,10 +15,8 @@ int RunDump(IRegistry& registry, const std::string& strKey) {
     return kToolUsage;
   }
   HKEY hKey = nullptr;
-  if (registry.RegOpenKeyExA(hRoot, strPath.c_str(), &hKey) != ERROR_SUCCESS) {
-    std::fprintf(stderr, "quorrel-reg: no key \"%s\"\n", strKey.c_str());
-    return kToolFailed;
-  }
+  const LONG lOpened = registry.RegOpenKeyExA(hRoot, strPath.c_str(), &hKey);
+  if (lOpened != ERROR_SUCCESS) return ToolFailure(lOpened, strKey);
   while (!strPath.empty() && strPath.back() == '\\') strPath.pop_back();
   const std::string strName =
       std::string(RootName(hRoot)) + (strPath.empty() ? "" : "\\" + strPath);

@@ -30,10 +30,8 @@ int RunQuery(IRegistry& registry, const std::string& strKey,
     return kToolUsage;
   }
   HKEY hKey = nullptr;
-  if (registry.RegOpenKeyExA(hRoot, strPath.c_str(), &hKey) != ERROR_SUCCESS) {
-    std::fprintf(stderr, "quorrel-reg: no key \"%s\"\n", strKey.c_str());
-    return kToolFailed;
-  }
+  const LONG lOpened = registry.RegOpenKeyExA(hRoot, strPath.c_str(), &hKey);
+  if (lOpened != ERROR_SUCCESS) return ToolFailure(lOpened, strKey);
   int nResult = 0;
   if (pszValue == nullptr) {
     while (!strPath.empty() && strPath.back() == '\\') strPath.pop_back();

@@ -40,7 +40,8 @@ BOOL StartsWithNoCase(const std::string& strName, const std::string& strStart) {
 // The folders in the typed path's folder whose names begin with its last
 // part, sorted.
 std::vector<std::string> Matches(CHostFileSystem& files,
-                                 const std::string& strText) {
+                                 const std::string& strText,
+                                 CFolderFilter pfnOffered) {
   const size_t nFolder = FolderPartLength(strText);
   if (nFolder == 0) return {};
   const std::string strStart = strText.substr(nFolder);
@@ -52,7 +53,9 @@ std::vector<std::string> Matches(CHostFileSystem& files,
   do {
     const std::string strName = data.cFileName;
     if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && strName != "." &&
-        strName != ".." && StartsWithNoCase(strName, strStart))
+        strName != ".." && StartsWithNoCase(strName, strStart) &&
+        (!pfnOffered ||
+         pfnOffered((strText.substr(0, nFolder) + strName).c_str())))
       names.push_back(strName);
   } while (files.FindNextFileA(hFind, &data));
   files.FindClose(hFind);
@@ -219,7 +222,7 @@ CBrowseStep OnKey(CHostFileSystem& files, int nKey, BOOL bFits,
 }  // namespace
 
 BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
-                            std::string* pstrFolder) {
+                            CFolderFilter pfnOffered, std::string* pstrFolder) {
   if (!Start()) return FALSE;
   CFolderEdit edit;
   // Asked again (after No to the deletion question), it starts from the
@@ -230,7 +233,8 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
   }
   const std::string strTitleShown = TuiFromCodePage(strTitle);
   for (;;) {
-    const std::vector<std::string> matches = Matches(files, edit.strText);
+    const std::vector<std::string> matches =
+        Matches(files, edit.strText, pfnOffered);
     int nMinCols = 0, nMinRows = 0;
     const BOOL bFits = FolderBoxFits(strTitleShown, &nMinCols, &nMinRows);
     DrawAll(bFits ? " Type a path   Up/Down: folder   Tab: take it   Enter: "
@@ -247,7 +251,10 @@ BOOL CTuiUser::PromptFolder(CHostFileSystem& files, const std::string& strTitle,
     if (nKey == kKeyRunEnds) break;
     const CBrowseStep step = OnKey(files, nKey, bFits, matches, &edit);
     if (step == CBrowseStep::Cancel) break;
-    if (step == CBrowseStep::Accept) {
+    if (step == CBrowseStep::Accept && pfnOffered &&
+        !pfnOffered(edit.strText.c_str())) {
+      edit.strMessage = "Not offered: " + edit.strText;
+    } else if (step == CBrowseStep::Accept) {
       *pstrFolder = m_strLastFolder = edit.strText;
       DrawAll();
       return TRUE;

@@ -29,8 +29,10 @@ void UseTerminalFolderBrowser(IUiAdapter* pUi, CHostShell& shell,
                               CHostFileSystem& files) {
   auto* pTui = dynamic_cast<CTuiUser*>(pUi);
   if (!pTui) return;
-  shell.SetFolderPrompt(
-      [pTui, &files](const std::string& strTitle, std::string* pstrFolder) {
-        return pTui->PromptFolder(files, strTitle, pstrFolder) ? true : false;
-      });
+  shell.SetFolderPrompt([pTui, &files](const std::string& strTitle,
+                                       CFolderFilter pfnOffered,
+                                       std::string* pstrFolder) {
+    return pTui->PromptFolder(files, strTitle, pfnOffered, pstrFolder) ? true
+                                                                       : false;
+  });
 }

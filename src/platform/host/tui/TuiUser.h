@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fw/UiAdapter.h"
+#include "platform/Shell.h"
 #include "platform/host/HostUser.h"
 
 class CHostFileSystem;
@@ -33,8 +34,10 @@ class CTuiUser : public CHostUser, public IUiAdapter {
 
   // The folder browser as a box on the screen: a path typed with editing
   // keys, the folders below it listed; FALSE when cancelled.
+  // pfnOffered (may be null) keeps the folders it refuses out of the list
+  // and out of reach.
   BOOL PromptFolder(CHostFileSystem& files, const std::string& strTitle,
-                    std::string* pstrFolder);
+                    CFolderFilter pfnOffered, std::string* pstrFolder);
 
  private:
   BOOL Start();
