@@ -259,6 +259,17 @@ BOOL CHostFileSystem::Map(const char* lpPath, std::string* pstrHost) const {
   return pstrHost->empty() ? Fail(ERROR_PATH_NOT_FOUND) : TRUE;
 }
 
+BOOL CHostFileSystem::MapExisting(const char* lpPath, std::string* pstrHost,
+                                  struct stat* pst) const {
+  const std::string strFull = WithDrive(lpPath ? lpPath : "");
+  *pstrHost = strFull.empty() || !lpPath || !*lpPath
+                  ? std::string()
+                  : HostPathOfWindowsPath(m_strMachine, strFull, pst);
+  if (pstrHost->empty()) return Fail(ERROR_PATH_NOT_FOUND);
+  if (pst->st_mode != 0 || lstat(pstrHost->c_str(), pst) == 0) return TRUE;
+  return Fail(MissingError(*pstrHost));
+}
+
 std::string CHostFileSystem::HostPathOf(const std::string& strWindows) const {
   if (strWindows.empty()) return std::string();
   const std::string strFull = WithDrive(strWindows);
@@ -344,9 +355,8 @@ BOOL CHostFileSystem::FindClose(HANDLE hFindFile) {
 
 BOOL CHostFileSystem::DeleteFileA(const char* lpFileName) {
   std::string strHost;
-  if (!Map(lpFileName, &strHost)) return FALSE;
   struct stat st;
-  if (lstat(strHost.c_str(), &st) != 0) return Fail(MissingError(strHost));
+  if (!MapExisting(lpFileName, &strHost, &st)) return FALSE;
   // A link to a folder is removed as a folder is, as on Windows; a link to
   // a file goes itself, whatever its target.
   if (S_ISLNK(st.st_mode)) {
@@ -361,9 +371,8 @@ BOOL CHostFileSystem::DeleteFileA(const char* lpFileName) {
 
 BOOL CHostFileSystem::RemoveDirectoryA(const char* lpPathName) {
   std::string strHost;
-  if (!Map(lpPathName, &strHost)) return FALSE;
   struct stat st;
-  if (lstat(strHost.c_str(), &st) != 0) return Fail(MissingError(strHost));
+  if (!MapExisting(lpPathName, &strHost, &st)) return FALSE;
   // A link to a folder goes itself; what it leads to, full or not, stays.
   if (S_ISLNK(st.st_mode)) {
     if (!IsDirectory(strHost)) return Fail(ERROR_DIRECTORY);

@@ -29,6 +29,8 @@
 // it fails with ERROR_SHARING_VIOLATION.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -79,6 +81,10 @@ class CHostFileSystem : public IFileSystem {
   struct CFind;
   // The host path, or FALSE with the last error set.
   BOOL Map(const char* lpPath, std::string* pstrHost) const;
+  // Map, and the entry's own status: FALSE, with the Windows error, when
+  // the path can't be mapped or names nothing.
+  BOOL MapExisting(const char* lpPath, std::string* pstrHost,
+                   struct stat* pst) const;
   HANDLE NewHandle();
 
   std::string m_strMachine;

@@ -49,22 +49,23 @@ std::string NameOnDisk(const std::string& strDir, const std::string& strName) {
 // apply after links where Windows applies them to the text.
 bool ExistsAsSpelt(const std::string& strBase,
                    const std::vector<std::string>& components,
-                   std::string* pstrPath) {
+                   std::string* pstrPath, struct stat* pst) {
   std::string strPath = strBase;
   for (const std::string& strPart : components) {
     if (strPart == "." || strPart == "..") return false;
     strPath += "/" + strPart;
   }
-  struct stat st;
-  if (lstat(strPath.empty() ? "/" : strPath.c_str(), &st) != 0) return false;
+  if (lstat(strPath.empty() ? "/" : strPath.c_str(), pst) != 0) return false;
   *pstrPath = strPath.empty() ? "/" : strPath;
   return true;
 }
 
 std::string Resolve(const std::string& strBase,
-                    const std::vector<std::string>& components) {
+                    const std::vector<std::string>& components,
+                    struct stat* pst) {
   std::string strPath = strBase;
-  if (ExistsAsSpelt(strBase, components, &strPath)) return strPath;
+  if (ExistsAsSpelt(strBase, components, &strPath, pst)) return strPath;
+  pst->st_mode = 0;
   for (const std::string& strPart : components) {
     if (strPart == ".") continue;
     if (strPart == "..") {
@@ -105,6 +106,14 @@ std::string CommandFile(const std::string& strCommand) {
 
 std::string HostPathOfWindowsPath(const std::string& strMachine,
                                   const std::string& strWindowsPath) {
+  struct stat st;
+  return HostPathOfWindowsPath(strMachine, strWindowsPath, &st);
+}
+
+std::string HostPathOfWindowsPath(const std::string& strMachine,
+                                  const std::string& strWindowsPath,
+                                  struct stat* pstFound) {
+  pstFound->st_mode = 0;
   if (!HasDrive(strWindowsPath)) return std::string();
   if (strWindowsPath.size() > 2 && strWindowsPath[2] != '\\') {
     return std::string();  // drive-relative ("C:x"): no current directory
@@ -114,10 +123,10 @@ std::string HostPathOfWindowsPath(const std::string& strMachine,
   switch (strWindowsPath[0]) {
     case 'C':
     case 'c':
-      return Resolve(strMachine, components);
+      return Resolve(strMachine, components, pstFound);
     case 'Z':
     case 'z':
-      return Resolve(std::string(), components);
+      return Resolve(std::string(), components, pstFound);
     default:
       return std::string();
   }

@@ -5,6 +5,8 @@
 // the names on disk without regard to case, as on Windows.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <string>
 
 // The Windows folder of the machine (%SystemRoot%).
@@ -16,6 +18,11 @@ constexpr char kHostSystemRoot[] = "C:\\WINNT";
 // other drive, a relative path or a UNC path.
 std::string HostPathOfWindowsPath(const std::string& strMachine,
                                   const std::string& strWindowsPath);
+// The same, with the entry's own status (lstat) when the path exists as
+// spelt; st_mode 0 when it was not looked at. Saves a walk down a deep path.
+std::string HostPathOfWindowsPath(const std::string& strMachine,
+                                  const std::string& strWindowsPath,
+                                  struct stat* pstFound);
 // The Windows path of a host path: C:\... inside the machine directory,
 // Z:\... anywhere else. strHostPath is absolute.
 std::string WindowsPathOfHostPath(const std::string& strMachine,
