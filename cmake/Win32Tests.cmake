@@ -22,10 +22,10 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/RegistryConformanceTest.cpp)
 else()
   list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX ".*/RegistryConformanceWin32\\.cpp$")
 endif()
-# The UI adapter's tests, with the framework it renders.
+# The dialogs on the native window system, with the framework.
 if(NOT EXISTS ${CMAKE_SOURCE_DIR}/src/fw/UiAdapter.h)
   list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX
-       ".*/(Win32UiTest|DialogScreenshotTest)\\.cpp$")
+       ".*/DialogScreenshotTest\\.cpp$")
 endif()
 add_executable(quorrel_win32_tests ${WIN32_TEST_SOURCES} ${QUORREL_RC}
                ${QUORREL_MANIFEST_RC})
@@ -55,5 +55,8 @@ add_test(NAME win32_silent_delete
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/MainFrame.cpp)
   add_test(NAME win32_interactive
     COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/interactive.sh
+            $<TARGET_FILE:quorrel> $<TARGET_FILE:quorrel_uidriver>)
+  add_test(NAME win32_native_input
+    COMMAND sh ${CMAKE_SOURCE_DIR}/tests/win32/native_input.sh
             $<TARGET_FILE:quorrel> $<TARGET_FILE:quorrel_uidriver>)
 endif()

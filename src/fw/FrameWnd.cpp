@@ -68,6 +68,12 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, UINT nCode) {
 }
 
 LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The frame passes the focus on to its view, which gives it back to the
+  // control that had it.
+  if (message == WM_SETFOCUS && m_pView && m_pView->m_hWnd) {
+    m_pView->SetFocus();
+    return 0;
+  }
   if (message == WM_NCDESTROY) {
     CWinApp* pApp = AfxGetApp();
     if (pApp && pApp->m_pMainWnd == this) {

@@ -33,18 +33,9 @@ CModelWindowSystem& CModelWindowSystem::Get() {
 BOOL CModelWindowSystem::CreateWnd(CWnd& wnd, DWORD dwStyle,
                                    const char* pszName, const RECT& rect,
                                    CWnd* pParent, UINT nID) {
-  wnd.m_dwStyle = dwStyle;
-  wnd.m_strText = pszName ? pszName : "";
-  wnd.m_rect = rect;
-  wnd.m_nID = nID;
-  wnd.m_hWnd = AfxAllocWindowHandle(&wnd);
-  if (dwStyle & WS_CHILD) {
-    wnd.m_pParent = pParent;
-    if (pParent) pParent->m_children.push_back(&wnd);
-  } else {
-    wnd.m_pOwner = pParent ? pParent->GetTopLevelParent() : nullptr;
-    AfxAddTopLevel(&wnd);
-  }
+  wnd.AttachWindow(AfxAllocWindowHandle(&wnd), dwStyle, pszName, rect, pParent,
+                   nID);
+  if (!(dwStyle & WS_CHILD)) AfxAddTopLevel(&wnd);
   if (wnd.SendMessage(WM_CREATE) == -1) {
     wnd.DestroyWindow();
     return FALSE;
@@ -63,16 +54,8 @@ void CModelWindowSystem::Detach(CWnd& wnd) {
   AfxForgetFocus(&wnd);
   AfxForgetWindowMessages(wnd.m_hWnd);
   AfxFreeWindowHandle(wnd.m_hWnd);
-  if (wnd.m_pParent) {
-    auto& siblings = wnd.m_pParent->m_children;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), &wnd),
-                   siblings.end());
-  } else {
-    AfxRemoveTopLevel(&wnd);
-  }
-  wnd.m_hWnd = nullptr;
-  wnd.m_pParent = nullptr;
-  wnd.m_pOwner = nullptr;
+  if (!wnd.m_pParent) AfxRemoveTopLevel(&wnd);
+  wnd.DetachWindow();
 }
 
 BOOL CModelWindowSystem::DestroyWindow(CWnd& wnd) {

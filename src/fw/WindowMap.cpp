@@ -29,6 +29,10 @@ HWND AfxAllocWindowHandle(CWnd* pWnd) {
   return hWnd;
 }
 
+void AfxAttachWindowHandle(HWND hWnd, CWnd* pWnd) {
+  Map().byHandle[hWnd] = pWnd;
+}
+
 void AfxFreeWindowHandle(HWND hWnd) { Map().byHandle.erase(hWnd); }
 
 CWnd* AfxWndFromHandle(HWND hWnd) {

@@ -12,6 +12,8 @@ class CWnd;
 
 HWND AfxAllocWindowHandle(CWnd* pWnd);
 void AfxFreeWindowHandle(HWND hWnd);
+// Maps a handle the system gave (a native window system's windows).
+void AfxAttachWindowHandle(HWND hWnd, CWnd* pWnd);
 // The window of a handle; null for handles that are not the program's.
 CWnd* AfxWndFromHandle(HWND hWnd);
 

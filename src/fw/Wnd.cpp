@@ -19,6 +19,32 @@ BOOL CWnd::CreateEx(DWORD dwStyle, const char* pszName, const RECT& rect,
                                      nID);
 }
 
+void CWnd::AttachWindow(HWND hWnd, DWORD dwStyle, const char* pszName,
+                        const RECT& rect, CWnd* pParent, UINT nID) {
+  m_hWnd = hWnd;
+  m_dwStyle = dwStyle;
+  m_strText = pszName ? pszName : "";
+  m_rect = rect;
+  m_nID = nID;
+  if (dwStyle & WS_CHILD) {
+    m_pParent = pParent;
+    if (pParent) pParent->m_children.push_back(this);
+  } else {
+    m_pOwner = pParent ? pParent->GetTopLevelParent() : nullptr;
+  }
+}
+
+void CWnd::DetachWindow() {
+  if (m_pParent) {
+    auto& siblings = m_pParent->m_children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this),
+                   siblings.end());
+  }
+  m_hWnd = nullptr;
+  m_pParent = nullptr;
+  m_pOwner = nullptr;
+}
+
 BOOL CWnd::DestroyWindow() {
   return m_hWnd ? AfxWindowSystem().DestroyWindow(*this) : FALSE;
 }

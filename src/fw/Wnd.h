@@ -52,6 +52,14 @@ class CWnd : public CCmdTarget {
   // is dispatched; TRUE when it was handled (keyboard navigation ...).
   virtual BOOL PreTranslateMessage(MSG* pMsg);
 
+  // For window systems: binds the object to window hWnd, made with
+  // dwStyle and pszName as child nID of pParent with WS_CHILD, else owned
+  // by pParent's top-level window; and unbinds it again. Neither touches
+  // the handle map.
+  void AttachWindow(HWND hWnd, DWORD dwStyle, const char* pszName,
+                    const RECT& rect, CWnd* pParent, UINT nID);
+  void DetachWindow();
+
   HWND GetSafeHwnd() const { return m_hWnd; }
   CWndKind GetKind() const { return m_kind; }
   UINT GetDlgCtrlID() const { return m_nID; }

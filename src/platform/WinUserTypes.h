@@ -64,6 +64,7 @@ typedef struct tagCREATESTRUCTA {
 
 // Messages not in WinTypes.h.
 #define WM_NULL 0x0000
+#define WM_SETFOCUS 0x0007
 #define WM_ENABLE 0x000A
 #define WM_SETTEXT 0x000C
 #define WM_QUIT 0x0012

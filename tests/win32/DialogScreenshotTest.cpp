@@ -1,6 +1,6 @@
 // Every dialog template of the program comes up as a real dialog through
-// the UI adapter, with its caption and every control of the template; a
-// screenshot of each is written as a test artefact (dialog<ID>.bmp).
+// the native window system, with its caption and every control of the template;
+// a screenshot of each is written as a test artefact (dialog<ID>.bmp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,43 +14,44 @@
 #include "platform/Platform.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32User.h"
-#include "platform/win32/ui/Win32Mirrors.h"
-#include "platform/win32/ui/Win32Ui.h"
+#include "platform/win32/ui/Win32WindowSystem.h"
 
 namespace {
-// Shows the dialog, looks at the real one, then closes it with the input
-// that changes nothing.
-class CInspectingUi : public CWin32Ui {
+const UINT WM_INSPECT = WM_APP + 1;
+
+// Shows the dialog, looks at its real window once it is up, then cancels.
+class CInspectedDialog : public CDialog {
  public:
-  BOOL WaitInput(MSG* pMsg, DWORD dwTimeout) override {
-    if (dwTimeout != 0 && !m_bInspected) {
-      m_bInspected = true;
-      Render();
-      CWnd* pActive = AfxGetActiveWindow();
-      m_hReal =
-          pActive ? CWin32Mirrors::Get().RealOf(pActive->m_hWnd) : nullptr;
-      if (m_hReal) Inspect();
-    }
-    if (dwTimeout == 0) return CWin32Ui::WaitInput(pMsg, 0);
-    return AfxMakeSafeInput(pMsg);
+  using CDialog::CDialog;
+
+  BOOL OnInitDialog() override {
+    PostMessage(WM_INSPECT);
+    return CDialog::OnInitDialog();
+  }
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != WM_INSPECT)
+      return CDialog::WindowProc(message, wParam, lParam);
+    Inspect();
+    EndDialog(IDCANCEL);
+    return 0;
   }
 
   void Inspect() {
-    UpdateWindow(m_hReal);
+    m_hReal = m_hWnd;
+    ::UpdateWindow(m_hReal);
     MSG msg;  // let the real controls paint themselves
     for (int n = 0; n < 20 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++n)
       DispatchMessageA(&msg);
     char szCaption[128];
-    GetWindowTextA(m_hReal, szCaption, sizeof(szCaption));
+    ::GetWindowTextA(m_hReal, szCaption, sizeof(szCaption));
     m_strCaption = szCaption;
     for (HWND h = GetWindow(m_hReal, GW_CHILD); h;
          h = GetWindow(h, GW_HWNDNEXT))
-      m_controlIds.push_back(static_cast<UINT>(GetDlgCtrlID(h)));
+      m_controlIds.push_back(static_cast<UINT>(::GetDlgCtrlID(h)));
     Sleep(200);
     m_bCaptured = CaptureWindow(m_hReal, m_strShotPath);
   }
 
-  bool m_bInspected = false;
   HWND m_hReal = nullptr;
   std::string m_strCaption;
   std::vector<UINT> m_controlIds;
@@ -77,15 +78,13 @@ TEST(Win32Dialogs, EveryTemplateIsARealDialogWithItsControls) {
   for (const CDialogTemplate* pTemplate : templates) {
     if (pTemplate->dwStyle & WS_CHILD) continue;  // the form: not a dialog
     SCOPED_TRACE("dialog " + std::to_string(pTemplate->nID));
-    AfxResetMessageQueue();
-    CInspectingUi ui;
+    CWin32WindowSystem windows;
+    IWindowSystem* pPrevious = AfxSetWindowSystem(&windows);
+    CInspectedDialog ui(pTemplate->nID);
     ui.m_strShotPath = ArtifactDirectory() + "dialog" +
                        std::to_string(pTemplate->nID) + ".bmp";
-    IUiAdapter* pPrevious = SetUi(&ui);
-    CDialog dlg(pTemplate->nID);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    SetUi(pPrevious);
-    ui.Render();
+    EXPECT_EQ(ui.DoModal(), IDCANCEL);
+    AfxSetWindowSystem(pPrevious);
 
     ASSERT_NE(ui.m_hReal, nullptr);
     EXPECT_EQ(ui.m_strCaption, pTemplate->pszCaption);
@@ -94,7 +93,7 @@ TEST(Win32Dialogs, EveryTemplateIsARealDialogWithItsControls) {
       EXPECT_EQ(ui.m_controlIds[i] & 0xFFFF, pTemplate->pItems[i].nID & 0xFFFF)
           << "item " << i;
     EXPECT_TRUE(ui.m_bCaptured) << ui.m_strShotPath;
-    // The dialog is gone with the framework's.
+    // The dialog is gone with the object's DoModal.
     EXPECT_FALSE(IsWindow(ui.m_hReal));
   }
   SetPlatform(previous);

@@ -109,10 +109,11 @@ set -- $(drv rect "$TITLE")
 CX=$(( $1 + $3 / 2 )); CY=$(( $2 + $4 / 2 ))
 [ "$CX" -ge 511 ] && [ "$CX" -le 513 ] && [ "$CY" -ge 383 ] && [ "$CY" -le 385 ] ||
   fail "main window centred at $CX,$CY, not on the screen's centre"
-# The client area is the form: 320 x 160 dialog units of MS Sans Serif 8
-# (6 x 13 pixels a base unit) and the form's one-pixel border.
-set -- $(drv client "$TITLE")
-[ "$3" -eq 482 ] && [ "$4" -eq 262 ] || fail "client area $3 x $4, not 482 x 262"
+# The client area is the form: the form's window (the view, 0xE900), its
+# 320 x 160 dialog units in the dialog font's own base units, border and all.
+set -- $(drv client "$TITLE") $(drv ctlrect "$TITLE" 59648)
+[ $# -eq 8 ] && [ "$3" -eq "$7" ] && [ "$4" -eq "$8" ] && [ "$1" -eq "$5" ] &&
+  [ "$2" -eq "$6" ] || fail "client area \"$1 $2 $3 $4\" is not the form's \"$5 $6 $7 $8\""
 shot main-window.png "$TITLE"
 
 # A second start brings the first instance forward and ends.

@@ -1,5 +1,5 @@
 // Entry point of the Windows build: the Win32 adapters behind every port,
-// the framework's windows shown as real ones, then the application object.
+// the framework's windows real ones, then the application object.
 #include <cstdlib>
 
 #include "Win32Clock.h"
@@ -14,9 +14,8 @@
 #include "Win32User.h"
 #include "app/ProgramServices.h"
 #include "app/quorrelApp.h"
-#include "fw/FrameworkUser.h"
 #include "platform/Platform.h"
-#include "ui/Win32Ui.h"
+#include "ui/Win32WindowSystem.h"
 
 namespace {
 int RunApp() {
@@ -25,13 +24,11 @@ int RunApp() {
   InstallProgramServices();
   CquorrelApp& app = QuorrelApp();
   app.m_args.assign(__argv + 1, __argv + __argc);
-  // The framework's windows are real windows; calls about them reach the
-  // framework first.
-  CWin32Ui ui;
-  IUiAdapter* pPreviousUi = SetUi(&ui);
-  CFrameworkUserScope frameworkUser;
+  // The framework's windows are real windows.
+  CWin32WindowSystem windows;
+  IWindowSystem* pPrevious = AfxSetWindowSystem(&windows);
   const int nExitCode = app.InitInstance() ? app.Run() : 0;
-  SetUi(pPreviousUi);
+  AfxSetWindowSystem(pPrevious);
   return nExitCode;
 }
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <shlobj.h>
 
-#include "Win32RealWindow.h"
-
 namespace {
 // The shell's IMalloc behind the port's allocator interface; releasing the
 // last reference of the wrapper releases the shell's allocator with it.
@@ -36,8 +34,7 @@ int CALLBACK OnBrowseEvent(HWND hwnd, UINT uMsg, LPARAM lParam, LPARAM lpData) {
 
 HRESULT CWin32Shell::SHGetSpecialFolderLocation(HWND hwndOwner, int nFolder,
                                                 LPITEMIDLIST* ppidl) {
-  return ::SHGetSpecialFolderLocation(Win32RealWindow(hwndOwner), nFolder,
-                                      ppidl);
+  return ::SHGetSpecialFolderLocation(hwndOwner, nFolder, ppidl);
 }
 
 BOOL CWin32Shell::SHGetPathFromIDListA(LPCITEMIDLIST pidl, char* pszPath) {
@@ -52,7 +49,7 @@ LPITEMIDLIST CWin32Shell::SHBrowseForFolderA(HWND hwndOwner,
   // OK is enabled only on a folder the filter takes.
   info.lpfn = pfnOffered ? OnBrowseEvent : nullptr;
   info.lParam = reinterpret_cast<LPARAM>(pfnOffered);
-  info.hwndOwner = Win32RealWindow(hwndOwner);
+  info.hwndOwner = hwndOwner;
   info.pidlRoot = nullptr;  // the desktop
   info.pszDisplayName = pszDisplayName;
   info.lpszTitle = lpszTitle;

@@ -1,11 +1,9 @@
 #include "Win32User.h"
 
-#include "Win32RealWindow.h"
-
 int CWin32User::MessageBoxA(HWND hWnd, const char* lpText,
                             const char* lpCaption, UINT uType,
                             UINT /*nIDPrompt*/) {
-  return ::MessageBoxA(Win32RealWindow(hWnd), lpText, lpCaption, uType);
+  return ::MessageBoxA(hWnd, lpText, lpCaption, uType);
 }
 
 HWND CWin32User::FindWindowA(const char* lpClassName,

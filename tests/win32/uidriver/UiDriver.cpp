@@ -187,3 +187,32 @@ int CmdText(const char* pszTitle, UINT nID) {
   std::printf("%s\n", szText);
   return 0;
 }
+
+int CmdControlRect(const char* pszTitle, UINT nID) {
+  HWND hWnd = Require(pszTitle);
+  HWND hControl = hWnd ? FindControl(hWnd, nID) : nullptr;
+  if (!hControl) return 1;
+  RECT rc;
+  GetWindowRect(hControl, &rc);
+  PrintRect(rc);
+  return 0;
+}
+
+int CmdInputState(const char* pszTitle) {
+  HWND hWnd = Require(pszTitle);
+  if (!hWnd) return 1;
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, nullptr), &info))
+    return 1;
+  // The window's own enabled state, the thread's active window, and the
+  // control ID of the focus (0 when the focus is on no control).
+  const LONG_PTR nFocusID =
+      info.hwndFocus && (GetWindowLongA(info.hwndFocus, GWL_STYLE) & WS_CHILD)
+          ? GetDlgCtrlID(info.hwndFocus)
+          : 0;
+  std::printf("%d|%s|%ld\n", IsWindowEnabled(hWnd) ? 1 : 0,
+              WindowTitle(info.hwndActive).c_str(),
+              static_cast<long>(nFocusID));
+  return 0;
+}

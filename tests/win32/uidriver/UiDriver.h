@@ -16,3 +16,6 @@ int CmdClose(const char* pszTitle);
 int CmdForeground();
 int CmdDecoy(const char* pszTitle, DWORD dwMilliseconds);
 int CmdText(const char* pszTitle, UINT nID);
+int CmdControlRect(const char* pszTitle, UINT nID);
+// "ENABLED|ACTIVE WINDOW'S TITLE|FOCUSED CONTROL'S ID" of the window's thread.
+int CmdInputState(const char* pszTitle);

@@ -15,6 +15,8 @@
 //   foreground            the title of the foreground window
 //   decoy TITLE MS        shows a window titled TITLE in front for MS ms
 //   text TITLE ID         the text of control ID of the window
+//   ctlrect TITLE ID      "X Y CX CY" of control ID, screen coordinates
+//   input TITLE           "ENABLED|ACTIVE TITLE|FOCUS ID" of its thread
 //   version               the system's version (see MachineFacts.h)
 //   figures               memory, processor and free disk space
 #include <cstdio>
@@ -57,6 +59,9 @@ int main(int argc, char** argv) {
   if (strCommand == "foreground" && nArgs == 0) return CmdForeground();
   if (strCommand == "decoy" && nArgs == 2)
     return CmdDecoy(args[0], Number(args[1]));
+  if (strCommand == "ctlrect" && nArgs == 2)
+    return CmdControlRect(args[0], static_cast<UINT>(Number(args[1])));
+  if (strCommand == "input" && nArgs == 1) return CmdInputState(args[0]);
   if (strCommand == "text" && nArgs == 2)
     return CmdText(args[0], static_cast<UINT>(Number(args[1])));
   if (strCommand == "version" && nArgs == 0) return CmdVersion();

@@ -40,9 +40,7 @@ void AlignToDword(std::vector<WORD>* pOut) {
 
 void PutItem(std::vector<WORD>* pOut, const CDlgItemTemplate& item) {
   AlignToDword(pOut);
-  DWORD dwStyle = item.dwStyle | WS_CHILD;
-  if (item.ctlClass == CtlClass::ComboBox) dwStyle &= ~CBS_SORT;
-  PutDword(pOut, dwStyle);
+  PutDword(pOut, item.dwStyle | WS_CHILD);
   PutDword(pOut, 0);  // extended style
   pOut->push_back(static_cast<WORD>(item.x));
   pOut->push_back(static_cast<WORD>(item.y));

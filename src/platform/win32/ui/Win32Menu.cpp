@@ -13,15 +13,3 @@ HMENU CreateMenuFromTemplate(const CMenuTemplate& menu) {
   }
   return hBar;
 }
-
-int MenuBarItemAt(HWND hWnd, POINT ptScreen) {
-  const HMENU hBar = GetMenu(hWnd);
-  const int nItems = hBar ? GetMenuItemCount(hBar) : 0;
-  for (int i = 0; i < nItems; ++i) {
-    RECT rcItem;
-    if (GetMenuItemRect(hWnd, hBar, static_cast<UINT>(i), &rcItem) &&
-        PtInRect(&rcItem, ptScreen))
-      return i;
-  }
-  return -1;
-}

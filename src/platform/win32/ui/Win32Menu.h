@@ -1,5 +1,4 @@
-// A real menu bar built from the program's menu data, and which of its
-// popups lies under a point.
+// A real menu bar built from the program's menu data.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +6,3 @@
 #include "fw/MenuTemplate.h"
 
 HMENU CreateMenuFromTemplate(const CMenuTemplate& menu);
-// The position of the item of hWnd's menu bar under ptScreen, -1 for none.
-// Hit-tests the items' rectangles (GetMenuItemRect), as NT 4.0 has no
-// MenuItemFromPoint.
-int MenuBarItemAt(HWND hWnd, POINT ptScreen);
