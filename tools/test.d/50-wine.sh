@@ -139,7 +139,20 @@ set -- $CTEST_PASSED
 [ $# -eq 2 ] || set -- 0 1
 PASSED=$((PASSED + $1 - $2))
 FAILED=$((FAILED + $2))
-for shot in "$QUORREL_ARTIFACTS"/*.bmp; do
+# Every dialog again in Large Fonts (120 dots per inch), where a dialog
+# takes its units from its font: screenshots in artifacts/120dpi.
+mkdir -p "$QUORREL_ARTIFACTS/120dpi"
+"$LOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f >/dev/null 2>&1
+"$WINESERVER" -k >/dev/null 2>&1 || true
+if QUORREL_ARTIFACTS_WIN="$QUORREL_ARTIFACTS_WIN\\120dpi" "$LOADER" \
+  "$TEST_BUILD/quorrel_win32_tests.exe" --gtest_filter='Win32Dialogs.*' >"$QUORREL_ARTIFACTS/120dpi.log" 2>&1; then
+  PASSED=$((PASSED + 1))
+else
+  tail -20 "$QUORREL_ARTIFACTS/120dpi.log"; echo "FAIL: the dialogs at 120 dpi"
+  FAILED=$((FAILED + 1))
+fi
+"$LOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+for shot in "$QUORREL_ARTIFACTS"/*.bmp "$QUORREL_ARTIFACTS"/120dpi/*.bmp; do
   [ -e "$shot" ] || continue
   convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
 done
