@@ -5,6 +5,7 @@
 #   OK writes to the registry;
 # - a message box shown from a dialog leaves that dialog active and on top,
 #   and the main window still disabled under it;
+# - after Update Registry the focus is on a control that takes keys;
 # - the Help menu and the About box reached, and the program closed, with
 #   the keyboard alone.
 # Usage: native_input.sh QUORREL_EXE UIDRIVER_EXE
@@ -93,6 +94,18 @@ STATE=$(drv input "$REPAIRS")
   fail "the foreground window is \"$(drv foreground)\", not the Repairs dialog"
 keys Escape
 closed "$REPAIRS"
+
+# Update Registry clicked: its button greys for the rest of the run and the
+# focus moves on to a control that takes keys (not left on no control or
+# the greyed one); its message boxes answered with Enter and N.
+click_control "$TITLE" 111
+sleep 3
+keys Return
+sleep 1
+keys n
+FOCUS=$(drv input "$TITLE" | cut -d'|' -f3)
+[ -n "$FOCUS" ] && [ "$FOCUS" != 0 ] && [ "$FOCUS" != 111 ] ||
+  fail "after Update Registry the focus is on control \"$FOCUS\""
 
 # Help > About with the keyboard alone, closed with Enter; Alt+F4 ends.
 keys alt+h Return
