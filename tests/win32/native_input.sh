@@ -3,6 +3,8 @@
 # keys on the virtual display $DISPLAY), as a new user would try them:
 # - a drop-down list's entry chosen by mouse, and another by keys, is what
 #   OK writes to the registry;
+# - OK in Customizations takes its dialog off the screen before the
+#   restart question comes;
 # - a message box shown from a dialog leaves that dialog active and on top,
 #   and the main window still disabled under it;
 # - after Update Registry the focus is on a control that takes keys;
@@ -73,7 +75,18 @@ keys Escape Down Down Down Down Down Return
 closed "$CARDS"
 [ "$(reserved_windows)" = 0x6 ] ||
   fail "entry 6 chosen by keys, Enter wrote NumReservedMemoryWindows $(reserved_windows)"
-keys Escape
+# OK in Customizations after a change: the restart question comes over
+# the main window (disabled under it), the Customizations dialog gone from
+# the screen, not left drawn behind the question.
+click_control "$MENU" 1
+sleep 1
+# (The question's own title is the main window's; its Yes button, 6, has
+# the focus.)
+[ "$(drv input "$TITLE" | cut -d'|' -f3)" = 6 ] ||
+  fail "no restart question after OK in Customizations"
+drv wait-gone "$MENU" 1000 ||
+  fail "\"$MENU\" is still on the screen under the restart question"
+keys n
 closed "$MENU"
 
 # A message box from inside a dialog, closed with Enter: the dialog is
