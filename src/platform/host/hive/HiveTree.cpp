@@ -1,5 +1,7 @@
 #include "HiveTree.h"
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "HiveNames.h"
@@ -44,8 +46,10 @@ bool SyncValues(CHive& hive, HCELL hKey, const CRegKeyNode& node, uint64_t nNow,
   return true;
 }
 
-bool SyncSubkeys(CHive& hive, HCELL hKey, const CRegKeyNode& node,
-                 uint64_t nNow, std::string* pstrWhy) {
+// The subkeys of a key with their names in the program's form.
+bool NamedSubkeys(const CHive& hive, HCELL hKey,
+                  std::vector<std::pair<HCELL, std::string>>* pSubkeys,
+                  std::string* pstrWhy) {
   std::vector<HCELL> subkeys;
   if (!hive.Subkeys(hKey, &subkeys))
     return Fail("a key's subkey list is damaged", pstrWhy);
@@ -53,7 +57,17 @@ bool SyncSubkeys(CHive& hive, HCELL hKey, const CRegKeyNode& node,
     std::u16string strName;
     if (!hive.KeyName(hSubkey, &strName))
       return Fail("a key is damaged", pstrWhy);
-    if (node.FindSubkey(HiveNameToProgram(strName))) continue;
+    pSubkeys->emplace_back(hSubkey, HiveNameToProgram(strName));
+  }
+  return true;
+}
+
+bool SyncSubkeys(CHive& hive, HCELL hKey, const CRegKeyNode& node,
+                 uint64_t nNow, std::string* pstrWhy) {
+  std::vector<std::pair<HCELL, std::string>> subkeys;
+  if (!NamedSubkeys(hive, hKey, &subkeys, pstrWhy)) return false;
+  for (const auto& [hSubkey, strName] : subkeys) {
+    if (node.FindSubkey(strName)) continue;
     if (!hive.DeleteSubkey(hKey, hSubkey, nNow))
       return Fail("cannot delete a key", pstrWhy);
   }
@@ -79,14 +93,10 @@ bool LoadKey(const CHive& hive, HCELL hKey, CRegKeyNode& node, int nDepth,
     node.values.push_back(
         CRegValue{HiveNameToProgram(value.strName), value.dwType,
                   HiveToProgramData(value.dwType, value.strData)});
-  std::vector<HCELL> subkeys;
-  if (!hive.Subkeys(hKey, &subkeys))
-    return Fail("a key's subkey list is damaged", pstrWhy);
-  for (HCELL hSubkey : subkeys) {
-    std::u16string strName;
-    if (!hive.KeyName(hSubkey, &strName))
-      return Fail("a key is damaged", pstrWhy);
-    auto child = node.AddSubkey(HiveNameToProgram(strName));
+  std::vector<std::pair<HCELL, std::string>> subkeys;
+  if (!NamedSubkeys(hive, hKey, &subkeys, pstrWhy)) return false;
+  for (const auto& [hSubkey, strName] : subkeys) {
+    auto child = node.AddSubkey(strName);
     if (!LoadKey(hive, hSubkey, *child, nDepth + 1, pstrWhy)) return false;
   }
   return true;
