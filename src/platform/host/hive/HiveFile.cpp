@@ -79,6 +79,7 @@ LONG CHiveFile::CommitTo(const std::string& strTemp,
     unlink(strTemp.c_str());
     return lResult;
   }
+  TellDurableStep("rename", m_strPath);
   return SyncDirectoryOf(m_strPath, pstrError);
 }
 

@@ -10,7 +10,7 @@
 #include "FileRegistry.h"
 #include "platform/host/regfile/RegStoreRenderer.h"
 
-CRegJournalRecord CFileRegistry::BaseMarks() const {
+CRegJournalRecord CFileRegistry::JournalBegins() const {
   CRegJournalRecord marks;
   for (size_t i = 0; i < m_files.size(); ++i) {
     const CRegStoreFile& file = m_files[i];
