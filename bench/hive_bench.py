@@ -1,0 +1,260 @@
+#!/usr/bin/env python3
+"""Hive bench: `quorrel -s update` and `quorrel -s delete` on an NT 4.0
+workstation of the usual size with the suite installed (SOFTWARE about 7 MB
+and 30,000 keys, SYSTEM about 1 MB and 3,000 keys, written as NT 4.0 writes
+them by quorrel-bench-machine), beside the .reg store holding the same keys.
+Not a timed test: it prints figures.
+
+For each store and mode, the median of N runs, each on a fresh copy:
+  wall_ms    wall time of the process
+  cpu_ms     its user and system time
+  maxrss_kb  its peak resident memory (getrusage of the child)
+  written    bytes the kernel counted it writing (write_bytes of
+             /proc/<pid>/io, which getrusage gives as ru_oublock x 512)
+Then, from one run of each under strace, how many bytes of each hive or
+.reg file the process read; and the hive sizes after repeated update and
+delete cycles on one machine.
+
+The runs set QUORREL_CLOCK_SCALE=50, so the Clear's fixed waits (about 10 s
+at real speed) take a fiftieth of their time and the figure is the work.
+
+usage: hive_bench.py [--runs N] [--cycles N] <build-dir>
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+PROGRAM_FOLDER = "C:\\Program Files\\Corvane\\Tessarine"
+CONFIG = os.path.join("WINNT", "system32", "config")
+HIVES = [os.path.join(CONFIG, name) for name in
+         ("SYSTEM", "SOFTWARE", "DEFAULT")] + \
+    [os.path.join("WINNT", "Profiles", "Administrator", "NTUSER.DAT")]
+REG_FILES = [os.path.join("registry", name + ".reg") for name in
+             ("HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_USER")]
+AIM_RATIO = 1.5
+AIM_RSS_KB = 30 * 1024
+AIM_GROWTH = 4096
+
+
+def command(quorrel, mode):
+    argv = [quorrel, "-s", mode]
+    return argv + ["-d", PROGRAM_FOLDER] if mode == "delete" else argv
+
+
+def environment(machine):
+    return dict(os.environ, QUORREL_MACHINE=machine, QUORREL_STATS="1",
+                QUORREL_CLOCK_SCALE="50", USER="Administrator")
+
+
+def run(quorrel, machine, mode, prefix=()):
+    """One run; its figures from the child's own rusage."""
+    work = tempfile.mkdtemp(prefix="quorrel-hive-bench-run-")
+    start = time.monotonic()
+    proc = subprocess.Popen(list(prefix) + command(quorrel, mode), cwd=work,
+                            env=environment(machine), stdin=subprocess.DEVNULL,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    stderr = proc.stderr.read()
+    _, status, usage = os.wait4(proc.pid, 0)
+    wall = time.monotonic() - start
+    proc.returncode = os.waitstatus_to_exitcode(status)
+    log_path = os.path.join(work, "quorrel.log")
+    log = open(log_path, "rb").read().decode("utf-16-le", errors="replace") \
+        if os.path.exists(log_path) else ""
+    shutil.rmtree(work)
+    return {
+        "wall": wall,
+        "cpu": usage.ru_utime + usage.ru_stime,
+        "maxrss_kb": usage.ru_maxrss,
+        "written": usage.ru_oublock * 512,
+        "result": log.strip() or "exit %d" % proc.returncode,
+        "stderr": stderr.decode(errors="replace"),
+    }
+
+
+def median(results, key):
+    values = sorted(r[key] for r in results)
+    return values[len(values) // 2]
+
+
+def fresh_copy(seed, store, root, name):
+    machine = os.path.join(root, name)
+    shutil.copytree(os.path.join(seed, store), machine, symlinks=True)
+    return machine
+
+
+def measure(quorrel, seed, root, runs):
+    """Medians of `runs` runs of each store and mode."""
+    table = {}
+    for store in ("reg", "hive"):
+        for mode in ("update", "delete"):
+            results = []
+            for n in range(runs):
+                machine = fresh_copy(seed, store, root, "m-%s-%s-%d" %
+                                     (store, mode, n))
+                results.append(run(quorrel, machine, mode))
+                shutil.rmtree(machine)
+            table[store, mode] = {key: median(results, key) for key in
+                                  ("wall", "cpu", "maxrss_kb", "written")}
+            table[store, mode]["result"] = results[0]["result"]
+            if results[0]["result"].startswith("exit"):
+                print(results[0]["stderr"], file=sys.stderr)
+    return table
+
+
+def bytes_read(trace, machine):
+    """Bytes read of each file below the machine, from an strace log of
+    openat, read, pread64 and close."""
+    fds, totals = {}, {}
+    opened = re.compile(r'^(\d+)\s+openat\([^"]*"([^"]+)".*\)\s+=\s+(\d+)')
+    read = re.compile(r'^(\d+)\s+p?read(?:64)?\((\d+),.*\)\s+=\s+(\d+)')
+    closed = re.compile(r'^(\d+)\s+close\((\d+)\)')
+    for line in open(trace, errors="replace"):
+        m = opened.match(line)
+        if m:
+            fds[m.group(3)] = m.group(2)
+            continue
+        m = read.match(line)
+        if m and m.group(2) in fds:
+            path = fds[m.group(2)]
+            totals[path] = totals.get(path, 0) + int(m.group(3))
+            continue
+        m = closed.match(line)
+        if m:
+            fds.pop(m.group(2), None)
+    return {os.path.relpath(path, machine): n for path, n in totals.items()
+            if path.startswith(machine + "/")}
+
+
+def reads(quorrel, seed, root):
+    """What one traced run of each store and mode read of its store files."""
+    if shutil.which("strace") is None:
+        print("(strace is missing: no read figures)")
+        return
+    print("\nbytes read of each store file (one run under strace), of its "
+          "size:")
+    for store, files in (("reg", REG_FILES), ("hive", HIVES)):
+        for mode in ("update", "delete"):
+            machine = fresh_copy(seed, store, root, "trace-%s-%s" %
+                                 (store, mode))
+            sizes = {f: os.path.getsize(os.path.join(machine, f))
+                     for f in files if os.path.exists(os.path.join(machine, f))}
+            trace = os.path.join(root, "trace.txt")
+            run(quorrel, machine, mode,
+                ["strace", "-f", "-qq", "-e", "trace=openat,read,pread64,close",
+                 "-e", "signal=none", "-o", trace])
+            got = bytes_read(trace, os.path.realpath(machine))
+            print("  %-4s %-6s %s" % (store, mode, ", ".join(
+                "%s %s of %s" % (os.path.basename(f), kb(got.get(f, 0)),
+                                 kb(sizes[f])) for f in files if f in sizes)))
+            shutil.rmtree(machine)
+
+
+def cycles(quorrel, seed, root, count):
+    """Hive sizes after each update and delete on one machine."""
+    machine = fresh_copy(seed, "hive", root, "cycles")
+    print("\nhive sizes after update + delete cycles (aim: growth at most "
+          "%d bytes a cycle)" % AIM_GROWTH)
+    print("  %-6s %s" % ("cycle", " ".join("%12s" % os.path.basename(h)
+                                            for h in HIVES)))
+    sizes = [[os.path.getsize(os.path.join(machine, h)) for h in HIVES]]
+    print("  %-6s %s" % ("seed", " ".join("%12d" % s for s in sizes[0])))
+    for n in range(1, count + 1):
+        for mode in ("update", "delete"):
+            r = run(quorrel, machine, mode)
+            if r["result"].startswith("exit"):
+                print(r["stderr"], file=sys.stderr)
+        sizes.append([os.path.getsize(os.path.join(machine, h)) for h in HIVES])
+        print("  %-6d %s" % (n, " ".join("%12d" % s for s in sizes[-1])))
+    # The first cycle removes the installed suite; growth counts from there.
+    growth = max((b - a for i in range(2, len(sizes))
+                  for a, b in zip(sizes[i - 1], sizes[i])), default=0)
+    print("  largest growth of a hive in one cycle after the first: %d bytes "
+          "(%s)" % (growth, "met" if growth <= AIM_GROWTH else "MISSED"))
+    shutil.rmtree(machine)
+
+
+def kb(n):
+    return "%.0f KB" % (n / 1024.0) if n < 1 << 20 else "%.1f MB" % (
+        n / 1048576.0)
+
+
+def describe(seed):
+    """Sizes and key counts of the generated machine."""
+    counts = {}
+    for name in ("HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_USER"):
+        text = open(os.path.join(seed, "reg", "registry", name + ".reg"),
+                    "rb").read().decode("cp1252")
+        for m in re.finditer(r"^\[([^\\\]]+)(?:\\([^\\\]]+))?", text, re.M):
+            top = m.group(1) + ("\\" + m.group(2) if m.group(2) and
+                                m.group(1) != "HKEY_CURRENT_USER" else "")
+            counts[top] = counts.get(top, 0) + 1
+    for hive, root in zip(HIVES, ("HKEY_LOCAL_MACHINE\\SYSTEM",
+                                  "HKEY_LOCAL_MACHINE\\SOFTWARE",
+                                  "HKEY_USERS\\.DEFAULT",
+                                  "HKEY_CURRENT_USER")):
+        print("%-11s %6d keys, hive %s" % (os.path.basename(hive),
+                                          counts.get(root, 0),
+                                          kb(os.path.getsize(
+                                              os.path.join(seed, "hive",
+                                                           hive)))))
+    for f in REG_FILES:
+        print("%-22s %s" % (os.path.basename(f),
+                            kb(os.path.getsize(os.path.join(seed, "reg", f)))))
+
+
+def print_table(table, runs):
+    print("\nmedians of %d runs (QUORREL_CLOCK_SCALE=50)" % runs)
+    print("| mode | store | result | wall | cpu | peak RSS | written |")
+    print("|---|---|---|---:|---:|---:|---:|")
+    for mode in ("update", "delete"):
+        for store in ("reg", "hive"):
+            r = table[store, mode]
+            print("| `-s %s` | %s | %s | %.0f ms | %.0f ms | %.1f MB | %s |" % (
+                mode, ".reg" if store == "reg" else "hive", r["result"],
+                r["wall"] * 1000, r["cpu"] * 1000, r["maxrss_kb"] / 1024.0,
+                kb(r["written"])))
+    hive, reg = table["hive", "update"], table["reg", "update"]
+    ratio = hive["wall"] / reg["wall"]
+    print("\nhive update: %.2fx the .reg store's wall time (aim %.1fx: %s), "
+          "%.1f MB peak (aim 30 MB: %s)" % (
+              ratio, AIM_RATIO, "met" if ratio <= AIM_RATIO else "MISSED",
+              hive["maxrss_kb"] / 1024.0,
+              "met" if hive["maxrss_kb"] <= AIM_RSS_KB else "MISSED"))
+
+
+def main():
+    args = sys.argv[1:]
+    runs, count = 5, 5
+    while len(args) > 1 and args[0] in ("--runs", "--cycles"):
+        if args[0] == "--runs":
+            runs = int(args[1])
+        else:
+            count = int(args[1])
+        args = args[2:]
+    if len(args) != 1:
+        print(__doc__, file=sys.stderr)
+        return 2
+    build = os.path.abspath(args[0])
+    quorrel = os.path.join(build, "quorrel")
+    root = tempfile.mkdtemp(prefix="quorrel-hive-bench-")
+    try:
+        seed = os.path.join(root, "seed")
+        start = time.monotonic()
+        subprocess.run([os.path.join(build, "quorrel-bench-machine"), seed],
+                       check=True)
+        print("machine written in %.1f s" % (time.monotonic() - start))
+        describe(seed)
+        print_table(measure(quorrel, seed, root, runs), runs)
+        reads(quorrel, seed, root)
+        cycles(quorrel, seed, root, count)
+    finally:
+        shutil.rmtree(root)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
