@@ -106,7 +106,7 @@ void AddFileTypes(CFiller& fill) {
 // COM classes (three keys each), interfaces (three) and type libraries
 // (four), the bulk of a used machine's SOFTWARE.
 void AddComClasses(CFiller& fill) {
-  for (int i = 0; i < 4000; ++i) {
+  for (int i = 0; i < 4500; ++i) {
     const std::string strKey = kClasses + std::string("CLSID\\") +
                                fill.Random().Guid();
     const std::string strName = fill.Random().Word(5, 12);
@@ -116,7 +116,7 @@ void AddComClasses(CFiller& fill) {
         .Sz("ThreadingModel", "Apartment");
     fill.Key(HKEY_LOCAL_MACHINE, strKey + "\\ProgID").Sz("", strName + ".1");
   }
-  for (int i = 0; i < 2500; ++i) {
+  for (int i = 0; i < 2800; ++i) {
     const std::string strKey = kClasses + std::string("Interface\\") +
                                fill.Random().Guid();
     fill.Key(HKEY_LOCAL_MACHINE, strKey).Sz("", "I" + fill.Random().Word(6, 14));
@@ -135,9 +135,9 @@ void AddComClasses(CFiller& fill) {
   }
 }
 
-// Programs' settings: 250 products of ten keys with a few values each.
+// Programs' settings: 310 products of ten keys with a few values each.
 void AddProductSettings(CFiller& fill) {
-  for (int i = 0; i < 250; ++i) {
+  for (int i = 0; i < 310; ++i) {
     const std::string strProduct =
         "SOFTWARE\\" + fill.Random().Word(4, 9) + "\\" + fill.Random().Word(5, 12);
     for (int k = 0; k < 10; ++k) {
@@ -150,11 +150,11 @@ void AddProductSettings(CFiller& fill) {
   }
 }
 
-// The services of one control set: 230 drivers and services with their
+// The services of one control set: 250 drivers and services with their
 // Security, Parameters, Enum and Linkage keys; each set is its own copy.
 void AddServices(CFiller& fill, const std::string& strControlSet) {
   CFillerRandom names;  // both sets name the same services
-  for (int i = 0; i < 230; ++i) {
+  for (int i = 0; i < 250; ++i) {
     const std::string strName = names.Word(4, 10);
     const std::string strKey = strControlSet + "\\Services\\" + strName;
     fill.Key(HKEY_LOCAL_MACHINE, strKey)
@@ -187,7 +187,7 @@ void AddServices(CFiller& fill, const std::string& strControlSet) {
 void AddControlSet(CFiller& fill, const std::string& strControlSet) {
   AddServices(fill, strControlSet);
   CFillerRandom names;
-  for (int i = 0; i < 150; ++i) {
+  for (int i = 0; i < 200; ++i) {
     const std::string strKey = strControlSet + "\\Enum\\Root\\LEGACY_" +
                                names.Word(4, 10) + "\\0000";
     fill.Key(HKEY_LOCAL_MACHINE, strKey)
@@ -197,7 +197,7 @@ void AddControlSet(CFiller& fill, const std::string& strControlSet) {
     fill.Key(HKEY_LOCAL_MACHINE, strKey + "\\Control")
         .Dword("ActiveService", 1);
   }
-  for (int i = 0; i < 180; ++i)
+  for (int i = 0; i < 250; ++i)
     fill.Key(HKEY_LOCAL_MACHINE,
              strControlSet + "\\Control\\" + names.Word(4, 12) + "\\" +
                  names.Word(4, 12))

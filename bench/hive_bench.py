@@ -8,9 +8,11 @@ Not a timed test: it prints figures.
 For each store and mode, the median of N runs, each on a fresh copy:
   wall_ms    wall time of the process
   cpu_ms     its user and system time
-  maxrss_kb  its peak resident memory (getrusage of the child)
-  written    bytes the kernel counted it writing (write_bytes of
-             /proc/<pid>/io, which getrusage gives as ru_oublock x 512)
+  maxrss_kb  its peak resident memory (GNU time's %M: the child's
+             ru_maxrss)
+  written    bytes the kernel counted it writing to the file system
+             (GNU time's %O, the child's ru_oublock, in 512-byte blocks:
+             write_bytes of /proc/<pid>/io)
 Then, from one run of each under strace, how many bytes of each hive or
 .reg file the process read; and the hive sizes after repeated update and
 delete cycles on one machine.
@@ -50,28 +52,32 @@ def environment(machine):
                 QUORREL_CLOCK_SCALE="50", USER="Administrator")
 
 
-def run(quorrel, machine, mode, prefix=()):
-    """One run; its figures from the child's own rusage."""
+def run(quorrel, machine, mode, prefix=None):
+    """One run, its figures counted by GNU time for the child alone (a
+    child of this Python process would start with its memory counted)."""
     work = tempfile.mkdtemp(prefix="quorrel-hive-bench-run-")
+    figures = os.path.join(work, "time.txt")
+    if prefix is None:
+        prefix = ["/usr/bin/time", "-f", "%M %O %U %S", "-o", figures]
     start = time.monotonic()
-    proc = subprocess.Popen(list(prefix) + command(quorrel, mode), cwd=work,
-                            env=environment(machine), stdin=subprocess.DEVNULL,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-    stderr = proc.stderr.read()
-    _, status, usage = os.wait4(proc.pid, 0)
+    proc = subprocess.run(prefix + command(quorrel, mode), cwd=work,
+                          env=environment(machine), stdin=subprocess.DEVNULL,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
     wall = time.monotonic() - start
-    proc.returncode = os.waitstatus_to_exitcode(status)
+    counted = open(figures).read().split() if os.path.exists(figures) else []
+    maxrss_kb, blocks, user, system = (float(x) for x in counted[-4:]) \
+        if len(counted) >= 4 else (0, 0, 0, 0)
     log_path = os.path.join(work, "quorrel.log")
-    log = open(log_path, "rb").read().decode("utf-16-le", errors="replace") \
-        if os.path.exists(log_path) else ""
+    log = open(log_path, "rb").read() if os.path.exists(log_path) else b""
     shutil.rmtree(work)
     return {
         "wall": wall,
-        "cpu": usage.ru_utime + usage.ru_stime,
-        "maxrss_kb": usage.ru_maxrss,
-        "written": usage.ru_oublock * 512,
-        "result": log.strip() or "exit %d" % proc.returncode,
-        "stderr": stderr.decode(errors="replace"),
+        "cpu": user + system,
+        "maxrss_kb": maxrss_kb,
+        "written": blocks * 512,
+        "result": log.replace(b"\0", b"").decode(errors="replace").strip() or
+        "exit %d" % proc.returncode,
+        "stderr": proc.stderr.decode(errors="replace"),
     }
 
 
@@ -156,23 +162,22 @@ def reads(quorrel, seed, root):
 def cycles(quorrel, seed, root, count):
     """Hive sizes after each update and delete on one machine."""
     machine = fresh_copy(seed, "hive", root, "cycles")
-    print("\nhive sizes after update + delete cycles (aim: growth at most "
-          "%d bytes a cycle)" % AIM_GROWTH)
-    print("  %-6s %s" % ("cycle", " ".join("%12s" % os.path.basename(h)
-                                            for h in HIVES)))
+    print("\nhive sizes after update + delete cycles on one machine (aim: "
+          "growth at most %d bytes a cycle)" % AIM_GROWTH)
+    print("  %-6s %s  results" % ("cycle", " ".join(
+        "%12s" % os.path.basename(h) for h in HIVES)))
     sizes = [[os.path.getsize(os.path.join(machine, h)) for h in HIVES]]
     print("  %-6s %s" % ("seed", " ".join("%12d" % s for s in sizes[0])))
     for n in range(1, count + 1):
-        for mode in ("update", "delete"):
-            r = run(quorrel, machine, mode)
-            if r["result"].startswith("exit"):
-                print(r["stderr"], file=sys.stderr)
+        results = [run(quorrel, machine, mode)["result"]
+                   for mode in ("update", "delete")]
         sizes.append([os.path.getsize(os.path.join(machine, h)) for h in HIVES])
-        print("  %-6d %s" % (n, " ".join("%12d" % s for s in sizes[-1])))
-    # The first cycle removes the installed suite; growth counts from there.
+        print("  %-6d %s  %s" % (n, " ".join("%12d" % s for s in sizes[-1]),
+                                 " ".join(results)))
+    # The seed is compact: the first update has no free cell to reuse.
     growth = max((b - a for i in range(2, len(sizes))
                   for a, b in zip(sizes[i - 1], sizes[i])), default=0)
-    print("  largest growth of a hive in one cycle after the first: %d bytes "
+    print("  largest growth of a hive in a cycle after the first: %d bytes "
           "(%s)" % (growth, "met" if growth <= AIM_GROWTH else "MISSED"))
     shutil.rmtree(machine)
 
