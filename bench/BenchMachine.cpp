@@ -51,8 +51,8 @@ class CFiller {
   // Makes the key (and the keys above it) and leaves it open for Set*.
   CFiller& Key(HKEY hRoot, const std::string& strPath) {
     Close();
-    if (m_registry.RegCreateKeyExA(hRoot, strPath.c_str(), &m_hKey,
-                                   nullptr) != ERROR_SUCCESS) {
+    if (m_registry.RegCreateKeyExA(hRoot, strPath.c_str(), &m_hKey, nullptr) !=
+        ERROR_SUCCESS) {
       std::fprintf(stderr, "cannot create %s\n", strPath.c_str());
       std::exit(1);
     }
@@ -107,8 +107,8 @@ void AddFileTypes(CFiller& fill) {
 // (four), the bulk of a used machine's SOFTWARE.
 void AddComClasses(CFiller& fill) {
   for (int i = 0; i < 4500; ++i) {
-    const std::string strKey = kClasses + std::string("CLSID\\") +
-                               fill.Random().Guid();
+    const std::string strKey =
+        kClasses + std::string("CLSID\\") + fill.Random().Guid();
     const std::string strName = fill.Random().Word(5, 12);
     fill.Key(HKEY_LOCAL_MACHINE, strKey).Sz("", strName + " Object");
     fill.Key(HKEY_LOCAL_MACHINE, strKey + "\\InprocServer32")
@@ -117,9 +117,10 @@ void AddComClasses(CFiller& fill) {
     fill.Key(HKEY_LOCAL_MACHINE, strKey + "\\ProgID").Sz("", strName + ".1");
   }
   for (int i = 0; i < 2800; ++i) {
-    const std::string strKey = kClasses + std::string("Interface\\") +
-                               fill.Random().Guid();
-    fill.Key(HKEY_LOCAL_MACHINE, strKey).Sz("", "I" + fill.Random().Word(6, 14));
+    const std::string strKey =
+        kClasses + std::string("Interface\\") + fill.Random().Guid();
+    fill.Key(HKEY_LOCAL_MACHINE, strKey)
+        .Sz("", "I" + fill.Random().Word(6, 14));
     fill.Key(HKEY_LOCAL_MACHINE, strKey + "\\ProxyStubClsid32")
         .Sz("", "{00020424-0000-0000-C000-000000000046}");
     fill.Key(HKEY_LOCAL_MACHINE, strKey + "\\NumMethods")
@@ -138,8 +139,8 @@ void AddComClasses(CFiller& fill) {
 // Programs' settings: 310 products of ten keys with a few values each.
 void AddProductSettings(CFiller& fill) {
   for (int i = 0; i < 310; ++i) {
-    const std::string strProduct =
-        "SOFTWARE\\" + fill.Random().Word(4, 9) + "\\" + fill.Random().Word(5, 12);
+    const std::string strProduct = "SOFTWARE\\" + fill.Random().Word(4, 9) +
+                                   "\\" + fill.Random().Word(5, 12);
     for (int k = 0; k < 10; ++k) {
       fill.Key(HKEY_LOCAL_MACHINE,
                strProduct + "\\CurrentVersion\\" + fill.Random().Word(4, 12))
@@ -178,8 +179,10 @@ void AddServices(CFiller& fill, const std::string& strControlSet) {
           .Sz("0", "Root\\LEGACY_" + strName + "\\0000");
     if (i % 3 == 0)
       fill.Key(HKEY_LOCAL_MACHINE, strKey + "\\Linkage")
-          .Raw("Bind", REG_MULTI_SZ, "\\Device\\" + strName + std::string(2, '\0'))
-          .Raw("Export", REG_MULTI_SZ, "\\Device\\" + strName + std::string(2, '\0'));
+          .Raw("Bind", REG_MULTI_SZ,
+               "\\Device\\" + strName + std::string(2, '\0'))
+          .Raw("Export", REG_MULTI_SZ,
+               "\\Device\\" + strName + std::string(2, '\0'));
   }
 }
 
@@ -188,8 +191,8 @@ void AddControlSet(CFiller& fill, const std::string& strControlSet) {
   AddServices(fill, strControlSet);
   CFillerRandom names;
   for (int i = 0; i < 200; ++i) {
-    const std::string strKey = strControlSet + "\\Enum\\Root\\LEGACY_" +
-                               names.Word(4, 10) + "\\0000";
+    const std::string strKey =
+        strControlSet + "\\Enum\\Root\\LEGACY_" + names.Word(4, 10) + "\\0000";
     fill.Key(HKEY_LOCAL_MACHINE, strKey)
         .Sz("Service", names.Word(4, 10))
         .Dword("Legacy", 1)
@@ -198,9 +201,9 @@ void AddControlSet(CFiller& fill, const std::string& strControlSet) {
         .Dword("ActiveService", 1);
   }
   for (int i = 0; i < 250; ++i)
-    fill.Key(HKEY_LOCAL_MACHINE,
-             strControlSet + "\\Control\\" + names.Word(4, 12) + "\\" +
-                 names.Word(4, 12))
+    fill.Key(HKEY_LOCAL_MACHINE, strControlSet + "\\Control\\" +
+                                     names.Word(4, 12) + "\\" +
+                                     names.Word(4, 12))
         .Sz("Value", names.Word(8, 30))
         .Dword("Size", names.Next());
 }
