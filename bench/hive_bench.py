@@ -113,8 +113,9 @@ def measure(quorrel, seed, root, runs):
 
 def bytes_read(trace, machine):
     """Bytes read of each file below the machine, from an strace log of
-    openat, read, pread64 and close."""
-    fds, totals = {}, {}
+    openat, read, pread64 and close; and the count of fsync and fdatasync
+    calls (under "syncs"), which the wall time waits for."""
+    fds, totals = {}, {"syncs": 0}
     opened = re.compile(r'^(\d+)\s+openat\([^"]*"([^"]+)".*\)\s+=\s+(\d+)')
     read = re.compile(r'^(\d+)\s+p?read(?:64)?\((\d+),.*\)\s+=\s+(\d+)')
     closed = re.compile(r'^(\d+)\s+close\((\d+)\)')
@@ -131,8 +132,11 @@ def bytes_read(trace, machine):
         m = closed.match(line)
         if m:
             fds.pop(m.group(2), None)
-    return {os.path.relpath(path, machine): n for path, n in totals.items()
-            if path.startswith(machine + "/")}
+        elif re.match(r"^\d+\s+f(data)?sync\(", line):
+            totals["syncs"] += 1
+    return {os.path.relpath(path, machine) if path != "syncs" else path: n
+            for path, n in totals.items()
+            if path == "syncs" or path.startswith(machine + "/")}
 
 
 def reads(quorrel, seed, root):
@@ -141,7 +145,7 @@ def reads(quorrel, seed, root):
         print("(strace is missing: no read figures)")
         return
     print("\nbytes read of each store file (one run under strace), of its "
-          "size:")
+          "size; the fsync and fdatasync calls:")
     for store, files in (("reg", REG_FILES), ("hive", HIVES)):
         for mode in ("update", "delete"):
             machine = fresh_copy(seed, store, root, "trace-%s-%s" %
@@ -150,17 +154,20 @@ def reads(quorrel, seed, root):
                      for f in files if os.path.exists(os.path.join(machine, f))}
             trace = os.path.join(root, "trace.txt")
             run(quorrel, machine, mode,
-                ["strace", "-f", "-qq", "-e", "trace=openat,read,pread64,close",
+                ["strace", "-f", "-qq", "-e",
+                 "trace=openat,read,pread64,close,fsync,fdatasync",
                  "-e", "signal=none", "-o", trace])
             got = bytes_read(trace, os.path.realpath(machine))
-            print("  %-4s %-6s %s" % (store, mode, ", ".join(
+            print("  %-4s %-6s %s; %d syncs" % (store, mode, ", ".join(
                 "%s %s of %s" % (os.path.basename(f), kb(got.get(f, 0)),
-                                 kb(sizes[f])) for f in files if f in sizes)))
+                                 kb(sizes[f])) for f in files if f in sizes),
+                got["syncs"]))
             shutil.rmtree(machine)
 
 
 def cycles(quorrel, seed, root, count):
-    """Hive sizes after each update and delete on one machine."""
+    """Hive sizes after each update and delete on one machine, and what the
+    tests' checks find wrong with the hives at the end."""
     machine = fresh_copy(seed, "hive", root, "cycles")
     print("\nhive sizes after update + delete cycles on one machine (aim: "
           "growth at most %d bytes a cycle)" % AIM_GROWTH)
@@ -179,6 +186,13 @@ def cycles(quorrel, seed, root, count):
                   for a, b in zip(sizes[i - 1], sizes[i])), default=0)
     print("  largest growth of a hive in a cycle after the first: %d bytes "
           "(%s)" % (growth, "met" if growth <= AIM_GROWTH else "MISSED"))
+    check = subprocess.run(
+        [os.path.join(os.path.dirname(quorrel), "quorrel-bench-machine"),
+         "--check"] + [os.path.join(machine, h) for h in HIVES],
+        stdout=subprocess.PIPE)
+    print("  the hives then: %s" % (
+        "sound (structural check, reglookup, regfexport, libhivex)"
+        if check.returncode == 0 else "FAULTY\n" + check.stdout.decode()))
     shutil.rmtree(machine)
 
 
