@@ -13,7 +13,6 @@
 #include "StoredRoots.h"
 #include "platform/host/regfile/RegFileParser.h"
 #include "platform/host/regfile/RegStoreLoader.h"
-#include "platform/host/regfile/RegStoreRenderer.h"
 
 const char CFileRegistry::kJournalName[] = "store.journal";
 const char CFileRegistry::kLockName[] = "store.lock";
@@ -67,7 +66,7 @@ LONG CFileRegistry::OpenLocked(std::string* pstrError) {
   // Only a program alone on the store may fold a journal into the files:
   // the others read the journal as they go.
   if (lResult == ERROR_SUCCESS && bAlone) {
-    lResult = Recover(pstrError);
+    lResult = Recover(false, nullptr, pstrError);
     // Files that can't be written now (a full disk) leave the journal as it
     // is: it is replayed below instead, and folded in by a later close.
     if (lResult == ERROR_CANTWRITE) lResult = ERROR_SUCCESS;
@@ -143,20 +142,6 @@ LONG CFileRegistry::LoadFile(CRegStoreFile* pFile, std::string* pstrError) {
   return LoadStoreFile(pFile, RootNode(pFile->hRoot), pstrError);
 }
 
-LONG CFileRegistry::WriteChangedFiles(std::string* pstrError) {
-  for (auto& file : m_files) {
-    if (!file.bDirty) continue;
-    const std::string strBytes =
-        RenderStoreFile(file, RootNode(file.hRoot), m_dirty);
-    const LONG lResult = ReplaceFileDurably(file.strPath, strBytes, pstrError);
-    if (lResult != ERROR_SUCCESS) return lResult;
-    ++m_stats.nFilesWritten;
-    m_stats.nFileBytes += strBytes.size();
-    file.bDirty = false;
-  }
-  return ERROR_SUCCESS;
-}
-
 LONG CFileRegistry::Close(std::string* pstrError) {
   if (m_mode == EMode::kDeferred) m_mode = EMode::kClosed;
   if (m_mode != EMode::kOpen) return ERROR_SUCCESS;
@@ -180,10 +165,7 @@ LONG CFileRegistry::Commit(std::string* pstrError) {
   if (lResult == ERROR_SUCCESS) lResult = m_journal->Sync(pstrError);
   if (lResult != ERROR_SUCCESS || !OnlyUser()) return lResult;
   if (KeepsJournal(m_journal->Size())) return ERROR_SUCCESS;
-  lResult = WriteChangedFiles(pstrError);
-  if (lResult != ERROR_SUCCESS) return lResult;
-  m_journal->CloseFile();
-  return RemoveFileDurably(m_journal->Path(), pstrError);
+  return Fold(*m_journal, pstrError);
 }
 
 LONG CFileRegistry::Fail(LONG lResult, const std::string& strError) {

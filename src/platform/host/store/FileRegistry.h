@@ -34,6 +34,7 @@
 #include <string>
 #include <vector>
 
+#include "RegFileStamp.h"
 #include "RegJournal.h"
 #include "StoreLock.h"
 #include "platform/host/regfile/RegStoreFile.h"
@@ -45,15 +46,6 @@ struct CRegStoreStats {
   uint64_t nJournalBytes = 0;
   uint64_t nFilesWritten = 0;  // root files rewritten
   uint64_t nFileBytes = 0;
-};
-
-// Identity of a store file as last read, to tell when another program
-// rewrote it.
-struct CRegFileStamp {
-  bool bExists = false;
-  uint64_t nDevice = 0, nInode = 0, nSize = 0;
-  int64_t nModified = 0;  // ns
-  bool operator==(const CRegFileStamp& other) const;
 };
 
 class CFileRegistry : public CMemoryRegistry {
@@ -80,6 +72,13 @@ class CFileRegistry : public CMemoryRegistry {
 
   // Told, once for each new reason, when a call fails because the store
   // can't be read or written (busy past the bound, disk full, damaged).
+  // Folds the journal left in strDir into the files whatever its size, as
+  // the last program to close folds one past its bound; taken alone, with
+  // no other program on the store. A file changed since the journal began
+  // gets its changes replayed over it: *pstrNotice then says so.
+  static LONG FoldStore(const std::string& strDir, std::string* pstrNotice,
+                        std::string* pstrError);
+
   void SetTroubleNotice(std::function<void(const std::string&)> notice) {
     m_notice = std::move(notice);
   }
@@ -139,13 +138,24 @@ class CFileRegistry : public CMemoryRegistry {
 
   LONG LoadFiles(std::string* pstrError);
   LONG LoadFile(CRegStoreFile* pFile, std::string* pstrError);
-  LONG Recover(std::string* pstrError);
+  // bAlways: fold whatever the journal's size, over files changed since it
+  // began (FoldStore); otherwise a file changed so refuses the store.
+  LONG Recover(bool bAlways, std::string* pstrNotice, std::string* pstrError);
   // A journal small against the files it changes is kept and replayed at
   // each open instead of folded into them: rewriting a large file for a
   // small change costs more than reading the change back.
   bool KeepsJournal(uint64_t nJournalBytes) const;
   void Replay(const std::vector<CRegJournalRecord>& records);
-  LONG WriteChangedFiles(std::string* pstrError);
+  // Writes each changed file, after the journal's mark of what it becomes,
+  // then removes the journal.
+  LONG Fold(CRegJournal& journal, std::string* pstrError);
+  // The journal's first record marks the files it began on; the path of the
+  // first file that is neither that nor what a fold made of it (a hand
+  // edit since), or empty.
+  CRegJournalRecord BaseMarks() const;
+  std::string ChangedSinceJournal(
+      const std::vector<CRegJournalRecord>& records) const;
+  LONG RefuseChanged(const std::string& strFile, std::string* pstrError) const;
   LONG AppendPending(std::string* pstrError);
   void PrintStats() const;
 

@@ -56,7 +56,15 @@ void CFileRegistry::OnValueDeleted(CRegKeyNode& key,
 }
 
 LONG CFileRegistry::AppendPending(std::string* pstrError) {
-  const LONG lResult = m_journal->Append(m_pending, pstrError);
+  LONG lResult = ERROR_SUCCESS;
+  if (m_journal->HasRecords()) {
+    lResult = m_journal->Append(m_pending, pstrError);
+  } else {
+    // A journal begins with the files it applies to (FileRegistryMarks.cpp).
+    CRegJournalRecord record = BaseMarks();
+    record.insert(record.end(), m_pending.begin(), m_pending.end());
+    lResult = m_journal->Append(record, pstrError);
+  }
   if (lResult != ERROR_SUCCESS) return lResult;
   m_pending.clear();
   ++m_stats.nJournalRecords;

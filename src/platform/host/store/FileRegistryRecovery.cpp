@@ -14,7 +14,8 @@
 #include "RegJournalReplay.h"
 #include "StoredRoots.h"
 
-LONG CFileRegistry::Recover(std::string* pstrError) {
+LONG CFileRegistry::Recover(bool bAlways, std::string* pstrNotice,
+                            std::string* pstrError) {
   const std::string strPath = m_strDir + "/" + kJournalName;
   std::vector<CRegJournalRecord> records;
   bool bExists = false;
@@ -24,18 +25,49 @@ LONG CFileRegistry::Recover(std::string* pstrError) {
   if (lResult == ERROR_BADDB)
     *pstrError += "; the journal and the files are kept as they are";
   if (lResult != ERROR_SUCCESS || !bExists) return lResult;
-  if (KeepsJournal(nBytes)) return ERROR_SUCCESS;
-  if (!records.empty()) {
-    CFileRegistry recovery;
-    recovery.m_strDir = m_strDir;
-    lResult = recovery.LoadFiles(pstrError);
-    if (lResult != ERROR_SUCCESS) return lResult;
-    recovery.Replay(records);
-    lResult = recovery.WriteChangedFiles(pstrError);
-    recovery.m_mode = EMode::kClosed;
-    if (lResult != ERROR_SUCCESS) return lResult;
+  if (!bAlways && KeepsJournal(nBytes)) return ERROR_SUCCESS;
+  CFileRegistry recovery;
+  recovery.m_strDir = m_strDir;
+  CRegJournal journal(strPath);
+  std::vector<CRegJournalRecord> again;
+  bool bReplaced = false;
+  lResult = recovery.LoadFiles(pstrError);
+  // Positioned at its end, for the fold's marks.
+  if (lResult == ERROR_SUCCESS)
+    lResult = journal.ReadNew(&again, &bReplaced, pstrError);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  const std::string strChanged = recovery.ChangedSinceJournal(records);
+  if (!strChanged.empty() && !bAlways)
+    return RefuseChanged(strChanged, pstrError);
+  if (!strChanged.empty())
+    *pstrNotice = "the journal's changes were replayed over " + strChanged +
+                  ", which was changed since the journal began";
+  recovery.Replay(records);
+  lResult = recovery.Fold(journal, pstrError);
+  recovery.m_mode = EMode::kClosed;
+  return lResult;
+}
+
+LONG CFileRegistry::FoldStore(const std::string& strDir,
+                              std::string* pstrNotice, std::string* pstrError) {
+  struct stat st = {};
+  if (stat(strDir.c_str(), &st) != 0) return ERROR_SUCCESS;  // no store yet
+  CFileRegistry store;
+  store.m_strDir = strDir;
+  store.m_lock.reset(new CStoreLock(strDir + "/" + kLockName));
+  LONG lResult = store.m_lock->Acquire(CStoreLock::DefaultTimeout(), pstrError);
+  bool bAlone = false;
+  if (lResult == ERROR_SUCCESS) lResult = store.JoinUsers(&bAlone, pstrError);
+  if (lResult == ERROR_SUCCESS && !bAlone) {
+    *pstrError = strDir +
+                 ": other programs have the store open; fold its "
+                 "journal when they are done";
+    lResult = ERROR_SHARING_VIOLATION;
   }
-  return RemoveFileDurably(strPath, pstrError);
+  if (lResult == ERROR_SUCCESS)
+    lResult = store.Recover(true, pstrNotice, pstrError);
+  store.Leave();
+  return lResult;
 }
 
 bool CFileRegistry::KeepsJournal(uint64_t nJournalBytes) const {

@@ -56,6 +56,9 @@ void ReplayStoreOp(IRegistry& registry, const CRegStoreOp& op) {
     case ERegOp::kDeleteKey:
       DeleteTree(registry, hRoot, strSub);
       return;
+    case ERegOp::kFileBase:
+    case ERegOp::kFileFolded:
+      return;
   }
 }
 
