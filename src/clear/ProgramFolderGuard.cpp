@@ -55,10 +55,9 @@ bool LeadsThroughNoLink(const std::string& strPath) {
     nStart = nEnd;
     if (strName.empty() || strName == "." || strName == "..") continue;
     WIN32_FIND_DATAA data;
-    const HANDLE hFind =
-        Files().FindFirstFileA((strWay + "\\" + strName).c_str(), &data);
-    if (hFind == INVALID_HANDLE_VALUE) return true;
-    Files().FindClose(hFind);
+    const CScopedFind find(
+        Files().FindFirstFileA((strWay + "\\" + strName).c_str(), &data));
+    if (find.Get() == INVALID_HANDLE_VALUE) return true;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return false;
     strWay += std::string("\\") + data.cFileName;
   }
