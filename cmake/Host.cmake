@@ -49,3 +49,4 @@ target_link_libraries(quorrel-reg PRIVATE quorrel_host)
 add_dependencies(quorrel_tests quorrel-reg)
 target_compile_definitions(quorrel_tests PRIVATE
   QUORREL_REG_EXE="$<TARGET_FILE:quorrel-reg>")
+include(cmake/Bench.cmake)
