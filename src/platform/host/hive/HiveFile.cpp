@@ -81,6 +81,7 @@ LONG CHiveFile::CommitTo(const std::string& strTemp, std::string* pstrError) {
     unlink(strTemp.c_str());
     return lResult;
   }
+  TellDurableStep("rename", m_strPath);
   return SyncDirectoryOf(m_strPath, pstrError);
 }
 

@@ -5,8 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "DurableFile.h"
@@ -158,42 +156,10 @@ LONG CFileRegistry::Commit(std::string* pstrError) {
   // Another program's last changes first: the files written below must hold
   // every record of the journal they replace.
   LONG lResult = CatchUp(pstrError);
-  if (lResult == ERROR_SUCCESS && !m_pending.empty())
-    lResult = AppendPending(pstrError);
   // The journal covering the rewrite is whole and synced, or nothing is
   // renamed: a crash between two renames is then repaired by replaying it.
-  if (lResult == ERROR_SUCCESS) lResult = m_journal->Sync(pstrError);
+  if (lResult == ERROR_SUCCESS) lResult = SyncJournal(pstrError);
   if (lResult != ERROR_SUCCESS || !OnlyUser()) return lResult;
   if (KeepsJournal(m_journal->Size())) return ERROR_SUCCESS;
   return Fold(*m_journal, pstrError);
-}
-
-LONG CFileRegistry::Fail(LONG lResult, const std::string& strError) {
-  m_strLastError = strError;
-  if (strError != m_strNoticed) {
-    m_strNoticed = strError;
-    m_strToNotice =
-        strError + " (Windows error " + std::to_string(lResult) + ")";
-  }
-  return lResult;
-}
-
-void CFileRegistry::Notify() {
-  // Told with the store released: the user may take a while to answer.
-  if (m_strToNotice.empty() || m_nCallDepth > 0) return;
-  const std::string strNotice = m_strToNotice;
-  m_strToNotice.clear();
-  if (m_notice) m_notice(strNotice);
-}
-
-void CFileRegistry::PrintStats() const {
-  if (std::getenv("QUORREL_STATS") == nullptr) return;
-  std::fprintf(stderr,
-               "registry: flush_calls=%llu journal_records=%llu "
-               "journal_bytes=%llu files_written=%llu file_bytes=%llu\n",
-               static_cast<unsigned long long>(m_stats.nFlushCalls),
-               static_cast<unsigned long long>(m_stats.nJournalRecords),
-               static_cast<unsigned long long>(m_stats.nJournalBytes),
-               static_cast<unsigned long long>(m_stats.nFilesWritten),
-               static_cast<unsigned long long>(m_stats.nFileBytes));
 }

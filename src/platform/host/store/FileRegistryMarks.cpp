@@ -10,7 +10,7 @@
 #include "FileRegistry.h"
 #include "platform/host/regfile/RegStoreRenderer.h"
 
-CRegJournalRecord CFileRegistry::BaseMarks() const {
+CRegJournalRecord CFileRegistry::JournalBegins() const {
   CRegJournalRecord marks;
   for (size_t i = 0; i < m_files.size(); ++i) {
     const CRegStoreFile& file = m_files[i];
@@ -88,7 +88,10 @@ LONG CFileRegistry::Fold(CRegJournal& journal, std::string* pstrError) {
   }
   // A crash between two renames leaves files the journal's marks know.
   LONG lResult = ERROR_SUCCESS;
-  if (!marks.empty()) lResult = journal.Append(marks, pstrError);
+  // Without room for the marks (a full disk), the files can't be written
+  // now either: the journal stays, replayed, as when a file write fails.
+  if (!marks.empty() && journal.Append(marks, pstrError) != ERROR_SUCCESS)
+    lResult = ERROR_CANTWRITE;
   if (lResult == ERROR_SUCCESS) lResult = journal.Sync(pstrError);
   for (auto& entry : written) {
     if (lResult != ERROR_SUCCESS) return lResult;

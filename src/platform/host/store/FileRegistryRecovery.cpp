@@ -11,30 +11,20 @@
 
 #include "DurableFile.h"
 #include "FileRegistry.h"
-#include "RegJournalReplay.h"
 #include "StoredRoots.h"
 
 LONG CFileRegistry::Recover(bool bAlways, std::string* pstrNotice,
                             std::string* pstrError) {
-  const std::string strPath = m_strDir + "/" + kJournalName;
+  CRegJournal journal(m_strDir + "/" + kJournalName);
   std::vector<CRegJournalRecord> records;
-  bool bExists = false;
-  size_t nBytes = 0;
-  LONG lResult =
-      ReadLeftJournal(strPath, &records, &bExists, &nBytes, pstrError);
-  if (lResult == ERROR_BADDB)
-    *pstrError += "; the journal and the files are kept as they are";
-  if (lResult != ERROR_SUCCESS || !bExists) return lResult;
-  if (!bAlways && KeepsJournal(nBytes)) return ERROR_SUCCESS;
+  bool bReplaced = false;
+  LONG lResult = journal.ReadNew(&records, &bReplaced, pstrError);
+  if (lResult == ERROR_REGISTRY_CORRUPT) lResult = ERROR_BADDB;
+  if (lResult != ERROR_SUCCESS || !journal.Exists()) return lResult;
+  if (!bAlways && KeepsJournal(journal.Size())) return ERROR_SUCCESS;
   CFileRegistry recovery;
   recovery.m_strDir = m_strDir;
-  CRegJournal journal(strPath);
-  std::vector<CRegJournalRecord> again;
-  bool bReplaced = false;
   lResult = recovery.LoadFiles(pstrError);
-  // Positioned at its end, for the fold's marks.
-  if (lResult == ERROR_SUCCESS)
-    lResult = journal.ReadNew(&again, &bReplaced, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
   const std::string strChanged = recovery.ChangedSinceJournal(records);
   if (!strChanged.empty() && !bAlways)
@@ -83,9 +73,4 @@ bool CFileRegistry::KeepsJournal(uint64_t nJournalBytes) const {
   }
   return nJournalBytes <= kMaxKeptBytes &&
          nJournalBytes * kFileBytesPerJournalByte <= nFileBytes;
-}
-
-void CFileRegistry::Replay(const std::vector<CRegJournalRecord>& records) {
-  m_mode = EMode::kReplaying;
-  ReplayRecords(*this, records);
 }

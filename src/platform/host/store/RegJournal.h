@@ -76,6 +76,7 @@ class CRegJournal {
   // Forgets the file (after the store's files took in every record).
   void CloseFile();
   const std::string& Path() const { return m_strPath; }
+  bool Exists() const { return m_fd >= 0; }  // found by ReadNew, or made
   uint64_t BytesWritten() const { return m_nBytesWritten; }
   uint64_t Size() const { return m_nSeen; }  // of the records read or written
   bool HasRecords() const { return m_nSeen > sizeof kJournalMagic; }
