@@ -28,8 +28,8 @@ case "$WIDTH" in
   *) die "QUORREL_WINE_BUILD is \"$WIDTH\", not win32 or win64" ;;
 esac
 
-# Wine's own fonts (MS Sans Serif, Marlett for the caption buttons) and
-# fonts with Arial's metrics, as Windows draws the dialogs.
+# Wine's own fonts (MS Sans Serif, Marlett) and fonts with Arial's
+# metrics, so that the dialogs' texts take the room they take on Windows.
 COMMON="xvfb xauth xdotool imagemagick python3 libgtest-dev libgmock-dev
   fonts-wine fonts-liberation"
 if [ "$WIDTH" = win32 ]; then
@@ -126,7 +126,10 @@ SYSTEM_SEEN=$("$LOADER" "$TEST_BUILD/quorrel_uidriver.exe" version 2>&1 | tr -d 
 [ "$SYSTEM_SEEN" = "4.0.1381 NT $BITS" ] ||
   die "the Wine prefix reports \"$SYSTEM_SEEN\", not \"4.0.1381 NT $BITS\""
 # Without a window manager Wine draws the windows' frames and captions
-# itself, as Windows would.
+# itself, as Windows would; their buttons' glyphs come from Marlett, which
+# this Wine finds only in the prefix's own Fonts folder.
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null ||
+  echo "no Marlett font: the caption buttons show letters"
 "$LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 "$LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 # Screenshots are written by Windows programs too.
