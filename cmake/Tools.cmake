@@ -12,8 +12,3 @@ target_link_libraries(quorrel_rcgen PRIVATE quorrel_rcgen_lib)
 if(TARGET quorrel_tests)
   target_link_libraries(quorrel_tests PRIVATE quorrel_rcgen_lib)
 endif()
-
-# The card database as the Update operation writes it, for the end-to-end
-# test of the Windows build.
-add_executable(quorrel_cardlist tools/cardlist/CardListMain.cpp)
-target_link_libraries(quorrel_cardlist PRIVATE quorrel_core)

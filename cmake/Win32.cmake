@@ -37,10 +37,9 @@ set(QUORREL_STATIC_RUNTIME -static -static-libgcc -static-libstdc++
 # when QUORREL_HOST_TOOLS names one (tools/test.sh has just built it),
 # else built here.
 set(QUORREL_HOST_TOOLS "" CACHE PATH
-    "Host build folder holding quorrel_rcgen and quorrel_cardlist")
+    "Host build folder holding quorrel_rcgen")
 if(QUORREL_HOST_TOOLS)
   set(QUORREL_RCGEN ${QUORREL_HOST_TOOLS}/quorrel_rcgen)
-  set(QUORREL_CARDLIST ${QUORREL_HOST_TOOLS}/quorrel_cardlist)
   add_custom_target(quorrel_host_tools)
 else()
   include(ExternalProject)
@@ -48,16 +47,15 @@ else()
   ProcessorCount(QUORREL_JOBS)
   set(QUORREL_HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools)
   set(QUORREL_RCGEN ${QUORREL_HOST_TOOLS_DIR}/quorrel_rcgen)
-  set(QUORREL_CARDLIST ${QUORREL_HOST_TOOLS_DIR}/quorrel_cardlist)
   ExternalProject_Add(quorrel_host_tools
     SOURCE_DIR ${CMAKE_SOURCE_DIR}
     BINARY_DIR ${QUORREL_HOST_TOOLS_DIR}
     CMAKE_ARGS -DQUORREL_TOOLS_ONLY=ON -DCMAKE_BUILD_TYPE=Release
     BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> -j ${QUORREL_JOBS}
-                  --target quorrel_rcgen quorrel_cardlist
+                  --target quorrel_rcgen
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${QUORREL_RCGEN} ${QUORREL_CARDLIST})
+    BUILD_BYPRODUCTS ${QUORREL_RCGEN})
 endif()
 
 set(QUORREL_RES_DIR ${CMAKE_BINARY_DIR}/res)

@@ -17,8 +17,8 @@ target_include_directories(gtest BEFORE PUBLIC
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 # The registry conformance suite, with the real registry as its subject.
-if(EXISTS ${CMAKE_SOURCE_DIR}/tests/RegistryConformanceTest.cpp)
-  list(APPEND WIN32_TEST_SOURCES tests/RegistryConformanceTest.cpp)
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/conformance/RegistryConformanceTest.cpp)
+  list(APPEND WIN32_TEST_SOURCES tests/conformance/RegistryConformanceTest.cpp)
 else()
   list(FILTER WIN32_TEST_SOURCES EXCLUDE REGEX ".*/RegistryConformanceWin32\\.cpp$")
 endif()

@@ -7,6 +7,7 @@
 #include "quorrelApp.h"
 #include "res/AppStringIds.h"
 #include "sys/RegistryOps.h"
+#include "sys/ScopedHandles.h"
 #include "update/UpdateRegistry.h"
 
 namespace {
@@ -30,17 +31,17 @@ void WriteResultLine(HANDLE hFile, const char* pszFormat, int nResult) {
 void WriteSilentResult() {
   // Created before the operation runs, so a caller that finds no file knows
   // the operation never started.
-  HANDLE hFile = Files().CreateFileA(kResultFileName, GENERIC_WRITE, 0,
-                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
-  if (hFile == INVALID_HANDLE_VALUE) {
+  const CScopedFile file(Files().CreateFileA(
+      kResultFileName, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL));
+  if (file.Get() == INVALID_HANDLE_VALUE) {
     AfxFormatMessageBox(IDS_CREATE_FILE_FAILED, MB_OK,
                         static_cast<int>(GetLastError()));
     return;
   }
   if (g_bSilentUpdate)
-    WriteResultLine(hFile, "Update=%d\r\n", Committed(SilentUpdateRegistry()));
+    WriteResultLine(file.Get(), "Update=%d\r\n",
+                    Committed(SilentUpdateRegistry()));
   if (g_bSilentDelete)
-    WriteResultLine(hFile, "Delete=%d\r\n",
+    WriteResultLine(file.Get(), "Delete=%d\r\n",
                     Committed(SilentClearRegistry(g_strProgramFolder)));
-  Files().CloseHandle(hFile);
 }

@@ -3,7 +3,6 @@
 #include "ResolvedFolder.h"
 #include "ServiceStop.h"
 #include "SystemFolders.h"
-#include "fw/MessageBox.h"
 #include "platform/Platform.h"
 #include "res/ClearStringIds.h"
 
@@ -20,12 +19,7 @@ const char kDriverManagerFile[] = "\\Trevant.exe";
 
 BOOL DeleteDriverFiles(BOOL bVerbose) {
   std::string strSystem;
-  if (!FetchSystemDirectory(&strSystem)) {
-    AfxFormatMessageBox(IDS_GET_SYSTEM_DIRECTORY_FAILED,
-                        MB_OK | MB_ICONEXCLAMATION,
-                        static_cast<int>(GetLastError()));
-    return FALSE;
-  }
+  if (!FetchSystemDirectoryOrReport(&strSystem)) return FALSE;
   std::string strDrivers;
   if (!ResolveStepFolder(strSystem + "\\Drivers", &strDrivers)) return FALSE;
   // Their outcome is not looked at: only the driver manager's file, which

@@ -3,6 +3,7 @@
 #include "DeletionReport.h"
 #include "platform/Platform.h"
 #include "res/ClearStringIds.h"
+#include "sys/ScopedHandles.h"
 
 namespace {
 BOOL DeleteOneFile(const std::string& strPath, BOOL bVerbose) {
@@ -52,14 +53,13 @@ BOOL DeleteFolderEntries(const std::string& strFolder,
   const std::string strBase =
       strFolder.back() == '\\' ? strFolder : strFolder + "\\";
   WIN32_FIND_DATAA data;
-  const HANDLE hFind =
-      Files().FindFirstFileA((strBase + strMask).c_str(), &data);
-  if (hFind == INVALID_HANDLE_VALUE) return TRUE;
+  const CScopedFind find(
+      Files().FindFirstFileA((strBase + strMask).c_str(), &data));
+  if (find.Get() == INVALID_HANDLE_VALUE) return TRUE;
   BOOL bResult = TRUE;
   do {
     if (!IsDotEntry(data))
       bResult = DeleteEntry(strBase + data.cFileName, data, bDescend, bVerbose);
-  } while (bResult && Files().FindNextFileA(hFind, &data));
-  Files().FindClose(hFind);
+  } while (bResult && Files().FindNextFileA(find.Get(), &data));
   return bResult;
 }

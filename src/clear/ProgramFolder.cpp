@@ -33,17 +33,11 @@ BOOL DeleteProgramFolder(const std::string& strFolder, BOOL bVerbose) {
     AfxMessageBox(IDS_NO_PROGRAM_FOLDER, MB_OK | MB_ICONEXCLAMATION);
     return FALSE;
   }
+  std::string strSystem, strReal;
+  if (!FetchSystemDirectoryOrReport(&strSystem)) return FALSE;
   // Before anything is copied from it or deleted in it; the real location
   // is what the step works on.
-  std::string strReal;
-  if (!ResolveProgramFolder(strFolder, &strReal)) return FALSE;
-  std::string strSystem;
-  if (!FetchSystemDirectory(&strSystem)) {
-    AfxFormatMessageBox(IDS_GET_SYSTEM_DIRECTORY_FAILED,
-                        MB_OK | MB_ICONEXCLAMATION,
-                        static_cast<int>(GetLastError()));
-    return FALSE;
-  }
+  if (!ResolveProgramFolder(strFolder, strSystem, &strReal)) return FALSE;
   if (!RestoreWindowsDriver(strReal, strSystem)) return FALSE;
   if (!DeleteFolderEntries(strReal, "*.*", FALSE, bVerbose)) return FALSE;
   // Whether the folder itself could go is not looked at.

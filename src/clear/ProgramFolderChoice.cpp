@@ -4,6 +4,7 @@
 
 #include "FileRemoval.h"
 #include "ProgramFolderGuard.h"
+#include "SystemFolders.h"
 #include "fw/MessageBox.h"
 #include "fw/StringTable.h"
 #include "platform/Platform.h"
@@ -38,7 +39,10 @@ std::string ChooseProgramFolder(IMainForm& form) {
     }
     // A folder that can't be the program folder is refused before the
     // question; the browser comes back for another choice.
-    if (!CheckProgramFolder(szPath)) continue;
+    std::string strSystem;
+    if (!FetchSystemDirectoryOrReport(&strSystem) ||
+        !CheckProgramFolder(szPath, strSystem))
+      continue;
     if (AfxFormatMessageBox(IDS_CONFIRM_PROGRAM_FOLDER,
                             MB_YESNO | MB_ICONQUESTION, szPath) == IDYES)
       return szPath;

@@ -55,10 +55,9 @@ bool LeadsThroughNoLink(const std::string& strPath) {
     nStart = nEnd;
     if (strName.empty() || strName == "." || strName == "..") continue;
     WIN32_FIND_DATAA data;
-    const HANDLE hFind =
-        Files().FindFirstFileA((strWay + "\\" + strName).c_str(), &data);
-    if (hFind == INVALID_HANDLE_VALUE) return true;
-    Files().FindClose(hFind);
+    const CScopedFind find(
+        Files().FindFirstFileA((strWay + "\\" + strName).c_str(), &data));
+    if (find.Get() == INVALID_HANDLE_VALUE) return true;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return false;
     strWay += std::string("\\") + data.cFileName;
   }
@@ -188,28 +187,19 @@ BOOL IsOfferedProgramFolder(const char* pszFolder) {
   return !IsProtectedFolder(pszFolder ? pszFolder : "", strWindows, strSystem);
 }
 
-BOOL ResolveProgramFolder(const std::string& strFolder, std::string* pstrReal) {
-  if (!CheckProgramFolder(strFolder)) return FALSE;
+BOOL ResolveProgramFolder(const std::string& strFolder,
+                          const std::string& strSystem, std::string* pstrReal) {
+  if (!CheckProgramFolder(strFolder, strSystem)) return FALSE;
   if (Files().ResolvePath(strFolder.c_str(), pstrReal)) return TRUE;
   AfxFormatMessageBox(IDS_NOT_A_PROGRAM_FOLDER, MB_OK | MB_ICONSTOP,
                       strFolder.c_str());
   return FALSE;
 }
 
-BOOL CheckProgramFolder(const std::string& strFolder) {
-  std::string strSystem, strWindows;
-  if (!FetchSystemDirectory(&strSystem)) {
-    AfxFormatMessageBox(IDS_GET_SYSTEM_DIRECTORY_FAILED,
-                        MB_OK | MB_ICONEXCLAMATION,
-                        static_cast<int>(GetLastError()));
-    return FALSE;
-  }
-  if (!FetchWindowsDirectory(&strWindows)) {
-    AfxFormatMessageBox(IDS_GET_WINDOWS_DIRECTORY_FAILED,
-                        MB_OK | MB_ICONEXCLAMATION,
-                        static_cast<int>(GetLastError()));
-    return FALSE;
-  }
+BOOL CheckProgramFolder(const std::string& strFolder,
+                        const std::string& strSystem) {
+  std::string strWindows;
+  if (!FetchWindowsDirectoryOrReport(&strWindows)) return FALSE;
   if (!IsProtectedFolder(strFolder, strWindows, strSystem)) return TRUE;
   AfxFormatMessageBox(IDS_NOT_A_PROGRAM_FOLDER, MB_OK | MB_ICONSTOP,
                       strFolder.c_str());

@@ -23,11 +23,14 @@ BOOL IsProtectedFolder(const std::string& strFolder,
                        const std::string& strSystem);
 // CheckProgramFolder, then the real location of the folder, on which the
 // step then works: what was checked is what is emptied.
-BOOL ResolveProgramFolder(const std::string& strFolder, std::string* pstrReal);
+BOOL ResolveProgramFolder(const std::string& strFolder,
+                          const std::string& strSystem, std::string* pstrReal);
 // The browser's filter: TRUE for a folder the guard would take, FALSE for
 // one it refuses or can't tell. Shows nothing.
 BOOL IsOfferedProgramFolder(const char* pszFolder);
 // FALSE, after a stop-icon message naming the folder (string 170), when the
-// folder is protected; FALSE after string 121 or 122 when the system or the
-// Windows folder can't be fetched to tell. TRUE: the folder may be emptied.
-BOOL CheckProgramFolder(const std::string& strFolder);
+// folder is protected; FALSE after string 122 when the Windows folder can't
+// be fetched to tell. TRUE: the folder may be emptied. The caller has
+// fetched the system folder, which its step needs too.
+BOOL CheckProgramFolder(const std::string& strFolder,
+                        const std::string& strSystem);

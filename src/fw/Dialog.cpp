@@ -100,10 +100,6 @@ void CDialog::EndDialog(int nResult) {
   m_bEnded = TRUE;
 }
 
-void CDialog::GotoDlgCtrl(CWnd* pCtl) {
-  if (pCtl) pCtl->SetFocus();
-}
-
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
   return AfxWindowSystem().IsDialogMsg(*this, pMsg);
 }

@@ -27,8 +27,6 @@ class CDialog : public CWnd {
 
   UINT GetTemplateID() const { return m_nIDTemplate; }
   BOOL IsModalRunning() const { return m_bInModal && !m_bEnded; }
-  // Moves the focus to a control (Windows' WM_NEXTDLGCTL).
-  void GotoDlgCtrl(CWnd* pCtl);
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -28,7 +28,6 @@ int Show(const std::string& strText, UINT nType, UINT nIDPrompt) {
 }
 }  // namespace
 
-HWND AfxGetMainHwnd() { return g_hMainWnd; }
 void AfxSetMainHwnd(HWND hWnd) { g_hMainWnd = hWnd; }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType) {

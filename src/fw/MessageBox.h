@@ -18,5 +18,4 @@ int AfxFormatMessageBox(UINT nIDPrompt, UINT nType, ...);
 std::string AfxFormatString(UINT nID, ...);
 
 // The owner of every message box: the main window, null before it exists.
-HWND AfxGetMainHwnd();
 void AfxSetMainHwnd(HWND hWnd);

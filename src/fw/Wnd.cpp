@@ -99,10 +99,6 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
-void CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd) {
-  m_dwStyle = (m_dwStyle & ~dwRemove) | dwAdd;
-}
-
 CWnd* CWnd::GetTopLevelParent() {
   CWnd* pWnd = this;
   while (pWnd->m_pParent) pWnd = pWnd->m_pParent;

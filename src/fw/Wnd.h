@@ -64,7 +64,6 @@ class CWnd : public CCmdTarget {
   CWndKind GetKind() const { return m_kind; }
   UINT GetDlgCtrlID() const { return m_nID; }
   DWORD GetStyle() const { return m_dwStyle; }
-  void ModifyStyle(DWORD dwRemove, DWORD dwAdd);
   CWnd* GetParent() const { return m_pParent; }
   CWnd* GetOwner() const { return m_pOwner; }
   CWnd* GetTopLevelParent();
@@ -120,7 +119,6 @@ class CWnd : public CCmdTarget {
   // The first checked button in nIDFirst..nIDLast by ID; 0 when none.
   int GetCheckedRadioButton(int nIDFirst, int nIDLast) const;
   UINT IsDlgButtonChecked(int nID) const;
-  void CheckDlgButton(int nID, UINT nCheck);
   void SetDlgItemText(int nID, const std::string& strText);
   std::string GetDlgItemText(int nID) const;
 

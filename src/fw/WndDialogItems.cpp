@@ -32,11 +32,6 @@ UINT CWnd::IsDlgButtonChecked(int nID) const {
   return pButton ? static_cast<UINT>(pButton->GetCheck()) : BST_UNCHECKED;
 }
 
-void CWnd::CheckDlgButton(int nID, UINT nCheck) {
-  auto* pButton = dynamic_cast<CButton*>(GetDlgItem(static_cast<UINT>(nID)));
-  if (pButton) pButton->SetCheck(static_cast<int>(nCheck));
-}
-
 void CWnd::SetDlgItemText(int nID, const std::string& strText) {
   if (CWnd* pWnd = GetDlgItem(static_cast<UINT>(nID)))
     pWnd->SetWindowText(strText);

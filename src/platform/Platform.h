@@ -27,7 +27,8 @@ struct CPlatform {
   IClock* pClock = nullptr;
 };
 
-// The current ports. Asserts that the one asked for has been set.
+// The current ports. A port asked for that the run never set stops the run
+// with a message naming it.
 CPlatform& Platform();
 void SetPlatform(const CPlatform& platform);
 

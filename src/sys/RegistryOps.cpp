@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "RegKeyTree.h"
 #include "ScopedHandles.h"
 #include "platform/LastError.h"
 #include "platform/Platform.h"
@@ -48,31 +49,9 @@ BOOL OpenRegKey(HKEY hRoot, const std::string& strPath, HKEY* phKey) {
 }
 
 BOOL DeleteRegKeyTree(HKEY hRoot, const std::string& strPath) {
-  BOOL bResult = TRUE;
-  {
-    CScopedRegKey key;
-    if (!OpenRegKey(hRoot, strPath, key.Receive())) return FALSE;
-    char szClass[kRegTreeNameBufferSize];
-    DWORD cchClass = sizeof(szClass);
-    DWORD nSubkeys = 0;
-    bResult = Succeeded(Registry().RegQueryInfoKeyA(
-                            key.Get(), szClass, &cchClass, &nSubkeys, nullptr),
-                        "RegQueryInfoKeyA", strPath);
-    // From the highest index down, so that deleting a subkey never moves one
-    // still to be visited. The count is taken once.
-    while (nSubkeys > 0 && bResult) {
-      char szName[kRegTreeNameBufferSize];
-      DWORD cchName = sizeof(szName);
-      bResult = Succeeded(Registry().RegEnumKeyExA(key.Get(), nSubkeys - 1,
-                                                   szName, &cchName),
-                          "RegEnumKeyExA", strPath) &&
-                DeleteRegKeyTree(key.Get(), szName);
-      --nSubkeys;
-    }
-  }
-  // The key itself goes once its handle is closed.
-  return bResult && Succeeded(Registry().RegDeleteKeyA(hRoot, strPath.c_str()),
-                              "RegDeleteKeyA", strPath);
+  CRegTreeFailure failure;
+  return Succeeded(DeleteKeyTree(Registry(), hRoot, strPath, &failure),
+                   failure.pszCall, failure.strKey);
 }
 
 BOOL DeleteRegValue(HKEY hRoot, const std::string& strPath,

@@ -18,7 +18,6 @@ constexpr DWORD kRegDwordMissing = 0xFFFFFFFF;
 constexpr DWORD kRegDwordBufferSize = 260;
 constexpr DWORD kRegStringBufferSize = 2048;
 constexpr DWORD kRegBinaryBufferSize = 260;
-constexpr DWORD kRegTreeNameBufferSize = 128;
 constexpr DWORD kRegEnumNameBufferSize = 260;
 
 BOOL CreateRegKey(HKEY hRoot, const std::string& strPath, HKEY* phKey);
@@ -28,8 +27,8 @@ BOOL CreateRegKey(HKEY hRoot, const std::string& strPath, HKEY* phKey);
 BOOL CommitRegistryChanges();
 // FALSE when the key doesn't exist.
 BOOL OpenRegKey(HKEY hRoot, const std::string& strPath, HKEY* phKey);
-// Deletes the key and everything below it, children before parents; a
-// missing key, or a subkey name of 128 characters or more, is a failure.
+// DeleteKeyTree (RegKeyTree.h) on the registry port; a missing key, or a
+// subkey name of 128 characters or more, is a failure.
 BOOL DeleteRegKeyTree(HKEY hRoot, const std::string& strPath);
 // Never creates the key; FALSE when the key or the value doesn't exist.
 BOOL DeleteRegValue(HKEY hRoot, const std::string& strPath,

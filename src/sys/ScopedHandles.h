@@ -1,8 +1,8 @@
 // Handles that close themselves, one guard for every kind the program
 // opens, so that early returns never repeat a close call. Guards declared
 // in turn close in the reverse order. Where a close must be reported or
-// come at a fixed point (the repair's service and device handles), the code
-// closes by hand and says so.
+// come at a fixed point (the repair's service and device handles, the
+// restart's token), the code closes by hand and says so.
 #pragma once
 
 #include "platform/Platform.h"
@@ -49,8 +49,13 @@ struct CFindCloser {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   static void Close(HANDLE hFind) { Files().FindClose(hFind); }
 };
+struct CFileCloser {
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE hFile) { Files().CloseHandle(hFile); }
+};
 
 typedef CScopedHandle<HKEY, CRegKeyCloser> CScopedRegKey;
 typedef CScopedHandle<SC_HANDLE, CServiceHandleCloser> CScopedServiceHandle;
 typedef CScopedHandle<HANDLE, CTokenCloser> CScopedToken;
 typedef CScopedHandle<HANDLE, CFindCloser> CScopedFind;
+typedef CScopedHandle<HANDLE, CFileCloser> CScopedFile;

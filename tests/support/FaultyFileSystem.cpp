@@ -44,10 +44,7 @@ BOOL CFaultyFileSystem::CopyFileA(const char* lpExistingFileName,
 }
 
 UINT CFaultyFileSystem::GetSystemDirectoryA(char* lpBuffer, UINT uSize) {
-  if (m_nSystemDirectoryAnswers > 0)
-    --m_nSystemDirectoryAnswers;
-  else if (m_dwSystemDirectoryError)
-    return Fail(m_dwSystemDirectoryError, 0u);
+  if (m_dwSystemDirectoryError) return Fail(m_dwSystemDirectoryError, 0u);
   return m_inner.GetSystemDirectoryA(lpBuffer, uSize);
 }
 

@@ -15,8 +15,6 @@ class CFaultyFileSystem : public IFileSystem {
 
   // Non-zero: the call fails with this error.
   DWORD m_dwSystemDirectoryError = 0;
-  // Queries of the system directory answered before its error applies.
-  unsigned m_nSystemDirectoryAnswers = 0;
   DWORD m_dwWindowsDirectoryError = 0;
   DWORD m_dwTempPathError = 0;
   DWORD m_dwCopyError = 0;

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "RegistryConformance.h"
+#include "conformance/RegistryConformance.h"
 #include "platform/win32/Win32Registry.h"
 
 namespace {

@@ -52,7 +52,7 @@ fi
 export QUORREL_WINE_LOADER="$LOADER" WINESERVER WINE="$LOADER"
 
 # The host build's resource generator, when tools/test.sh has just made it.
-if [ -x build/quorrel_rcgen ] && [ -x build/quorrel_cardlist ]; then
+if [ -x build/quorrel_rcgen ]; then
   export QUORREL_HOST_TOOLS="$ROOT/build"
 fi
 build() {  # build WIDTH WHAT: quiet unless it fails

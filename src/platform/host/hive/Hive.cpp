@@ -36,9 +36,11 @@ bool CHive::Load(std::string strFile, std::string* pstrWhy) {
     *pstrWhy = "the base block's size of the hive bins is wrong";
     return false;
   }
-  // Anything after the last bin is padding and not kept.
-  if (!m_space.Load(strFile.substr(kHiveBlockBytes, cbBins), pstrWhy))
-    return false;
+  // Anything after the last bin is padding and not kept. The bins move
+  // down in place: a hive as large as SOFTWARE is not held twice.
+  strFile.resize(kHiveBlockBytes + cbBins);
+  strFile.erase(0, kHiveBlockBytes);
+  if (!m_space.Load(std::move(strFile), pstrWhy)) return false;
   if (Key(m_hRoot) == nullptr) {
     *pstrWhy = "the root key's cell is wrong";
     return false;
@@ -46,7 +48,7 @@ bool CHive::Load(std::string strFile, std::string* pstrWhy) {
   return true;
 }
 
-std::string CHive::Save(uint64_t nNow) {
+void CHive::Stamp(uint64_t nNow) {
   RepairHashLeaves();
   auto* pBase = reinterpret_cast<unsigned char*>(&m_strBase[0]);
   // NT raises the first number before it writes, the second after it.
@@ -59,6 +61,10 @@ std::string CHive::Save(uint64_t nNow) {
                static_cast<uint32_t>(m_space.Bytes().size()));
   PutHiveDword(pBase + kChecksum, HiveBaseBlockChecksum(pBase));
   m_space.StampFirstBin(nNow);
+}
+
+std::string CHive::Save(uint64_t nNow) {
+  Stamp(nNow);
   return m_strBase + m_space.Bytes();
 }
 

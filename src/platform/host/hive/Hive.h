@@ -46,6 +46,11 @@ class CHive {
   // base block and the first bin, the checksum by NT's rule. Hash leaves a
   // hive below version 5 holds become fast leaves first.
   std::string Save(uint64_t nNow);
+  // The same without making the file in one piece: after Stamp(nNow) the
+  // file is BaseBlock() followed by Bins().
+  void Stamp(uint64_t nNow);
+  const std::string& BaseBlock() const { return m_strBase; }
+  const std::string& Bins() const { return m_space.Bytes(); }
 
   uint32_t MinorVersion() const { return m_nMinor; }
   HCELL Root() const { return m_hRoot; }

@@ -58,8 +58,7 @@ LONG CHiveFile::Open(const std::string& strPath, const std::string& strMirror,
   return ERROR_SUCCESS;
 }
 
-LONG CHiveFile::CommitTo(const std::string& strTemp,
-                         const std::string& strBytes, std::string* pstrError) {
+LONG CHiveFile::CommitTo(const std::string& strTemp, std::string* pstrError) {
   struct stat st;
   const mode_t mode =
       stat(m_strPath.c_str(), &st) == 0 ? st.st_mode & 07777 : 0644;
@@ -67,7 +66,10 @@ LONG CHiveFile::CommitTo(const std::string& strTemp,
       open(strTemp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
   if (fd < 0) return Failed(strTemp, "cannot create", pstrError);
   LONG lResult = ERROR_SUCCESS;
-  if (!WriteAll(fd, strBytes.data(), strBytes.size()))
+  const std::string& strBase = m_hive.BaseBlock();
+  const std::string& strBins = m_hive.Bins();
+  if (!WriteAll(fd, strBase.data(), strBase.size()) ||
+      !WriteAll(fd, strBins.data(), strBins.size()))
     lResult = Failed(strTemp, "cannot write the hive", pstrError);
   else if (fchmod(fd, mode) != 0 || fsync(fd) != 0)
     lResult = Failed(strTemp, "cannot sync", pstrError);
@@ -79,19 +81,23 @@ LONG CHiveFile::CommitTo(const std::string& strTemp,
     unlink(strTemp.c_str());
     return lResult;
   }
+  TellDurableStep("rename", m_strPath);
   return SyncDirectoryOf(m_strPath, pstrError);
 }
 
 LONG CHiveFile::Commit(const std::string& strMirror, uint64_t* pcbWritten,
                        std::string* pstrError) {
-  const std::string strBytes = m_hive.Save(Now());
-  LONG lResult = CommitTo(TempPathOf(m_strPath), strBytes, pstrError);
+  // Written from the hive's own bytes, not a copy of them.
+  m_hive.Stamp(Now());
+  LONG lResult = CommitTo(TempPathOf(m_strPath), pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
-  *pcbWritten += strBytes.size();
+  const size_t cbFile = m_hive.BaseBlock().size() + m_hive.Bins().size();
+  *pcbWritten += cbFile;
   struct stat mirror;
   if (strMirror.empty() || stat(strMirror.c_str(), &mirror) != 0)
     return ERROR_SUCCESS;
   // The mirror gets the very bytes of the new hive.
-  *pcbWritten += strBytes.size();
-  return ReplaceFileDurably(strMirror, strBytes, pstrError);
+  *pcbWritten += cbFile;
+  return ReplaceFileDurably(strMirror, m_hive.BaseBlock() + m_hive.Bins(),
+                            pstrError);
 }

@@ -38,8 +38,7 @@ class CHiveFile {
   const std::string& RecoveredFrom() const { return m_strRecoveredFrom; }
 
  private:
-  LONG CommitTo(const std::string& strTemp, const std::string& strBytes,
-                std::string* pstrError);
+  LONG CommitTo(const std::string& strTemp, std::string* pstrError);
 
   CHive m_hive;
   std::string m_strPath;

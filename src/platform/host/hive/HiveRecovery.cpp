@@ -2,17 +2,20 @@
 
 #include <dirent.h>
 #include <strings.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "HiveBaseBlock.h"
 
 namespace {
 constexpr size_t kBase = 4096;
 constexpr size_t kPage = 512;
+// A hive is at most 2 GB; a larger file is read without room made first.
+constexpr uint64_t kMaxReserve = uint64_t{1} << 31;
 
 uint32_t Dword(const std::string& s, size_t nAt) {
   if (nAt + 4 > s.size()) return 0;
@@ -148,8 +151,16 @@ bool FromLog(const std::string& primary, const std::string& log,
 bool ReadWhole(const std::string& strPath, std::string* pBytes) {
   std::ifstream in(strPath, std::ios::binary);
   if (!in) return false;
-  pBytes->assign(std::istreambuf_iterator<char>(in),
-                 std::istreambuf_iterator<char>());
+  // Room for the whole file at once: a hive of megabytes is not copied
+  // over and over as the string grows. A file that is not regular is read
+  // to its end all the same.
+  struct stat st;
+  pBytes->clear();
+  if (stat(strPath.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+    pBytes->reserve(std::min<uint64_t>(st.st_size, kMaxReserve));
+  char chunk[65536];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+    pBytes->append(chunk, static_cast<size_t>(in.gcount()));
   return !in.bad();
 }
 
@@ -175,7 +186,7 @@ const char kWhatToDo[] =
     "that RDISK made), then run this again";
 }  // namespace
 
-bool RecoverHiveImage(const CHiveFiles& files, CRecoveredHive* pHive,
+bool RecoverHiveImage(CHiveFiles files, CRecoveredHive* pHive,
                       std::string* pstrWhy) {
   pHive->strRecovered.clear();
   if (!IsRegf(files.primary)) {
@@ -183,7 +194,7 @@ bool RecoverHiveImage(const CHiveFiles& files, CRecoveredHive* pHive,
     return false;
   }
   if (IsClean(files.primary)) {
-    pHive->image = files.primary;
+    pHive->image = std::move(files.primary);
     return true;
   }
   if (files.bHasMirror)

@@ -33,5 +33,5 @@ struct CHiveFiles {
   std::string log;          // <hive>.LOG; empty: missing
 };
 // *pstrWhy: the reason when the hive cannot be used.
-bool RecoverHiveImage(const CHiveFiles& files, CRecoveredHive* pHive,
+bool RecoverHiveImage(CHiveFiles files, CRecoveredHive* pHive,
                       std::string* pstrWhy);

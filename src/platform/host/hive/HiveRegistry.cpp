@@ -1,31 +1,10 @@
 #include "HiveRegistry.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 #include "HiveTree.h"
 #include "platform/host/regfile/RegStoreLoader.h"
 #include "platform/host/store/DurableFile.h"
-
-namespace {
-// The .reg store's line, so that one bench reads both.
-void PrintRegStoreStats(const CRegStoreStats& stats) {
-  std::fprintf(stderr,
-               "registry: flush_calls=%llu journal_records=%llu "
-               "journal_bytes=%llu files_written=%llu file_bytes=%llu\n",
-               static_cast<unsigned long long>(stats.nFlushCalls),
-               static_cast<unsigned long long>(stats.nJournalRecords),
-               static_cast<unsigned long long>(stats.nJournalBytes),
-               static_cast<unsigned long long>(stats.nFilesWritten),
-               static_cast<unsigned long long>(stats.nFileBytes));
-}
-}  // namespace
 
 const char CHiveRegistry::kJournalName[] = "quorrel.journal";
 const char CHiveRegistry::kLockName[] = "quorrel.lock";
@@ -35,28 +14,6 @@ CHiveRegistry::CHiveRegistry() = default;
 CHiveRegistry::~CHiveRegistry() {
   std::string strError;
   Close(&strError);
-  Unlock();
-}
-
-LONG CHiveRegistry::Lock(std::string* pstrError) {
-  const std::string strPath = m_machine.strConfigDir + "/" + kLockName;
-  m_fdLock = open(strPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (m_fdLock < 0) {
-    *pstrError = strPath + ": cannot open: " + std::strerror(errno);
-    return ERROR_CANTOPEN;
-  }
-  while (flock(m_fdLock, LOCK_EX) != 0) {
-    if (errno == EINTR) continue;
-    *pstrError = strPath + ": cannot lock: " + std::strerror(errno);
-    Unlock();
-    return ERROR_CANTOPEN;
-  }
-  return ERROR_SUCCESS;
-}
-
-void CHiveRegistry::Unlock() {
-  if (m_fdLock >= 0) close(m_fdLock);  // releases the lock
-  m_fdLock = -1;
 }
 
 LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
@@ -84,12 +41,15 @@ LONG CHiveRegistry::Open(const CHiveMachine& machine, std::string* pstrError) {
   m_machine = machine;
   // Every hive is checked before the store creates or writes any file.
   LONG lResult = CheckFiles(pstrError);
-  if (lResult == ERROR_SUCCESS) lResult = Lock(pstrError);
+  if (lResult == ERROR_SUCCESS) {
+    m_lock.reset(new CStoreLock(m_machine.strConfigDir + "/" + kLockName));
+    lResult = m_lock->Acquire(CStoreLock::DefaultTimeout(), pstrError);
+  }
   if (lResult == ERROR_SUCCESS) lResult = Recover(pstrError);
   if (lResult == ERROR_SUCCESS) lResult = LoadHives(pstrError);
   if (lResult != ERROR_SUCCESS) {
     m_mounts.clear();
-    Unlock();
+    m_lock.reset();
     return lResult;
   }
   m_journal.reset(new CRegJournal(m_machine.strConfigDir + "/" + kJournalName));
@@ -174,11 +134,10 @@ void CHiveRegistry::LinkProfileKey() {
 
 LONG CHiveRegistry::Close(std::string* pstrError) {
   if (m_mode != EMode::kOpen) return ERROR_SUCCESS;
-  // The journal first holds every change the hives are about to: a crash
-  // between two hive renames is then repaired by replaying it.
-  std::string strAppendError;
-  if (!m_pending.empty()) AppendPending(&strAppendError);
-  LONG lResult = WriteChangedHives(pstrError);
+  // The journal first holds every change the hives are about to, synced: a
+  // crash between two hive renames is then repaired by replaying it.
+  LONG lResult = SyncJournal(pstrError);
+  if (lResult == ERROR_SUCCESS) lResult = WriteChangedHives(pstrError);
   if (lResult == ERROR_SUCCESS) {
     m_journal->CloseFile();
     lResult = RemoveFileDurably(m_journal->Path(), pstrError);
@@ -188,7 +147,7 @@ LONG CHiveRegistry::Close(std::string* pstrError) {
   m_mode = EMode::kClosed;
   m_dirty.clear();
   for (CMount& mount : m_mounts) mount.file.reset();
-  Unlock();
-  if (std::getenv("QUORREL_STATS") != nullptr) PrintRegStoreStats(m_stats);
+  m_lock.reset();
+  PrintStats();
   return lResult;
 }

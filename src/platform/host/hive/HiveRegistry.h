@@ -9,16 +9,18 @@
 // The hives are read whole when the store opens; a hive Windows would have
 // to repair first (unequal sequence numbers, a wrong checksum) or that
 // whose bins or cells are damaged is refused, and nothing is written.
-// Durability is the .reg store's: RegFlushKey appends the changes since the
-// last flush to the journal quorrel.journal in the config folder and syncs it;
-// a flush of HKLM, HKU or HKCU (the run's commit) and Close() write each
-// changed hive anew (CHiveFile: a crash leaves it old or
-// new, whole), keeps SYSTEM.ALT equal to SYSTEM and then removes the journal,
-// which a crashed run's next open replays into the hives. One program at a
-// time has the store open (a lock on quorrel.lock in the same folder).
+// Durability is the .reg store's (JournaledRegistry.h): RegFlushKey appends
+// the changes since the last flush to the journal quorrel.journal in the
+// config folder and syncs it; a flush of HKLM, HKU or HKCU (the run's
+// commit) and Close() do the same and only then write each changed hive
+// anew (CHiveFile: a crash leaves it old or new, whole), keep SYSTEM.ALT
+// equal to SYSTEM and remove the journal, which a crashed run's next open
+// syncs and replays into the hives. One program at a time has the store
+// open: it holds quorrel.lock in the same folder for its whole run, and
+// another waits for it as long as for the .reg store's lock (StoreLock.h),
+// then fails naming the holder.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,11 +28,10 @@
 
 #include "HiveFile.h"
 #include "HiveMachine.h"
-#include "platform/host/store/FileRegistry.h"
-#include "platform/host/store/RegJournal.h"
-#include "platform/memory/MemoryRegistry.h"
+#include "platform/host/store/JournaledRegistry.h"
+#include "platform/host/store/StoreLock.h"
 
-class CHiveRegistry : public CMemoryRegistry {
+class CHiveRegistry : public CJournaledRegistry {
  public:
   CHiveRegistry();
   // Closes the store when still open; errors are lost: call Close().
@@ -48,28 +49,16 @@ class CHiveRegistry : public CMemoryRegistry {
   bool IsOpen() const { return m_mode == EMode::kOpen; }
 
   LONG RegFlushKey(HKEY hKey) override;
-  // What the run cost, as the .reg store counts it (QUORREL_STATS).
-  const CRegStoreStats& Stats() const { return m_stats; }
-  const std::string& LastError() const { return m_strLastError; }
   // "<path>: ... recovered from <file>" for each hive recovered on open;
   // it reaches its file with the store's next write of that hive.
   const std::vector<std::string>& Recovered() const { return m_recovered; }
-  // Called with "<reason> (Windows error N)" when a flush fails.
-  void SetTroubleNotice(std::function<void(const std::string&)> notice) {
-    m_notice = std::move(notice);
-  }
-
   static const char kJournalName[];
   static const char kLockName[];
 
  protected:
-  void OnKeyCreated(CRegKeyNode& key) override;
-  void OnKeyDeleted(CRegKeyNode& parent, const std::string& strName) override;
-  void OnValueSet(CRegKeyNode& key, const CRegValue& value) override;
-  void OnValueDeleted(CRegKeyNode& key, const std::string& strName) override;
+  bool NoteChange(CRegKeyNode& key, const CRegStoreOp& op) override;
 
  private:
-  enum class EMode { kClosed, kReplaying, kOpen };
   // One hive and the key it is mounted at.
   struct CMount {
     std::string strPath;
@@ -79,8 +68,6 @@ class CHiveRegistry : public CMemoryRegistry {
     bool bDirty = false;
   };
 
-  LONG Lock(std::string* pstrError);
-  void Unlock();
   LONG CheckFiles(std::string* pstrError) const;
   // SYSTEM.ALT for SYSTEM; empty for the other hives.
   std::string MirrorOf(const std::string& strPath) const;
@@ -89,27 +76,16 @@ class CHiveRegistry : public CMemoryRegistry {
   void AddMount(const std::string& strPath, std::shared_ptr<CRegKeyNode> key);
   void LinkProfileKey();
   LONG Recover(std::string* pstrError);
-  void Replay(const std::vector<CRegJournalRecord>& records);
-  LONG AppendPending(std::string* pstrError);
   LONG WriteChangedHives(std::string* pstrError);
   LONG SyncDirtyKey(const CRegKeyNode& key, std::string* pstrError);
 
   // The mount a live key is below; null for keys of no hive.
   CMount* MountOf(const CRegKeyNode& key);
   void MarkDirty(CRegKeyNode& key);
-  void Record(CRegStoreOp op);
-  void TellTrouble(const std::string& strError, LONG lResult);
-
-  EMode m_mode = EMode::kClosed;
   CHiveMachine m_machine;
   std::vector<CMount> m_mounts;
   std::map<const CRegKeyNode*, std::shared_ptr<CRegKeyNode>> m_dirty;
-  CRegJournalRecord m_pending;
-  std::unique_ptr<CRegJournal> m_journal;
-  int m_fdLock = -1;
-  CRegStoreStats m_stats;
-  std::string m_strLastError;
+  std::unique_ptr<CStoreLock> m_lock;
   std::vector<std::string> m_recovered;
   bool m_bSystemOnly = false;
-  std::function<void(const std::string&)> m_notice;
 };

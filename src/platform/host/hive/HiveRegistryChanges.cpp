@@ -1,6 +1,6 @@
 // What the hive store notes of each change: the keys it touched, written
-// into their hives when the store closes, and the change itself for the
-// journal.
+// into their hives at the run's commit (the journal records the change
+// itself, JournaledRegistry.h).
 #include <algorithm>
 
 #include "HiveRegistry.h"
@@ -32,48 +32,13 @@ void CHiveRegistry::MarkDirty(CRegKeyNode& key) {
   if (!node) node = key.shared_from_this();
 }
 
-void CHiveRegistry::Record(CRegStoreOp op) {
-  if (m_mode == EMode::kOpen) m_pending.push_back(std::move(op));
-}
-
-void CHiveRegistry::OnKeyCreated(CRegKeyNode& key) {
-  if (m_mode == EMode::kClosed || MountOf(key) == nullptr) return;
-  // The key itself too: one deleted and made again must lose what the
-  // hive still holds of the old one.
+bool CHiveRegistry::NoteChange(CRegKeyNode& key, const CRegStoreOp& op) {
+  if (MountOf(key) == nullptr) return false;
+  // A created key itself too: one deleted and made again must lose what the
+  // hive still holds of the old one; and its parent's subkey list changes.
   MarkDirty(key);
-  if (key.pParent) MarkDirty(*key.pParent);
-  Record(CRegStoreOp{ERegOp::kCreateKey, key.Path(), {}, REG_NONE, {}});
-}
-
-void CHiveRegistry::OnKeyDeleted(CRegKeyNode& parent,
-                                 const std::string& strName) {
-  if (m_mode == EMode::kClosed || MountOf(parent) == nullptr) return;
-  MarkDirty(parent);
-  Record(CRegStoreOp{
-      ERegOp::kDeleteKey, parent.Path() + "\\" + strName, {}, REG_NONE, {}});
-}
-
-void CHiveRegistry::OnValueSet(CRegKeyNode& key, const CRegValue& value) {
-  if (m_mode == EMode::kClosed || MountOf(key) == nullptr) return;
-  MarkDirty(key);
-  Record(CRegStoreOp{ERegOp::kSetValue, key.Path(), value.strName, value.dwType,
-                     value.data});
-}
-
-void CHiveRegistry::OnValueDeleted(CRegKeyNode& key,
-                                   const std::string& strName) {
-  if (m_mode == EMode::kClosed || MountOf(key) == nullptr) return;
-  MarkDirty(key);
-  Record(CRegStoreOp{ERegOp::kDeleteValue, key.Path(), strName, REG_NONE, {}});
-}
-
-LONG CHiveRegistry::AppendPending(std::string* pstrError) {
-  const LONG lResult = m_journal->Append(m_pending, pstrError);
-  if (lResult != ERROR_SUCCESS) return lResult;
-  m_pending.clear();
-  ++m_stats.nJournalRecords;
-  m_stats.nJournalBytes = m_journal->BytesWritten();
-  return ERROR_SUCCESS;
+  if (op.op == ERegOp::kCreateKey && key.pParent) MarkDirty(*key.pParent);
+  return true;
 }
 
 LONG CHiveRegistry::RegFlushKey(HKEY hKey) {
@@ -85,21 +50,16 @@ LONG CHiveRegistry::RegFlushKey(HKEY hKey) {
   // Windows flushes the whole hive; here every pending change of the store,
   // synced, so that a crash keeps it (the journal is replayed).
   std::string strError;
-  if (!m_pending.empty()) lResult = AppendPending(&strError);
-  if (lResult == ERROR_SUCCESS) lResult = m_journal->Sync(&strError);
+  lResult = SyncJournal(&strError);
   // A flush of a root is the run's commit (a silent run's result line and
-  // the Clear's file steps wait for it): every changed hive is written now.
+  // the Clear's file steps wait for it): every changed hive is written now,
+  // the journal synced before.
   const bool bRoot = hKey == HKEY_LOCAL_MACHINE || hKey == HKEY_USERS ||
                      hKey == HKEY_CURRENT_USER;
   if (lResult == ERROR_SUCCESS && bRoot) lResult = WriteChangedHives(&strError);
-  if (lResult != ERROR_SUCCESS) TellTrouble(strError, lResult);
+  if (lResult != ERROR_SUCCESS) Fail(lResult, strError);
+  Notify();
   return lResult;
-}
-
-void CHiveRegistry::TellTrouble(const std::string& strError, LONG lResult) {
-  m_strLastError = strError;
-  if (m_notice)
-    m_notice(strError + " (Windows error " + std::to_string(lResult) + ")");
 }
 
 LONG CHiveRegistry::SyncDirtyKey(const CRegKeyNode& key,

@@ -1,20 +1,19 @@
 // Recovery from a run that ended without closing the store: the journal it
-// left is replayed onto the hives, which are written at once. Replaying
-// onto hives that already hold some of its changes is safe: each change
-// sets a key or value to a state (see FileRegistryRecovery.cpp).
+// left is synced (that run may have died before its own sync) and replayed
+// onto the hives, which are written at once. Replaying onto hives that
+// already hold some of its changes is safe: each change sets a key or value
+// to a state (see FileRegistryRecovery.cpp).
 #include "HiveRegistry.h"
 #include "platform/host/store/DurableFile.h"
-#include "platform/host/store/RegJournalReplay.h"
 
 LONG CHiveRegistry::Recover(std::string* pstrError) {
-  const std::string strPath = m_machine.strConfigDir + "/" + kJournalName;
+  CRegJournal journal(m_machine.strConfigDir + "/" + kJournalName);
   std::vector<CRegJournalRecord> records;
-  bool bExists = false;
-  size_t nBytes = 0;
-  LONG lResult =
-      ReadLeftJournal(strPath, &records, &bExists, &nBytes, pstrError);
-  if (lResult != ERROR_SUCCESS || !bExists) return lResult;
-  if (!records.empty()) {
+  bool bReplaced = false;
+  LONG lResult = journal.ReadNew(&records, &bReplaced, pstrError);
+  if (lResult != ERROR_SUCCESS || !journal.Exists()) return lResult;
+  lResult = journal.Sync(pstrError);
+  if (lResult == ERROR_SUCCESS && !records.empty()) {
     CHiveRegistry recovery;
     recovery.m_machine = m_machine;
     lResult = recovery.LoadHives(pstrError);
@@ -22,12 +21,8 @@ LONG CHiveRegistry::Recover(std::string* pstrError) {
     recovery.Replay(records);
     lResult = recovery.WriteChangedHives(pstrError);
     recovery.m_mode = EMode::kClosed;
-    if (lResult != ERROR_SUCCESS) return lResult;
   }
-  return RemoveFileDurably(strPath, pstrError);
-}
-
-void CHiveRegistry::Replay(const std::vector<CRegJournalRecord>& records) {
-  m_mode = EMode::kReplaying;
-  ReplayRecords(*this, records);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  journal.CloseFile();
+  return RemoveFileDurably(journal.Path(), pstrError);
 }

@@ -22,6 +22,8 @@ std::string DirectoryOf(const std::string& strPath) {
 }
 }  // namespace
 
+void (*g_pfnDurableStep)(const std::string& strStep) = nullptr;
+
 bool WriteAll(int fd, const char* pBytes, size_t cbBytes) {
   while (cbBytes > 0) {
     const ssize_t n = write(fd, pBytes, cbBytes);
@@ -165,6 +167,7 @@ LONG ReplaceFileDurably(const std::string& strLinkPath,
     return Failed("cannot write", strTemp, pstrError, ERROR_CANTWRITE);
   if (rename(strTemp.c_str(), strPath.c_str()) != 0)
     return Failed("cannot rename over", strPath, pstrError, ERROR_CANTWRITE);
+  TellDurableStep("rename", strPath);
   return SyncDirectoryOf(strPath, pstrError);
 }
 

@@ -25,5 +25,12 @@ LONG RemoveFileDurably(const std::string& strPath, std::string* pstrError);
 // when one of them is a file.
 LONG MakeDirectories(const std::string& strPath, std::string* pstrError);
 LONG SyncDirectoryOf(const std::string& strPath, std::string* pstrError);
+// Told of each step a crash's outcome depends on, in the order made:
+// "sync <path>" when a journal is synced, "rename <path>" when a file is
+// replaced. Null but in the tests that check that order.
+extern void (*g_pfnDurableStep)(const std::string& strStep);
+inline void TellDurableStep(const char* pszStep, const std::string& strPath) {
+  if (g_pfnDurableStep) g_pfnDurableStep(std::string(pszStep) + " " + strPath);
+}
 // Writes all bytes at the current offset of an open descriptor.
 bool WriteAll(int fd, const char* pBytes, size_t cbBytes);

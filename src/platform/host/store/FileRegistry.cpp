@@ -5,15 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "DurableFile.h"
 #include "StoredRoots.h"
 #include "platform/host/regfile/RegFileParser.h"
 #include "platform/host/regfile/RegStoreLoader.h"
-#include "platform/host/regfile/RegStoreRenderer.h"
 
 const char CFileRegistry::kJournalName[] = "store.journal";
 const char CFileRegistry::kLockName[] = "store.lock";
@@ -67,7 +64,7 @@ LONG CFileRegistry::OpenLocked(std::string* pstrError) {
   // Only a program alone on the store may fold a journal into the files:
   // the others read the journal as they go.
   if (lResult == ERROR_SUCCESS && bAlone) {
-    lResult = Recover(pstrError);
+    lResult = Recover(false, nullptr, pstrError);
     // Files that can't be written now (a full disk) leave the journal as it
     // is: it is replayed below instead, and folded in by a later close.
     if (lResult == ERROR_CANTWRITE) lResult = ERROR_SUCCESS;
@@ -143,20 +140,6 @@ LONG CFileRegistry::LoadFile(CRegStoreFile* pFile, std::string* pstrError) {
   return LoadStoreFile(pFile, RootNode(pFile->hRoot), pstrError);
 }
 
-LONG CFileRegistry::WriteChangedFiles(std::string* pstrError) {
-  for (auto& file : m_files) {
-    if (!file.bDirty) continue;
-    const std::string strBytes =
-        RenderStoreFile(file, RootNode(file.hRoot), m_dirty);
-    const LONG lResult = ReplaceFileDurably(file.strPath, strBytes, pstrError);
-    if (lResult != ERROR_SUCCESS) return lResult;
-    ++m_stats.nFilesWritten;
-    m_stats.nFileBytes += strBytes.size();
-    file.bDirty = false;
-  }
-  return ERROR_SUCCESS;
-}
-
 LONG CFileRegistry::Close(std::string* pstrError) {
   if (m_mode == EMode::kDeferred) m_mode = EMode::kClosed;
   if (m_mode != EMode::kOpen) return ERROR_SUCCESS;
@@ -173,45 +156,10 @@ LONG CFileRegistry::Commit(std::string* pstrError) {
   // Another program's last changes first: the files written below must hold
   // every record of the journal they replace.
   LONG lResult = CatchUp(pstrError);
-  if (lResult == ERROR_SUCCESS && !m_pending.empty())
-    lResult = AppendPending(pstrError);
   // The journal covering the rewrite is whole and synced, or nothing is
   // renamed: a crash between two renames is then repaired by replaying it.
-  if (lResult == ERROR_SUCCESS) lResult = m_journal->Sync(pstrError);
+  if (lResult == ERROR_SUCCESS) lResult = SyncJournal(pstrError);
   if (lResult != ERROR_SUCCESS || !OnlyUser()) return lResult;
   if (KeepsJournal(m_journal->Size())) return ERROR_SUCCESS;
-  lResult = WriteChangedFiles(pstrError);
-  if (lResult != ERROR_SUCCESS) return lResult;
-  m_journal->CloseFile();
-  return RemoveFileDurably(m_journal->Path(), pstrError);
-}
-
-LONG CFileRegistry::Fail(LONG lResult, const std::string& strError) {
-  m_strLastError = strError;
-  if (strError != m_strNoticed) {
-    m_strNoticed = strError;
-    m_strToNotice =
-        strError + " (Windows error " + std::to_string(lResult) + ")";
-  }
-  return lResult;
-}
-
-void CFileRegistry::Notify() {
-  // Told with the store released: the user may take a while to answer.
-  if (m_strToNotice.empty() || m_nCallDepth > 0) return;
-  const std::string strNotice = m_strToNotice;
-  m_strToNotice.clear();
-  if (m_notice) m_notice(strNotice);
-}
-
-void CFileRegistry::PrintStats() const {
-  if (std::getenv("QUORREL_STATS") == nullptr) return;
-  std::fprintf(stderr,
-               "registry: flush_calls=%llu journal_records=%llu "
-               "journal_bytes=%llu files_written=%llu file_bytes=%llu\n",
-               static_cast<unsigned long long>(m_stats.nFlushCalls),
-               static_cast<unsigned long long>(m_stats.nJournalRecords),
-               static_cast<unsigned long long>(m_stats.nJournalBytes),
-               static_cast<unsigned long long>(m_stats.nFilesWritten),
-               static_cast<unsigned long long>(m_stats.nFileBytes));
+  return Fold(*m_journal, pstrError);
 }

@@ -29,34 +29,17 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "JournaledRegistry.h"
+#include "RegFileStamp.h"
 #include "RegJournal.h"
 #include "StoreLock.h"
 #include "platform/host/regfile/RegStoreFile.h"
-#include "platform/memory/MemoryRegistry.h"
 
-struct CRegStoreStats {
-  uint64_t nFlushCalls = 0;      // RegFlushKey calls
-  uint64_t nJournalRecords = 0;  // flushes that had changes to store
-  uint64_t nJournalBytes = 0;
-  uint64_t nFilesWritten = 0;  // root files rewritten
-  uint64_t nFileBytes = 0;
-};
-
-// Identity of a store file as last read, to tell when another program
-// rewrote it.
-struct CRegFileStamp {
-  bool bExists = false;
-  uint64_t nDevice = 0, nInode = 0, nSize = 0;
-  int64_t nModified = 0;  // ns
-  bool operator==(const CRegFileStamp& other) const;
-};
-
-class CFileRegistry : public CMemoryRegistry {
+class CFileRegistry : public CJournaledRegistry {
  public:
   CFileRegistry();
   // Closes the store when still open; errors are lost: call Close().
@@ -77,12 +60,12 @@ class CFileRegistry : public CMemoryRegistry {
   // memory, but changes made afterwards are not stored.
   LONG Close(std::string* pstrError);
   bool IsOpen() const { return m_mode == EMode::kOpen; }
-
-  // Told, once for each new reason, when a call fails because the store
-  // can't be read or written (busy past the bound, disk full, damaged).
-  void SetTroubleNotice(std::function<void(const std::string&)> notice) {
-    m_notice = std::move(notice);
-  }
+  // Folds the journal left in strDir into the files whatever its size, as
+  // the last program to close folds one past its bound; taken alone, with
+  // no other program on the store. A file changed since the journal began
+  // gets its changes replayed over it: *pstrNotice then says so.
+  static LONG FoldStore(const std::string& strDir, std::string* pstrNotice,
+                        std::string* pstrError);
 
   LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, HKEY* phkResult,
                        DWORD* pdwDisposition) override;
@@ -102,29 +85,20 @@ class CFileRegistry : public CMemoryRegistry {
                      DWORD* lpcchValueName, DWORD* lpType, BYTE* lpData,
                      DWORD* lpcbData) override;
 
-  const CRegStoreStats& Stats() const { return m_stats; }
-  // The reason of the last failed call, flush or close.
-  const std::string& LastError() const { return m_strLastError; }
-
   static const char kJournalName[];
   static const char kLockName[];
   static const char kUsersName[];
 
  protected:
-  void OnKeyCreated(CRegKeyNode& key) override;
-  void OnKeyDeleted(CRegKeyNode& parent, const std::string& strName) override;
-  void OnValueSet(CRegKeyNode& key, const CRegValue& value) override;
-  void OnValueDeleted(CRegKeyNode& key, const std::string& strName) override;
+  bool NoteChange(CRegKeyNode& key, const CRegStoreOp& op) override;
+  // The marks of the files the journal applies to (FileRegistryMarks.cpp).
+  CRegJournalRecord JournalBegins() const override;
 
  private:
-  enum class EMode { kClosed, kDeferred, kLoading, kReplaying, kOpen };
-
   // One registry call: takes the lock and the other programs' changes;
   // EndCall appends this call's changes and releases the lock.
   LONG BeginCall();
   LONG EndCall(LONG lResult);
-  LONG Fail(LONG lResult, const std::string& strError);
-  void Notify();
   LONG OpenLocked(std::string* pstrError);
   LONG JoinUsers(bool* pbAlone, std::string* pstrError);
   bool OnlyUser();
@@ -139,36 +113,32 @@ class CFileRegistry : public CMemoryRegistry {
 
   LONG LoadFiles(std::string* pstrError);
   LONG LoadFile(CRegStoreFile* pFile, std::string* pstrError);
-  LONG Recover(std::string* pstrError);
+  // bAlways: fold whatever the journal's size, over files changed since it
+  // began (FoldStore); otherwise a file changed so refuses the store.
+  LONG Recover(bool bAlways, std::string* pstrNotice, std::string* pstrError);
   // A journal small against the files it changes is kept and replayed at
   // each open instead of folded into them: rewriting a large file for a
   // small change costs more than reading the change back.
   bool KeepsJournal(uint64_t nJournalBytes) const;
-  void Replay(const std::vector<CRegJournalRecord>& records);
-  LONG WriteChangedFiles(std::string* pstrError);
-  LONG AppendPending(std::string* pstrError);
-  void PrintStats() const;
+  // Writes each changed file, after the journal's mark of what it becomes,
+  // then removes the journal.
+  LONG Fold(CRegJournal& journal, std::string* pstrError);
+  // The path of the first file that is neither what the journal began on
+  // nor what a fold made of it (a hand edit since), or empty.
+  std::string ChangedSinceJournal(
+      const std::vector<CRegJournalRecord>& records) const;
+  LONG RefuseChanged(const std::string& strFile, std::string* pstrError) const;
 
   // The file of the root a key is in; null for HKEY_CLASSES_ROOT.
   CRegStoreFile* FileOf(const CRegKeyNode& key);
   CRegDirtyKey& Dirty(CRegKeyNode& key);
-  void Record(CRegKeyNode& key, CRegStoreOp op);
 
-  EMode m_mode = EMode::kClosed;
   std::string m_strDir;
   std::vector<CRegStoreFile> m_files;
   std::vector<CRegFileStamp> m_stamps;
   CRegDirtyMap m_dirty;
-  CRegJournalRecord m_pending;
-  std::unique_ptr<CRegJournal> m_journal;
   std::unique_ptr<CStoreLock> m_lock;
   int m_fdUsers = -1;
-  int m_nCallDepth = 0;
   DWORD m_dwWaitMs = 0;
   bool m_bGaveUp = false;  // a wait timed out: later calls don't wait again
-  CRegStoreStats m_stats;
-  std::string m_strLastError;
-  std::string m_strNoticed;
-  std::string m_strToNotice;
-  std::function<void(const std::string&)> m_notice;
 };

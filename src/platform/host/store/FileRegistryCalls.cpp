@@ -123,8 +123,7 @@ LONG CFileRegistry::RegFlushKey(HKEY hKey) {
   // Windows flushes the whole hive; here every change of the store.
   std::string strError;
   if (lResult == ERROR_SUCCESS && m_mode == EMode::kOpen) {
-    if (!m_pending.empty()) lResult = AppendPending(&strError);
-    if (lResult == ERROR_SUCCESS) lResult = m_journal->Sync(&strError);
+    lResult = SyncJournal(&strError);
     if (lResult != ERROR_SUCCESS) Fail(lResult, strError);
   }
   return EndCall(lResult);

@@ -1,5 +1,5 @@
-// What the store notes of each change: the key and value it touched (so
-// that only they are written anew) and the change itself for the journal.
+// What the store notes of each change for its files: the key and value it
+// touched, so that only they are written anew.
 #include "FileRegistry.h"
 
 CRegStoreFile* CFileRegistry::FileOf(const CRegKeyNode& key) {
@@ -16,50 +16,12 @@ CRegDirtyKey& CFileRegistry::Dirty(CRegKeyNode& key) {
   return dirty;
 }
 
-void CFileRegistry::Record(CRegKeyNode& key, CRegStoreOp op) {
+bool CFileRegistry::NoteChange(CRegKeyNode& key, const CRegStoreOp& op) {
+  CRegDirtyKey& dirty = Dirty(key);
+  if (op.op == ERegOp::kSetValue || op.op == ERegOp::kDeleteValue)
+    dirty.values.insert(FoldRegName(op.strName));
   CRegStoreFile* pFile = FileOf(key);
-  if (pFile == nullptr) return;
+  if (pFile == nullptr) return false;
   pFile->bDirty = true;
-  if (m_mode == EMode::kOpen) m_pending.push_back(std::move(op));
-}
-
-void CFileRegistry::OnKeyCreated(CRegKeyNode& key) {
-  if (m_mode != EMode::kOpen && m_mode != EMode::kReplaying) return;
-  Dirty(key);
-  Record(key, CRegStoreOp{ERegOp::kCreateKey, key.Path(), {}, REG_NONE, {}});
-}
-
-void CFileRegistry::OnKeyDeleted(CRegKeyNode& parent,
-                                 const std::string& strName) {
-  if (m_mode != EMode::kOpen && m_mode != EMode::kReplaying) return;
-  Dirty(parent);
-  Record(parent, CRegStoreOp{ERegOp::kDeleteKey,
-                             parent.Path() + "\\" + strName,
-                             {},
-                             REG_NONE,
-                             {}});
-}
-
-void CFileRegistry::OnValueSet(CRegKeyNode& key, const CRegValue& value) {
-  if (m_mode != EMode::kOpen && m_mode != EMode::kReplaying) return;
-  Dirty(key).values.insert(FoldRegName(value.strName));
-  Record(key, CRegStoreOp{ERegOp::kSetValue, key.Path(), value.strName,
-                          value.dwType, value.data});
-}
-
-void CFileRegistry::OnValueDeleted(CRegKeyNode& key,
-                                   const std::string& strName) {
-  if (m_mode != EMode::kOpen && m_mode != EMode::kReplaying) return;
-  Dirty(key).values.insert(FoldRegName(strName));
-  Record(key,
-         CRegStoreOp{ERegOp::kDeleteValue, key.Path(), strName, REG_NONE, {}});
-}
-
-LONG CFileRegistry::AppendPending(std::string* pstrError) {
-  const LONG lResult = m_journal->Append(m_pending, pstrError);
-  if (lResult != ERROR_SUCCESS) return lResult;
-  m_pending.clear();
-  ++m_stats.nJournalRecords;
-  m_stats.nJournalBytes = m_journal->BytesWritten();
-  return ERROR_SUCCESS;
+  return true;
 }

@@ -11,31 +11,53 @@
 
 #include "DurableFile.h"
 #include "FileRegistry.h"
-#include "RegJournalReplay.h"
 #include "StoredRoots.h"
 
-LONG CFileRegistry::Recover(std::string* pstrError) {
-  const std::string strPath = m_strDir + "/" + kJournalName;
+LONG CFileRegistry::Recover(bool bAlways, std::string* pstrNotice,
+                            std::string* pstrError) {
+  CRegJournal journal(m_strDir + "/" + kJournalName);
   std::vector<CRegJournalRecord> records;
-  bool bExists = false;
-  size_t nBytes = 0;
-  LONG lResult =
-      ReadLeftJournal(strPath, &records, &bExists, &nBytes, pstrError);
-  if (lResult == ERROR_BADDB)
-    *pstrError += "; the journal and the files are kept as they are";
-  if (lResult != ERROR_SUCCESS || !bExists) return lResult;
-  if (KeepsJournal(nBytes)) return ERROR_SUCCESS;
-  if (!records.empty()) {
-    CFileRegistry recovery;
-    recovery.m_strDir = m_strDir;
-    lResult = recovery.LoadFiles(pstrError);
-    if (lResult != ERROR_SUCCESS) return lResult;
-    recovery.Replay(records);
-    lResult = recovery.WriteChangedFiles(pstrError);
-    recovery.m_mode = EMode::kClosed;
-    if (lResult != ERROR_SUCCESS) return lResult;
+  bool bReplaced = false;
+  LONG lResult = journal.ReadNew(&records, &bReplaced, pstrError);
+  if (lResult == ERROR_REGISTRY_CORRUPT) lResult = ERROR_BADDB;
+  if (lResult != ERROR_SUCCESS || !journal.Exists()) return lResult;
+  if (!bAlways && KeepsJournal(journal.Size())) return ERROR_SUCCESS;
+  CFileRegistry recovery;
+  recovery.m_strDir = m_strDir;
+  lResult = recovery.LoadFiles(pstrError);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  const std::string strChanged = recovery.ChangedSinceJournal(records);
+  if (!strChanged.empty() && !bAlways)
+    return RefuseChanged(strChanged, pstrError);
+  if (!strChanged.empty())
+    *pstrNotice = "the journal's changes were replayed over " + strChanged +
+                  ", which was changed since the journal began";
+  recovery.Replay(records);
+  lResult = recovery.Fold(journal, pstrError);
+  recovery.m_mode = EMode::kClosed;
+  return lResult;
+}
+
+LONG CFileRegistry::FoldStore(const std::string& strDir,
+                              std::string* pstrNotice, std::string* pstrError) {
+  struct stat st = {};
+  if (stat(strDir.c_str(), &st) != 0) return ERROR_SUCCESS;  // no store yet
+  CFileRegistry store;
+  store.m_strDir = strDir;
+  store.m_lock.reset(new CStoreLock(strDir + "/" + kLockName));
+  LONG lResult = store.m_lock->Acquire(CStoreLock::DefaultTimeout(), pstrError);
+  bool bAlone = false;
+  if (lResult == ERROR_SUCCESS) lResult = store.JoinUsers(&bAlone, pstrError);
+  if (lResult == ERROR_SUCCESS && !bAlone) {
+    *pstrError = strDir +
+                 ": other programs have the store open; fold its "
+                 "journal when they are done";
+    lResult = ERROR_SHARING_VIOLATION;
   }
-  return RemoveFileDurably(strPath, pstrError);
+  if (lResult == ERROR_SUCCESS)
+    lResult = store.Recover(true, pstrNotice, pstrError);
+  store.Leave();
+  return lResult;
 }
 
 bool CFileRegistry::KeepsJournal(uint64_t nJournalBytes) const {
@@ -51,9 +73,4 @@ bool CFileRegistry::KeepsJournal(uint64_t nJournalBytes) const {
   }
   return nJournalBytes <= kMaxKeptBytes &&
          nJournalBytes * kFileBytesPerJournalByte <= nFileBytes;
-}
-
-void CFileRegistry::Replay(const std::vector<CRegJournalRecord>& records) {
-  m_mode = EMode::kReplaying;
-  ReplayRecords(*this, records);
 }

@@ -2,30 +2,7 @@
 // records they appended to the journal since its last call are replayed
 // onto its registry; when the files themselves were rewritten, the whole
 // store is read again and open handles move to the keys of the same path.
-#include <sys/stat.h>
-
 #include "FileRegistry.h"
-
-namespace {
-CRegFileStamp StampOf(const std::string& strPath) {
-  CRegFileStamp stamp;
-  struct stat st = {};
-  if (stat(strPath.c_str(), &st) != 0) return stamp;
-  stamp.bExists = true;
-  stamp.nDevice = st.st_dev;
-  stamp.nInode = st.st_ino;
-  stamp.nSize = static_cast<uint64_t>(st.st_size);
-  stamp.nModified =
-      static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-  return stamp;
-}
-}  // namespace
-
-bool CRegFileStamp::operator==(const CRegFileStamp& other) const {
-  return bExists == other.bExists && nDevice == other.nDevice &&
-         nInode == other.nInode && nSize == other.nSize &&
-         nModified == other.nModified;
-}
 
 void CFileRegistry::StampFiles() {
   m_stamps.clear();
@@ -33,6 +10,8 @@ void CFileRegistry::StampFiles() {
 }
 
 bool CFileRegistry::FilesMoved() const {
+  // No stamps: the last reload failed, and every call tries it again.
+  if (m_stamps.size() != m_files.size()) return true;
   for (size_t i = 0; i < m_files.size(); ++i)
     if (!(StampOf(m_files[i].strPath) == m_stamps[i])) return true;
   return false;
@@ -44,6 +23,10 @@ LONG CFileRegistry::ReadJournal(std::string* pstrError) {
   const LONG lResult = m_journal->ReadNew(&records, &bReplaced, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
   if (bReplaced) return Reload(pstrError);
+  // A journal another program began since: on the files as this one read
+  // them.
+  const std::string strChanged = ChangedSinceJournal(records);
+  if (!strChanged.empty()) return RefuseChanged(strChanged, pstrError);
   const EMode mode = m_mode;
   if (!records.empty()) Replay(records);
   m_mode = mode;
@@ -65,9 +48,13 @@ LONG CFileRegistry::Reload(std::string* pstrError) {
   bool bReplaced = false;
   if (lResult == ERROR_SUCCESS)
     lResult = m_journal->ReadNew(&records, &bReplaced, pstrError);
+  const std::string strChanged =
+      lResult == ERROR_SUCCESS ? ChangedSinceJournal(records) : std::string();
+  if (!strChanged.empty()) lResult = RefuseChanged(strChanged, pstrError);
   if (lResult == ERROR_SUCCESS) Replay(records);
   m_mode = EMode::kOpen;
   StampFiles();
+  if (lResult != ERROR_SUCCESS) m_stamps.clear();
   RebindHandles(handles);
   return lResult;
 }

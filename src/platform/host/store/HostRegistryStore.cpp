@@ -28,6 +28,18 @@ LONG CHostRegistryStore::Open(const std::string& strMachine,
   return ERROR_SUCCESS;
 }
 
+LONG CHostRegistryStore::Fold(const std::string& strMachine,
+                              std::string* pstrNotice, std::string* pstrError) {
+  CHiveMachine machine;
+  if (!FindHiveMachine(strMachine, HostUserName(), &machine))
+    return CFileRegistry::FoldStore(strMachine + "/registry", pstrNotice,
+                                    pstrError);
+  CHiveRegistry hives;
+  const LONG lResult = hives.Open(machine, pstrError);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  return hives.Close(pstrError);
+}
+
 void CHostRegistryStore::SetTroubleNotice(
     std::function<void(const std::string&)> notice) {
   if (m_pHive) m_pHive->SetTroubleNotice(notice);

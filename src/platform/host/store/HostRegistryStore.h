@@ -20,6 +20,10 @@ class CHostRegistryStore {
   LONG Open(const std::string& strMachine, std::string* pstrError,
             bool bSystemOnly = false);
   LONG Close(std::string* pstrError);
+  // Folds the .reg store's journal into its files (CFileRegistry::FoldStore);
+  // the hive store keeps no journal, and opening it replays one a run left.
+  static LONG Fold(const std::string& strMachine, std::string* pstrNotice,
+                   std::string* pstrError);
   // Told when the .reg store can't be used (busy past its bound, disk full).
   void SetTroubleNotice(std::function<void(const std::string&)> notice);
   // Valid once Open succeeded.

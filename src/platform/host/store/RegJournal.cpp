@@ -60,6 +60,9 @@ LONG CRegJournal::OpenExisting(std::string* pstrError) {
   m_nDevice = st.st_dev;
   m_nInode = st.st_ino;
   m_nSeen = 0;
+  // Its writer may not have synced it (killed first): a sync covers what
+  // it wrote too, before files take it in.
+  m_bUnsynced = true;
   return ERROR_SUCCESS;
 }
 
@@ -109,7 +112,9 @@ LONG CRegJournal::ReadTail(uint64_t nSize,
     // header: that is an empty journal, made whole by the next append.
     nHeader = std::min(strBytes.size(), sizeof kJournalMagic);
     if (std::memcmp(strBytes.data(), kJournalMagic, nHeader) != 0) {
-      *pstrError = m_strPath + ": not a registry journal";
+      *pstrError = m_strPath +
+                   ": not a registry journal; the journal and the files are "
+                   "kept as they are";
       return ERROR_BADDB;
     }
     if (nHeader < sizeof kJournalMagic) return CutBack(0, pstrError);
@@ -174,5 +179,6 @@ LONG CRegJournal::Sync(std::string* pstrError) {
     return ERROR_REGISTRY_IO_FAILED;
   }
   m_bUnsynced = false;
+  TellDurableStep("sync", m_strPath);
   return ERROR_SUCCESS;
 }

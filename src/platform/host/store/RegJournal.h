@@ -16,6 +16,11 @@ enum class ERegOp : uint8_t {
   kDeleteKey = 2,  // the key and all below it
   kSetValue = 3,
   kDeleteValue = 4,
+  // Marks of the .reg store's files (RegFileStamp.h), not changes: the file
+  // the journal's changes apply to, noted when the journal begins, and the
+  // file a fold is about to put in its place.
+  kFileBase = 5,
+  kFileFolded = 6,
 };
 
 // One change, on a key named by its full path from the root
@@ -71,8 +76,10 @@ class CRegJournal {
   // Forgets the file (after the store's files took in every record).
   void CloseFile();
   const std::string& Path() const { return m_strPath; }
+  bool Exists() const { return m_fd >= 0; }  // found by ReadNew, or made
   uint64_t BytesWritten() const { return m_nBytesWritten; }
   uint64_t Size() const { return m_nSeen; }  // of the records read or written
+  bool HasRecords() const { return m_nSeen > sizeof kJournalMagic; }
 
  private:
   LONG Create(std::string* pstrError);

@@ -56,7 +56,7 @@ class CReader {
 bool DecodeOp(CReader* pReader, CRegStoreOp* pOp) {
   uint8_t nKind = 0;
   std::string strData;
-  if (!pReader->U8(&nKind) || nKind < 1 || nKind > 4) return false;
+  if (!pReader->U8(&nKind) || nKind < 1 || nKind > 6) return false;
   pOp->op = static_cast<ERegOp>(nKind);
   if (!pReader->Bytes(&pOp->strPath) || !pReader->Bytes(&pOp->strName) ||
       !pReader->U32(&pOp->dwType) || !pReader->Bytes(&strData))

@@ -1,6 +1,5 @@
 #include "RegJournalReplay.h"
 
-#include "DurableFile.h"
 #include "StoredRoots.h"
 #include "platform/memory/MemoryRegistry.h"
 
@@ -56,6 +55,9 @@ void ReplayStoreOp(IRegistry& registry, const CRegStoreOp& op) {
     case ERegOp::kDeleteKey:
       DeleteTree(registry, hRoot, strSub);
       return;
+    case ERegOp::kFileBase:
+    case ERegOp::kFileFolded:
+      return;
   }
 }
 
@@ -63,20 +65,4 @@ void ReplayRecords(IRegistry& registry,
                    const std::vector<CRegJournalRecord>& records) {
   for (const auto& record : records)
     for (const auto& op : record) ReplayStoreOp(registry, op);
-}
-
-LONG ReadLeftJournal(const std::string& strPath,
-                     std::vector<CRegJournalRecord>* pRecords, bool* pbExists,
-                     size_t* pnBytes, std::string* pstrError) {
-  std::string strBytes;
-  const LONG lResult =
-      ReadWholeFile(strPath, size_t{4} << 30, &strBytes, pbExists, pstrError);
-  *pnBytes = strBytes.size();
-  if (lResult != ERROR_SUCCESS || !*pbExists) return lResult;
-  std::string strWhy;
-  if (!DecodeJournal(strBytes, pRecords, &strWhy)) {
-    *pstrError = strPath + ": " + strWhy;
-    return ERROR_BADDB;
-  }
-  return ERROR_SUCCESS;
 }

@@ -16,10 +16,3 @@ void ReplayStoreOp(IRegistry& registry, const CRegStoreOp& op);
 // Every change of the records, in order.
 void ReplayRecords(IRegistry& registry,
                    const std::vector<CRegJournalRecord>& records);
-
-// The records of the journal a run left at strPath (*pbExists false when
-// there is none) and its size in bytes. A journal that does not decode gives
-// ERROR_BADDB, with its path and the damage in *pstrError.
-LONG ReadLeftJournal(const std::string& strPath,
-                     std::vector<CRegJournalRecord>* pRecords, bool* pbExists,
-                     size_t* pnBytes, std::string* pstrError);

@@ -22,6 +22,7 @@ const char kUsage[] =
     "       quorrel-reg query <KEY> [<value>]\n"
     "       quorrel-reg delete <KEY> [<value>]\n"
     "       quorrel-reg import <file.reg>\n"
+    "       quorrel-reg fold\n"
     "Works on the registry of the machine directory $QUORREL_MACHINE: its\n"
     "NT hive files when it holds WINNT\\system32\\config\\SYSTEM, otherwise\n"
     "its .reg files.\n";
@@ -47,7 +48,7 @@ int RunVerb(IRegistry& registry, int argc, char** argv) {
 }
 
 bool IsVerb(const char* pszVerb) {
-  for (const char* pszKnown : {"dump", "query", "delete", "import"})
+  for (const char* pszKnown : {"dump", "query", "delete", "import", "fold"})
     if (std::strcmp(pszVerb, pszKnown) == 0) return true;
   return false;
 }
@@ -92,12 +93,16 @@ int ToolFailure(LONG lResult, const std::string& strKey) {
 }
 
 int main(int argc, char** argv) {
-  if (argc < 3 || !IsVerb(argv[1])) return Usage();
+  const bool bFold = argc == 2 && std::strcmp(argv[1], "fold") == 0;
+  if ((argc < 3 && !bFold) || !IsVerb(argv[1])) return Usage();
   const std::string strMachine = HostMachineDirectory();
   if (strMachine.empty()) {
     std::fputs("quorrel-reg: cannot create the machine directory\n", stderr);
     return kToolFailed;
   }
+  // Before the store is opened: a store its journal can't be replayed on
+  // is refused by the open, and folding it is the way out.
+  if (bFold) return RunFold(strMachine);
   CHostRegistryStore store;
   std::string strError;
   const LONG lOpened = store.Open(strMachine, &strError);

@@ -30,3 +30,5 @@ int RunQuery(IRegistry& registry, const std::string& strKey,
 int RunDelete(IRegistry& registry, const std::string& strKey,
               const char* pszValue);
 int RunImport(IRegistry& registry, const std::string& strFile);
+// Folds the store's journal into its files (before editing them by hand).
+int RunFold(const std::string& strMachine);

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "RegTool.h"
-#include "RegToolTree.h"
+#include "sys/RegKeyTree.h"
 
 int RunDelete(IRegistry& registry, const std::string& strKey,
               const char* pszValue) {
@@ -19,8 +19,14 @@ int RunDelete(IRegistry& registry, const std::string& strKey,
       std::fputs("quorrel-reg: a root key can't be deleted\n", stderr);
       return kToolUsage;
     }
-    if (DeleteKeyTree(registry, hRoot, strPath) == ERROR_SUCCESS) return 0;
-    std::fprintf(stderr, "quorrel-reg: cannot delete \"%s\"\n", strKey.c_str());
+    CRegTreeFailure failure;
+    const LONG lResult = DeleteKeyTree(registry, hRoot, strPath, &failure);
+    if (lResult == ERROR_SUCCESS) return 0;
+    std::fprintf(stderr,
+                 "quorrel-reg: cannot delete \"%s\": %s of \"%s\" failed with "
+                 "error %ld\n",
+                 strKey.c_str(), failure.pszCall, failure.strKey.c_str(),
+                 static_cast<long>(lResult));
     return kToolFailed;
   }
   HKEY hKey = nullptr;

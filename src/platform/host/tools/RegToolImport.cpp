@@ -5,9 +5,9 @@
 #include <string>
 
 #include "RegTool.h"
-#include "RegToolTree.h"
 #include "platform/host/regfile/RegFileParser.h"
 #include "platform/host/store/DurableFile.h"
+#include "sys/RegKeyTree.h"
 
 namespace {
 std::string ErrorSuffix(LONG lResult) {
@@ -32,7 +32,7 @@ class CImportSink : public IRegFileSink {
       return "unknown root key in \"" + strKey + "\"";
     if (bDelete) {
       // regedit: deleting a key that is not there is no error.
-      if (!strPath.empty()) DeleteKeyTree(m_registry, hRoot, strPath);
+      if (!strPath.empty()) DeleteKeyTree(m_registry, hRoot, strPath, nullptr);
       return std::string();
     }
     const LONG lResult =

@@ -13,8 +13,9 @@
 #include "platform/host/hive/HiveBaseBlock.h"
 #include "platform/host/hive/HiveMachine.h"
 #include "platform/host/hive/HiveRegistry.h"
-#include "support/HiveType.h"
+#include "platform/host/store/DurableFile.h"
 #include "support/HiveMaker.h"
+#include "support/HiveType.h"
 #include "support/ProcessRunner.h"
 #include "support/StoreTestUtil.h"
 
@@ -119,7 +120,8 @@ TEST(HiveRegistry, ChangesReachTheHiveAndNothingElseChanges) {
   const auto lookupAfter = ReglookupLines(strSystem, true);
   // Keys whose values or subkeys changed get a new time, as NT gives it;
   // the others keep theirs.
-  const std::string strOld = ",KEY,,2004-10-13 07:07:55,S-1-5-32-544,S-1-5-32-544,,,";
+  const std::string strOld =
+      ",KEY,,2004-10-13 07:07:55,S-1-5-32-544,S-1-5-32-544,,,";
   EXPECT_EQ((std::vector<std::string>{
                 "/ControlSet001/Services" + strOld,
                 "/ControlSet001/Services/Gone" + strOld,
@@ -246,6 +248,60 @@ TEST(HiveRegistry, FlushedChangesOfACrashedRunReachTheHiveNextTime) {
   EXPECT_EQ(0, std::count(lines.begin(), lines.end(), "/Setup/Lost,SZ,1,,,,"));
 }
 
+// Steps of the store's durable writes, in order (DurableFile.h).
+std::vector<std::string> g_steps;
+void RecordStep(const std::string& strStep) { g_steps.push_back(strStep); }
+
+// The journal holds every change, synced, before any hive is replaced, so
+// that a machine crash between two renames is repaired by replaying it: at
+// the close, with changes never flushed, and when a journal a crashed run
+// left (perhaps never synced) is replayed.
+TEST(HiveRegistry, TheJournalIsSyncedBeforeAnyHiveIsReplaced) {
+  for (const bool bCrashed : {false, true}) {
+    SCOPED_TRACE(bCrashed ? "replaying a crashed run's journal" : "closing");
+    CTempDir dir;
+    MakeHiveMachine(dir.Path());
+    const std::string strJournal = HivePath(dir.Path(), "quorrel.journal");
+    const pid_t pid = bCrashed ? fork() : 0;
+    if (pid == 0) {
+      auto* pStore = new CHiveRegistry;
+      std::string strError;
+      if (pStore->Open(Machine(dir), &strError) != ERROR_SUCCESS) _exit(2);
+      PutString(*pStore, HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", "x", "1");
+      PutString(*pStore, HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes", "y", "2");
+      g_steps.clear();
+      g_pfnDurableStep = RecordStep;
+      if (bCrashed) {
+        HKEY hSetup = nullptr;
+        pStore->RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", &hSetup);
+        pStore->RegFlushKey(hSetup);
+        _exit(0);  // never closed
+      }
+      EXPECT_EQ(ERROR_SUCCESS, pStore->Close(&strError)) << strError;
+      delete pStore;
+    } else {
+      waitpid(pid, nullptr, 0);
+      g_steps.clear();
+      g_pfnDurableStep = RecordStep;
+      CHiveRegistry store;
+      std::string strError;
+      EXPECT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
+    }
+    g_pfnDurableStep = nullptr;
+    const auto firstRename = std::find_if(
+        g_steps.begin(), g_steps.end(),
+        [](const std::string& s) { return s.rfind("rename ", 0) == 0; });
+    std::string strSteps;
+    for (const auto& strStep : g_steps) strSteps += strStep + "\n";
+    EXPECT_NE(firstRename,
+              std::find(g_steps.begin(), firstRename, "sync " + strJournal))
+        << strSteps;
+    for (const char* pszHive : {"SYSTEM", "SOFTWARE"})
+      EXPECT_EQ(1, std::count(g_steps.begin(), g_steps.end(),
+                              "rename " + HivePath(dir.Path(), pszHive)));
+  }
+}
+
 // A flush of a root is the run's commit: the changed hives are written
 // then, before the store closes.
 TEST(HiveRegistry, AFlushOfARootWritesTheChangedHives) {
@@ -283,8 +339,9 @@ TEST(HiveRegistry, RepeatedUpdatesAndDeletesReuseTheFreedSpace) {
           ASSERT_TRUE(PutString(store, HKEY_LOCAL_MACHINE, strKey + "\\Sub",
                                 "ImagePath", std::string(100, 'x')));
         } else {
-          EXPECT_EQ(ERROR_SUCCESS, store.RegDeleteKeyA(HKEY_LOCAL_MACHINE,
-                                                       (strKey + "\\Sub").c_str()));
+          EXPECT_EQ(ERROR_SUCCESS,
+                    store.RegDeleteKeyA(HKEY_LOCAL_MACHINE,
+                                        (strKey + "\\Sub").c_str()));
           EXPECT_EQ(ERROR_SUCCESS,
                     store.RegDeleteKeyA(HKEY_LOCAL_MACHINE, strKey.c_str()));
         }

@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "support/ProcessRunner.h"
@@ -140,5 +141,31 @@ TEST_F(RegToolTest, ABusyStoreIsToldAsBusyNotAsNoKey) {
   EXPECT_EQ(3, busy.nExitStatus);
   EXPECT_NE(std::string::npos, busy.strStderr.find("busy")) << busy.strStderr;
   EXPECT_EQ(std::string::npos, busy.strStderr.find("no key"));
+}
+// fold is the way out of a store refused for a file edited under its
+// journal: it replays the journal over the file as it is now, and says so.
+TEST_F(RegToolTest, FoldWritesTheJournalOverAHandEditedFile) {
+  std::string strFile = "REGEDIT4\r\n\r\n";
+  for (int i = 0; i < 200; ++i)
+    strFile += "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Key" + std::to_string(i) +
+               "]\r\n\"Name\"=\"some text\"\r\n\r\n";
+  const std::string strStore =
+      m_machine.Path() + "/registry/HKEY_LOCAL_MACHINE.reg";
+  ASSERT_EQ(0, mkdir((m_machine.Path() + "/registry").c_str(), 0755));
+  ASSERT_TRUE(WriteWholeFile(strStore, strFile));
+  ASSERT_EQ(0, Run({"delete", "HKLM\\SOFTWARE\\Key7"}).nExitStatus);
+  const std::string strJournal = m_machine.Path() + "/registry/store.journal";
+  ASSERT_TRUE(PathExists(strJournal));
+  WriteWholeFile(strStore, strFile + "[HKEY_LOCAL_MACHINE\\ByHand]\r\n");
+  EXPECT_EQ(1, Run({"query", "HKLM\\ByHand"}).nExitStatus);
+  const CProcessResult fold = Run({"fold"});
+  EXPECT_EQ(0, fold.nExitStatus) << fold.strStderr;
+  EXPECT_NE(std::string::npos, fold.strStderr.find("replayed over " + strStore))
+      << fold.strStderr;
+  EXPECT_FALSE(PathExists(strJournal));
+  const std::string strFolded = ReadWholeFile(strStore);
+  EXPECT_NE(std::string::npos, strFolded.find("\\ByHand]"));
+  EXPECT_EQ(std::string::npos, strFolded.find("\\Key7]"));
+  EXPECT_EQ(0, Run({"query", "HKLM\\ByHand"}).nExitStatus);
 }
 }  // namespace

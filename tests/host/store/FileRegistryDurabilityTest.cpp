@@ -109,6 +109,39 @@ TEST(FileRegistryDurability, SmallChangesToALargeStoreStayInTheJournal) {
             ReadWholeFile(strPath).find("\"v\"=dword:00000002"));
 }
 
+TEST(FileRegistryDurability, FileEditedUnderAKeptJournalIsRefusedAndKept) {
+  // Replaying the journal over a hand edit would undo it (a key added below
+  // one the journal deletes): the store is refused, both files untouched.
+  CTempDir dir;
+  std::string strFile = "REGEDIT4\r\n\r\n";
+  for (int i = 0; i < 200; ++i)
+    strFile += "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Key" + std::to_string(i) +
+               "]\r\n\"Name\"=\"some text\"\r\n\r\n";
+  const std::string strPath = InDir(dir, "HKEY_LOCAL_MACHINE.reg");
+  ASSERT_TRUE(WriteWholeFile(strPath, strFile));
+  const std::string strJournal = InDir(dir, CFileRegistry::kJournalName);
+  std::string strError;
+  for (int nRun = 0; nRun < 2; ++nRun) {
+    std::unique_ptr<CFileRegistry> store(OpenStore(dir));
+    EXPECT_EQ(nRun == 0,
+              KeyExists(*store, HKEY_LOCAL_MACHINE, "SOFTWARE\\Key7"));
+    store->RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Key7");
+    EXPECT_EQ(ERROR_SUCCESS, store->Close(&strError)) << strError;
+  }
+  ASSERT_TRUE(PathExists(strJournal));
+  const std::string strEdited =
+      strFile + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Key7\\ByHand]\r\n\r\n";
+  ASSERT_TRUE(WriteWholeFile(strPath, strEdited));
+  const std::string strJournalBytes = ReadWholeFile(strJournal);
+  CFileRegistry store;
+  EXPECT_EQ(ERROR_BADDB, store.Open(dir.Path(), &strError));
+  EXPECT_NE(std::string::npos, strError.find(strPath + " was changed"))
+      << strError;
+  EXPECT_NE(std::string::npos, strError.find("quorrel-reg fold")) << strError;
+  EXPECT_EQ(strEdited, ReadWholeFile(strPath));
+  EXPECT_EQ(strJournalBytes, ReadWholeFile(strJournal));
+}
+
 TEST(FileRegistryDurability, TornLastRecordIsIgnored) {
   CTempDir dir;
   InChild([&] {
@@ -172,10 +205,13 @@ TEST(FileRegistryDurability, ReplayOverFilesThatAlreadyHoldTheChanges) {
     PutValue(*store, HKEY_LOCAL_MACHINE, "A\\B\\D", "last", REG_DWORD,
              Dword(3));
     store->RegFlushKey(HKEY_LOCAL_MACHINE);
-    const std::string strSaved = ReadWholeFile(strJournal);
+    // A second name keeps the journal as the fold leaves it just before it
+    // removes it, with the marks of the files it wrote.
+    const std::string strSaved = strJournal + ".saved";
+    ASSERT_EQ(0, link(strJournal.c_str(), strSaved.c_str()));
     std::string strError;
     ASSERT_EQ(ERROR_SUCCESS, store->Close(&strError));
-    WriteWholeFile(strJournal, strSaved);
+    ASSERT_EQ(0, rename(strSaved.c_str(), strJournal.c_str()));
   }
   const std::string strMachine =
       ReadWholeFile(InDir(dir, "HKEY_LOCAL_MACHINE.reg"));
