@@ -305,6 +305,29 @@ TEST(HiveRegistry, TheJournalIsSyncedBeforeAnyHiveIsReplaced) {
   }
 }
 
+// A program that opened SYSTEM alone and closes last still leaves another
+// program's change to SOFTWARE in SOFTWARE.
+TEST(HiveRegistry, TheLastToCloseKeepsChangesToHivesItDidNotOpen) {
+  CTempDir dir;
+  MakeHiveMachine(dir.Path());
+  CHiveRegistry system, all;
+  system.OpenSystemOnly();
+  std::string strError;
+  ASSERT_EQ(ERROR_SUCCESS, system.Open(Machine(dir), &strError)) << strError;
+  ASSERT_EQ(ERROR_SUCCESS, all.Open(Machine(dir), &strError)) << strError;
+  ASSERT_TRUE(PutString(all, HKEY_LOCAL_MACHINE, "SOFTWARE\\Added", "a", "1"));
+  ASSERT_EQ(ERROR_SUCCESS, all.Close(&strError)) << strError;
+  ASSERT_TRUE(PutString(system, HKEY_LOCAL_MACHINE, "SYSTEM\\Setup", "s", "2"));
+  ASSERT_EQ(ERROR_SUCCESS, system.Close(&strError)) << strError;
+  EXPECT_FALSE(HostExists(HivePath(dir.Path(), "quorrel.journal")));
+  const auto software = ReglookupLines(HivePath(dir.Path(), "SOFTWARE"));
+  EXPECT_EQ(1,
+            std::count(software.begin(), software.end(), "/Added/a,SZ,1,,,,"));
+  const auto systemLines = ReglookupLines(HivePath(dir.Path(), "SYSTEM"));
+  EXPECT_EQ(1, std::count(systemLines.begin(), systemLines.end(),
+                          "/Setup/s,SZ,2,,,,"));
+}
+
 // A flush of a root is the run's commit: the changed hives are written
 // then, before the store closes.
 TEST(HiveRegistry, AFlushOfARootWritesTheChangedHives) {

@@ -89,4 +89,5 @@ class CHiveRegistry : public CJournaledRegistry {
   std::map<const CRegKeyNode*, std::shared_ptr<CRegKeyNode>> m_dirty;
   std::vector<std::string> m_recovered;
   bool m_bSystemOnly = false;
+  bool m_bUnmountedChanges = false;  // replayed, to a hive not opened
 };

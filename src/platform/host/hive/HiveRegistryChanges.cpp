@@ -33,7 +33,11 @@ void CHiveRegistry::MarkDirty(CRegKeyNode& key) {
 }
 
 bool CHiveRegistry::NoteChange(CRegKeyNode& key, const CRegStoreOp& op) {
-  if (MountOf(key) == nullptr) return false;
+  if (MountOf(key) == nullptr) {
+    // Another program's change to a hive this one did not open.
+    if (m_mode == EMode::kReplaying) m_bUnmountedChanges = true;
+    return false;
+  }
   // A created key itself too: one deleted and made again must lose what the
   // hive still holds of the old one; and its parent's subkey list changes.
   MarkDirty(key);

@@ -25,6 +25,12 @@ LONG CHiveRegistry::RecoverAlone(std::string* pstrError) {
 LONG CHiveRegistry::Fold(CRegJournal& journal, std::string* pstrError) {
   // Every hive after the journal that repairs a crash between two renames.
   LONG lResult = journal.Sync(pstrError);
+  // The journal changes hives this program did not open (it opened SYSTEM
+  // alone): they all take it in, as after a crash.
+  if (lResult == ERROR_SUCCESS && m_bUnmountedChanges) {
+    journal.CloseFile();
+    return RecoverAlone(pstrError);
+  }
   if (lResult == ERROR_SUCCESS) lResult = WriteChangedHives(pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
   journal.CloseFile();
