@@ -30,7 +30,7 @@ void CMainFrame::OnShowWindow(BOOL bShow, UINT nStatus) {
   DefWindowProc(WM_SHOWWINDOW, bShow, nStatus);
 }
 
-BOOL CMainFrame::OnSetCursor(CWnd*, UINT, UINT) {
+BOOL CMainFrame::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
   if (QuorrelApp().RestoreBusyCursor()) return TRUE;
-  return FALSE;
+  return CFrameWnd::OnSetCursor(pWnd, nHitTest, message);
 }

@@ -40,9 +40,9 @@ void CquorrelView::EnableButton(UINT nID, BOOL bEnable) {
   if (CWnd* pButton = GetDlgItem(nID)) pButton->EnableWindow(bEnable);
 }
 
-BOOL CquorrelView::OnSetCursor(CWnd*, UINT, UINT) {
+BOOL CquorrelView::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
   if (QuorrelApp().RestoreBusyCursor()) return TRUE;
-  return FALSE;
+  return CFormView::OnSetCursor(pWnd, nHitTest, message);
 }
 
 void CquorrelView::OnUpdateRegistry() { ::OnUpdateRegistry(*this); }

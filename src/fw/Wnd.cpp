@@ -4,6 +4,11 @@
 
 #include "WindowSystem.h"
 
+namespace {
+// The message whose message-map handler is running, for Default().
+const MSG* g_pHandledMsg = nullptr;
+}  // namespace
+
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
@@ -66,10 +71,23 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   if (const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(message, 0, 0)) {
     const MSG msg = AfxMakeMsg(m_hWnd, message, wParam, lParam);
-    return pEntry->pfn(this, msg);
+    // Kept outside the object, which the handler may delete.
+    const MSG* pOuter = g_pHandledMsg;
+    g_pHandledMsg = &msg;
+    const LRESULT lResult = pEntry->pfn(this, msg);
+    g_pHandledMsg = pOuter;
+    return lResult;
   }
   return DefWindowProc(message, wParam, lParam);
 }
+
+LRESULT CWnd::Default() {
+  if (!g_pHandledMsg) return 0;
+  return DefWindowProc(g_pHandledMsg->message, g_pHandledMsg->wParam,
+                       g_pHandledMsg->lParam);
+}
+
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return Default() ? TRUE : FALSE; }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return AfxWindowSystem().DefProc(*this, message, wParam, lParam);

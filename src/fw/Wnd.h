@@ -132,6 +132,13 @@ class CWnd : public CCmdTarget {
   UINT GetImage() const { return m_nImage; }
 
  protected:
+  // The default processing (DefWindowProc) of the message whose handler is
+  // running; 0 outside a handler.
+  LRESULT Default();
+  // WM_SETCURSOR's default: Windows offers it to the parent, then shows the
+  // class cursor.
+  BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+
   CWndKind m_kind = CWndKind::Window;
   const CMenuTemplate* m_pMenu = nullptr;
   UINT m_nImage = 0;

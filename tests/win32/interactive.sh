@@ -4,7 +4,9 @@
 # program's title, fixed in size, centred, its client area the form; a
 # second start brings the first instance forward and ends; the About box
 # (with the system's figures), the Customizations dialogs and the Repairs
-# dialog open from the main window. A screenshot of each goes to $QUORREL_ARTIFACTS.
+# dialog open from the main window; the form and the frame let the system
+# show its cursor. A screenshot of each window and of the two menus goes to
+# $QUORREL_ARTIFACTS.
 # Usage: interactive.sh QUORREL_EXE UIDRIVER_EXE
 set -eu
 # The Wine loader of the build's width (the stage exports it).
@@ -15,10 +17,7 @@ ART=${QUORREL_ARTIFACTS:-.}
 TITLE='Corvane Tessarine Registry Update Utility for Windows NT'
 FAILED=0
 fail() { printf 'FAIL: %s\n' "$*"; FAILED=1; }
-drv() {
-  OUT=$("$WINE" "$DRIVER" "$@" 2>/dev/null) || return 1
-  [ -z "$OUT" ] || printf '%s\n' "$OUT" | tr -d '\r'
-}
+. "$(dirname "$0")/driver.sh"
 # shot FILE X Y CX CY: that part of the screen.
 shot_rect() {
   import -window root -crop "${4}x${5}+${2}+${3}" "$ART/$1" || fail "no screenshot $1"
@@ -115,6 +114,19 @@ set -- $(drv client "$TITLE") $(drv ctlrect "$TITLE" 59648)
 [ $# -eq 8 ] && [ "$3" -eq "$7" ] && [ "$4" -eq "$8" ] && [ "$1" -eq "$5" ] &&
   [ "$2" -eq "$6" ] || fail "client area \"$1 $2 $3 $4\" is not the form's \"$5 $6 $7 $8\""
 shot main-window.png "$TITLE"
+# Not busy, the form and the frame leave the cursor to the default
+# processing, which shows the class cursor.
+for ID in 59648 0; do
+  [ "$(drv setcursor "$TITLE" "$ID")" = set ] ||
+    fail "WM_SETCURSOR on window $ID of the main window shows no cursor"
+done
+# Its two menus, opened from the keyboard.
+for MENU in f:menu-file.png h:menu-help.png; do
+  xdotool key "alt+${MENU%%:*}"
+  sleep 0.5
+  shot "${MENU#*:}" "$TITLE"
+  xdotool key Escape Escape
+done
 
 # A second start brings the first instance forward and ends.
 drv decoy "quorrel decoy" 15000 &

@@ -23,10 +23,7 @@ REPAIRS='Registry Repairs'
 PARAMS='HKLM\System\CurrentControlSet\Services\Kestan\Parameters'
 FAILED=0
 fail() { printf 'FAIL: %s\n' "$*"; FAILED=1; }
-drv() {
-  OUT=$("$WINE" "$DRIVER" "$@" 2>/dev/null) || return 1
-  [ -z "$OUT" ] || printf '%s\n' "$OUT" | tr -d '\r'
-}
+. "$(dirname "$0")/driver.sh"
 opened() { drv wait "$1" 10000 >/dev/null || fail "\"$1\" did not open"; sleep 0.5; }
 closed() { drv wait-gone "$1" 10000 || fail "\"$1\" did not close"; }
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }

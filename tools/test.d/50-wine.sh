@@ -28,7 +28,10 @@ case "$WIDTH" in
   *) die "QUORREL_WINE_BUILD is \"$WIDTH\", not win32 or win64" ;;
 esac
 
-COMMON="xvfb xauth xdotool imagemagick python3 libgtest-dev libgmock-dev"
+# Wine's own fonts (MS Sans Serif, Marlett) and fonts with Arial's
+# metrics, so that the dialogs' texts take the room they take on Windows.
+COMMON="xvfb xauth xdotool imagemagick python3 libgtest-dev libgmock-dev
+  fonts-wine fonts-liberation"
 if [ "$WIDTH" = win32 ]; then
   # shellcheck disable=SC2086
   sh tools/deps.sh g++-mingw-w64-i686-win32 wine wine32:i386 $COMMON ||
@@ -123,7 +126,10 @@ SYSTEM_SEEN=$("$LOADER" "$TEST_BUILD/quorrel_uidriver.exe" version 2>&1 | tr -d 
 [ "$SYSTEM_SEEN" = "4.0.1381 NT $BITS" ] ||
   die "the Wine prefix reports \"$SYSTEM_SEEN\", not \"4.0.1381 NT $BITS\""
 # Without a window manager Wine draws the windows' frames and captions
-# itself, as Windows would.
+# itself, as Windows would; their buttons' glyphs come from Marlett, which
+# this Wine finds only in the prefix's own Fonts folder.
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null ||
+  echo "no Marlett font: the caption buttons show letters"
 "$LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 "$LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 # Screenshots are written by Windows programs too.
@@ -140,7 +146,8 @@ set -- $CTEST_PASSED
 PASSED=$((PASSED + $1 - $2))
 FAILED=$((FAILED + $2))
 # Every dialog again in Large Fonts (120 dots per inch), where a dialog
-# takes its units from its font: screenshots in artifacts/120dpi.
+# takes its units from its font, each text measured against its control;
+# then the program's windows and menus: screenshots in artifacts/120dpi.
 mkdir -p "$QUORREL_ARTIFACTS/120dpi"
 "$LOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f >/dev/null 2>&1
 "$WINESERVER" -k >/dev/null 2>&1 || true
@@ -148,7 +155,15 @@ if QUORREL_ARTIFACTS_WIN="$QUORREL_ARTIFACTS_WIN\\120dpi" "$LOADER" \
   "$TEST_BUILD/quorrel_win32_tests.exe" --gtest_filter='Win32Dialogs.*' >"$QUORREL_ARTIFACTS/120dpi.log" 2>&1; then
   PASSED=$((PASSED + 1))
 else
+  grep -a '^dialog ' "$QUORREL_ARTIFACTS/120dpi.log"
   tail -20 "$QUORREL_ARTIFACTS/120dpi.log"; echo "FAIL: the dialogs at 120 dpi"
+  FAILED=$((FAILED + 1))
+fi
+if QUORREL_ARTIFACTS="$QUORREL_ARTIFACTS/120dpi" sh tests/win32/interactive.sh \
+  "$TEST_BUILD/quorrel.exe" "$TEST_BUILD/quorrel_uidriver.exe" >>"$QUORREL_ARTIFACTS/120dpi.log" 2>&1; then
+  PASSED=$((PASSED + 1))
+else
+  tail -20 "$QUORREL_ARTIFACTS/120dpi.log"; echo "FAIL: the program's windows at 120 dpi"
   FAILED=$((FAILED + 1))
 fi
 "$LOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1

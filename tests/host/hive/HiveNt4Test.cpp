@@ -360,6 +360,11 @@ TEST(HiveNt4Recovery, AnotherDirtyHiveIsRecoveredFromItsLogWhenWritten) {
       options);
   EXPECT_EQ(0, query.nExitStatus) << query.strStderr;
   EXPECT_NE(std::string::npos, query.strStdout.find("xxxx")) << query.strStdout;
+  EXPECT_NE(std::string::npos,
+            query.strStderr.find("quorrel-reg: " + strSoftware +
+                                 ": its last save did not finish; recovered "
+                                 "from SOFTWARE.LOG"))
+      << query.strStderr;
   EXPECT_EQ(strDirty, ReadHostFile(strSoftware));
 
   const std::string strFile = work.Path() + "/in.reg";

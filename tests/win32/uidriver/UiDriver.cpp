@@ -216,3 +216,21 @@ int CmdInputState(const char* pszTitle) {
               static_cast<long>(nFocusID));
   return 0;
 }
+
+int CmdSetCursor(const char* pszTitle, UINT nID) {
+  HWND hWnd = Require(pszTitle);
+  if (hWnd && nID) hWnd = FindControl(hWnd, nID);
+  if (!hWnd) return 1;
+  // Sharing the window's input state, and so its cursor: a cross of the
+  // driver's own stays unless the window's answer sets a cursor.
+  const DWORD dwThread = GetWindowThreadProcessId(hWnd, nullptr);
+  if (!AttachThreadInput(GetCurrentThreadId(), dwThread, TRUE)) return 1;
+  const HCURSOR hCross = LoadCursorA(nullptr, IDC_CROSS);
+  SetCursor(hCross);
+  SendMessageA(hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hWnd),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  const bool bSet = GetCursor() != hCross;
+  AttachThreadInput(GetCurrentThreadId(), dwThread, FALSE);
+  std::printf("%s\n", bSet ? "set" : "unchanged");
+  return 0;
+}

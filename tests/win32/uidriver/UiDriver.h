@@ -19,3 +19,7 @@ int CmdText(const char* pszTitle, UINT nID);
 int CmdControlRect(const char* pszTitle, UINT nID);
 // "ENABLED|ACTIVE WINDOW'S TITLE|FOCUSED CONTROL'S ID" of the window's thread.
 int CmdInputState(const char* pszTitle);
+// WM_SETCURSOR sent to control ID of the window (0: the window itself), as
+// for the mouse moving over its client area: "set" when the window's
+// thread set a cursor meanwhile, else "unchanged".
+int CmdSetCursor(const char* pszTitle, UINT nID);

@@ -17,6 +17,8 @@
 //   text TITLE ID         the text of control ID of the window
 //   ctlrect TITLE ID      "X Y CX CY" of control ID, screen coordinates
 //   input TITLE           "ENABLED|ACTIVE TITLE|FOCUS ID" of its thread
+//   setcursor TITLE ID    "set" when WM_SETCURSOR on control ID (0: the
+//                         window) sets a cursor, else "unchanged"
 //   version               the system's version (see MachineFacts.h)
 //   figures               memory, processor and free disk space
 #include <cstdio>
@@ -62,6 +64,8 @@ int main(int argc, char** argv) {
   if (strCommand == "ctlrect" && nArgs == 2)
     return CmdControlRect(args[0], static_cast<UINT>(Number(args[1])));
   if (strCommand == "input" && nArgs == 1) return CmdInputState(args[0]);
+  if (strCommand == "setcursor" && nArgs == 2)
+    return CmdSetCursor(args[0], static_cast<UINT>(Number(args[1])));
   if (strCommand == "text" && nArgs == 2)
     return CmdText(args[0], static_cast<UINT>(Number(args[1])));
   if (strCommand == "version" && nArgs == 0) return CmdVersion();

@@ -8,8 +8,10 @@
 
 const char CHiveRegistry::kJournalName[] = "quorrel.journal";
 const char CHiveRegistry::kLockName[] = "quorrel.lock";
+const char CHiveRegistry::kUsersName[] = "quorrel.users";
 
-CHiveRegistry::CHiveRegistry() = default;
+CHiveRegistry::CHiveRegistry()
+    : CJournaledRegistry({kJournalName, kLockName, kUsersName}) {}
 
 CHiveRegistry::~CHiveRegistry() {
   std::string strError;
@@ -39,22 +41,13 @@ LONG CHiveRegistry::Open(const CHiveMachine& machine, std::string* pstrError) {
     return ERROR_ALREADY_EXISTS;
   }
   m_machine = machine;
+  m_strDir = machine.strConfigDir;
   // Every hive is checked before the store creates or writes any file.
   LONG lResult = CheckFiles(pstrError);
-  if (lResult == ERROR_SUCCESS) {
-    m_lock.reset(new CStoreLock(m_machine.strConfigDir + "/" + kLockName));
-    lResult = m_lock->Acquire(CStoreLock::DefaultTimeout(), pstrError);
-  }
-  if (lResult == ERROR_SUCCESS) lResult = Recover(pstrError);
-  if (lResult == ERROR_SUCCESS) lResult = LoadHives(pstrError);
-  if (lResult != ERROR_SUCCESS) {
-    m_mounts.clear();
-    m_lock.reset();
-    return lResult;
-  }
-  m_journal.reset(new CRegJournal(m_machine.strConfigDir + "/" + kJournalName));
-  m_mode = EMode::kOpen;
-  return ERROR_SUCCESS;
+  if (lResult == ERROR_SUCCESS)
+    lResult = OpenStore(CStoreLock::DefaultTimeout(), pstrError);
+  if (lResult != ERROR_SUCCESS) m_mounts.clear();
+  return lResult;
 }
 
 void CHiveRegistry::AddMount(const std::string& strPath,
@@ -65,7 +58,8 @@ void CHiveRegistry::AddMount(const std::string& strPath,
   m_mounts.push_back(std::move(mount));
 }
 
-LONG CHiveRegistry::LoadHives(std::string* pstrError) {
+LONG CHiveRegistry::LoadFiles(std::string* pstrError) {
+  m_mode = EMode::kLoading;
   m_mounts.clear();
   const auto machine = RootNode(HKEY_LOCAL_MACHINE);
   m_recovered.clear();
@@ -132,22 +126,13 @@ void CHiveRegistry::LinkProfileKey() {
   }
 }
 
-LONG CHiveRegistry::Close(std::string* pstrError) {
-  if (m_mode != EMode::kOpen) return ERROR_SUCCESS;
-  // The journal first holds every change the hives are about to, synced: a
-  // crash between two hive renames is then repaired by replaying it.
-  LONG lResult = SyncJournal(pstrError);
-  if (lResult == ERROR_SUCCESS) lResult = WriteChangedHives(pstrError);
-  if (lResult == ERROR_SUCCESS) {
-    m_journal->CloseFile();
-    lResult = RemoveFileDurably(m_journal->Path(), pstrError);
-  }
-  if (lResult != ERROR_SUCCESS) m_strLastError = *pstrError;
-  m_journal.reset();
-  m_mode = EMode::kClosed;
+std::vector<std::string> CHiveRegistry::FilePaths() const {
+  std::vector<std::string> paths;
+  for (const CMount& mount : m_mounts) paths.push_back(mount.strPath);
+  return paths;
+}
+
+void CHiveRegistry::ForgetFiles() {
   m_dirty.clear();
   for (CMount& mount : m_mounts) mount.file.reset();
-  m_lock.reset();
-  PrintStats();
-  return lResult;
 }

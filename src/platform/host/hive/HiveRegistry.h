@@ -9,16 +9,15 @@
 // The hives are read whole when the store opens; a hive Windows would have
 // to repair first (unequal sequence numbers, a wrong checksum) or that
 // whose bins or cells are damaged is refused, and nothing is written.
-// Durability is the .reg store's (JournaledRegistry.h): RegFlushKey appends
-// the changes since the last flush to the journal quorrel.journal in the
-// config folder and syncs it; a flush of HKLM, HKU or HKCU (the run's
-// commit) and Close() do the same and only then write each changed hive
-// anew (CHiveFile: a crash leaves it old or new, whole), keep SYSTEM.ALT
-// equal to SYSTEM and remove the journal, which a crashed run's next open
-// syncs and replays into the hives. One program at a time has the store
-// open: it holds quorrel.lock in the same folder for its whole run, and
-// another waits for it as long as for the .reg store's lock (StoreLock.h),
-// then fails naming the holder.
+// Several programs use the store at once as they use the .reg store
+// (JournaledRegistry.h), with quorrel.lock, quorrel.users and the journal
+// quorrel.journal in the config folder. A flush of HKLM, HKU or HKCU is
+// the run's commit: the journal synced, each changed hive is written anew
+// (CHiveFile: a crash leaves it old or new, whole) and SYSTEM.ALT kept
+// equal to SYSTEM, so that Windows finds the change; the others then read
+// the hives again at their next call. The last program to close writes
+// what is left and removes the journal; the first to open the store alone
+// syncs a journal left by a crashed run and replays it into the hives.
 #pragma once
 
 #include <map>
@@ -44,19 +43,24 @@ class CHiveRegistry : public CJournaledRegistry {
   // hive, such as the silent update, is not stopped by one it would not
   // touch). A journal left by another run still brings in every hive.
   void OpenSystemOnly() { m_bSystemOnly = true; }
-  // Stores every change and releases the store.
-  LONG Close(std::string* pstrError);
-  bool IsOpen() const { return m_mode == EMode::kOpen; }
-
-  LONG RegFlushKey(HKEY hKey) override;
   // "<path>: ... recovered from <file>" for each hive recovered on open;
   // it reaches its file with the store's next write of that hive.
   const std::vector<std::string>& Recovered() const { return m_recovered; }
+
   static const char kJournalName[];
   static const char kLockName[];
+  static const char kUsersName[];
 
  protected:
   bool NoteChange(CRegKeyNode& key, const CRegStoreOp& op) override;
+  LONG LoadFiles(std::string* pstrError) override;
+  std::vector<std::string> FilePaths() const override;
+  void ForgetFiles() override;
+  LONG RecoverAlone(std::string* pstrError) override;
+  // Syncs the journal, writes every changed hive, removes the journal.
+  LONG Fold(CRegJournal& journal, std::string* pstrError) override;
+  // A flush of a root writes every changed hive.
+  LONG OnFlushed(HKEY hKey, std::string* pstrError) override;
 
  private:
   // One hive and the key it is mounted at.
@@ -71,11 +75,9 @@ class CHiveRegistry : public CJournaledRegistry {
   LONG CheckFiles(std::string* pstrError) const;
   // SYSTEM.ALT for SYSTEM; empty for the other hives.
   std::string MirrorOf(const std::string& strPath) const;
-  LONG LoadHives(std::string* pstrError);
   LONG LoadHive(CMount& mount, std::string* pstrError);
   void AddMount(const std::string& strPath, std::shared_ptr<CRegKeyNode> key);
   void LinkProfileKey();
-  LONG Recover(std::string* pstrError);
   LONG WriteChangedHives(std::string* pstrError);
   LONG SyncDirtyKey(const CRegKeyNode& key, std::string* pstrError);
 
@@ -85,7 +87,7 @@ class CHiveRegistry : public CJournaledRegistry {
   CHiveMachine m_machine;
   std::vector<CMount> m_mounts;
   std::map<const CRegKeyNode*, std::shared_ptr<CRegKeyNode>> m_dirty;
-  std::unique_ptr<CStoreLock> m_lock;
   std::vector<std::string> m_recovered;
   bool m_bSystemOnly = false;
+  bool m_bUnmountedChanges = false;  // replayed, to a hive not opened
 };

@@ -33,7 +33,11 @@ void CHiveRegistry::MarkDirty(CRegKeyNode& key) {
 }
 
 bool CHiveRegistry::NoteChange(CRegKeyNode& key, const CRegStoreOp& op) {
-  if (MountOf(key) == nullptr) return false;
+  if (MountOf(key) == nullptr) {
+    // Another program's change to a hive this one did not open.
+    if (m_mode == EMode::kReplaying) m_bUnmountedChanges = true;
+    return false;
+  }
   // A created key itself too: one deleted and made again must lose what the
   // hive still holds of the old one; and its parent's subkey list changes.
   MarkDirty(key);
@@ -41,24 +45,16 @@ bool CHiveRegistry::NoteChange(CRegKeyNode& key, const CRegStoreOp& op) {
   return true;
 }
 
-LONG CHiveRegistry::RegFlushKey(HKEY hKey) {
-  std::shared_ptr<CRegKeyNode> node;
-  LONG lResult = NodeOf(hKey, &node);
-  if (lResult != ERROR_SUCCESS) return lResult;
-  ++m_stats.nFlushCalls;
-  if (m_mode != EMode::kOpen) return ERROR_SUCCESS;
-  // Windows flushes the whole hive; here every pending change of the store,
-  // synced, so that a crash keeps it (the journal is replayed).
-  std::string strError;
-  lResult = SyncJournal(&strError);
+LONG CHiveRegistry::OnFlushed(HKEY hKey, std::string* pstrError) {
   // A flush of a root is the run's commit (a silent run's result line and
   // the Clear's file steps wait for it): every changed hive is written now,
   // the journal synced before.
-  const bool bRoot = hKey == HKEY_LOCAL_MACHINE || hKey == HKEY_USERS ||
-                     hKey == HKEY_CURRENT_USER;
-  if (lResult == ERROR_SUCCESS && bRoot) lResult = WriteChangedHives(&strError);
-  if (lResult != ERROR_SUCCESS) Fail(lResult, strError);
-  Notify();
+  if (hKey != HKEY_LOCAL_MACHINE && hKey != HKEY_USERS &&
+      hKey != HKEY_CURRENT_USER)
+    return ERROR_SUCCESS;
+  const LONG lResult = WriteChangedHives(pstrError);
+  // Hives this program wrote are not read again at its next call.
+  if (lResult == ERROR_SUCCESS) StampFiles();
   return lResult;
 }
 

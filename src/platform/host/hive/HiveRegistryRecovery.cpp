@@ -6,22 +6,32 @@
 #include "HiveRegistry.h"
 #include "platform/host/store/DurableFile.h"
 
-LONG CHiveRegistry::Recover(std::string* pstrError) {
-  CRegJournal journal(m_machine.strConfigDir + "/" + kJournalName);
+LONG CHiveRegistry::RecoverAlone(std::string* pstrError) {
+  CRegJournal journal(InStore(kJournalName));
   std::vector<CRegJournalRecord> records;
   bool bReplaced = false;
   LONG lResult = journal.ReadNew(&records, &bReplaced, pstrError);
   if (lResult != ERROR_SUCCESS || !journal.Exists()) return lResult;
-  lResult = journal.Sync(pstrError);
-  if (lResult == ERROR_SUCCESS && !records.empty()) {
-    CHiveRegistry recovery;
-    recovery.m_machine = m_machine;
-    lResult = recovery.LoadHives(pstrError);
-    if (lResult != ERROR_SUCCESS) return lResult;
-    recovery.Replay(records);
-    lResult = recovery.WriteChangedHives(pstrError);
-    recovery.m_mode = EMode::kClosed;
+  CHiveRegistry recovery;
+  recovery.m_machine = m_machine;
+  if (!records.empty()) lResult = recovery.LoadFiles(pstrError);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  recovery.Replay(records);
+  lResult = recovery.Fold(journal, pstrError);
+  recovery.m_mode = EMode::kClosed;
+  return lResult;
+}
+
+LONG CHiveRegistry::Fold(CRegJournal& journal, std::string* pstrError) {
+  // Every hive after the journal that repairs a crash between two renames.
+  LONG lResult = journal.Sync(pstrError);
+  // The journal changes hives this program did not open (it opened SYSTEM
+  // alone): they all take it in, as after a crash.
+  if (lResult == ERROR_SUCCESS && m_bUnmountedChanges) {
+    journal.CloseFile();
+    return RecoverAlone(pstrError);
   }
+  if (lResult == ERROR_SUCCESS) lResult = WriteChangedHives(pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
   journal.CloseFile();
   return RemoveFileDurably(journal.Path(), pstrError);

@@ -3,28 +3,17 @@
 // HKEY_LOCAL_MACHINE.reg, HKEY_USERS.reg and HKEY_CURRENT_USER.reg (a
 // missing file is an empty root; HKEY_CLASSES_ROOT is not stored).
 //
-// Several programs use one store at once, as programs share the Windows
-// registry. A program holds the store's lock (store.lock) only during one
-// registry call; at the start of each call it takes in what other programs
-// changed since its last call (the records they appended to the journal,
-// or everything when the files themselves were rewritten). Waiting for the
-// lock is bounded (StoreLock.h): past the bound the call fails with
-// ERROR_SHARING_VIOLATION and the trouble notice names the holder.
-//
-// Durability: every call that changes something appends its changes to
-// the journal store.journal at once (written, not synced), so they outlive
-// the process, killed or not. RegFlushKey syncs the journal: flushed
-// changes also outlive a crash of the machine. Each program registers on
-// store.users while it has the store open. The last one to close keeps a
-// journal that is small against the files (at most 1/16 of their bytes and
-// at most 8 MB), synced, and leaves the files as they are: every open
-// replays it. A larger journal is folded in: each changed root file is
-// written anew (temporary file, fsync, rename, fsync of the directory),
-// only once the journal covering the rewrite is whole and synced, and then
-// the journal goes. The first program to open a store alone that finds a
-// journal past that bound (grown over runs, or left by a crash) replays it
-// and writes the files at once. A journal damaged before its last record
-// is refused, and kept, with the files, as it is.
+// Several programs use one store at once (JournaledRegistry.h), with its
+// lock store.lock, users file store.users and journal store.journal. The
+// last program to close keeps a journal that is small against the files (at
+// most 1/16 of their bytes and at most 8 MB), synced, and leaves the files
+// as they are: every open replays it. A larger journal is folded in: each
+// changed root file is written anew (temporary file, fsync, rename, fsync of
+// the directory), only once the journal covering the rewrite is whole and
+// synced, and then the journal goes. The first program to open a store
+// alone that finds a journal past that bound (grown over runs, or left by a
+// crash) replays it and writes the files at once. A journal damaged before
+// its last record is refused, and kept, with the files, as it is.
 //
 #pragma once
 
@@ -56,34 +45,12 @@ class CFileRegistry : public CJournaledRegistry {
   // Opens the store at its first use instead, as a program does that must
   // not wait before it has started (the store was busy when it tried).
   void OpenAtFirstUse(const std::string& strDir);
-  // Stores every change and leaves the store. The registry stays usable in
-  // memory, but changes made afterwards are not stored.
-  LONG Close(std::string* pstrError);
-  bool IsOpen() const { return m_mode == EMode::kOpen; }
   // Folds the journal left in strDir into the files whatever its size, as
   // the last program to close folds one past its bound; taken alone, with
   // no other program on the store. A file changed since the journal began
   // gets its changes replayed over it: *pstrNotice then says so.
   static LONG FoldStore(const std::string& strDir, std::string* pstrNotice,
                         std::string* pstrError);
-
-  LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, HKEY* phkResult,
-                       DWORD* pdwDisposition) override;
-  LONG RegOpenKeyExA(HKEY hKey, const char* lpSubKey, HKEY* phkResult) override;
-  LONG RegFlushKey(HKEY hKey) override;
-  LONG RegQueryValueExA(HKEY hKey, const char* lpValueName, DWORD* lpType,
-                        BYTE* lpData, DWORD* lpcbData) override;
-  LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD dwType,
-                      const BYTE* lpData, DWORD cbData) override;
-  LONG RegDeleteValueA(HKEY hKey, const char* lpValueName) override;
-  LONG RegDeleteKeyA(HKEY hKey, const char* lpSubKey) override;
-  LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, char* lpName,
-                     DWORD* lpcchName) override;
-  LONG RegQueryInfoKeyA(HKEY hKey, char* lpClass, DWORD* lpcchClass,
-                        DWORD* lpcSubKeys, DWORD* lpcValues) override;
-  LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, char* lpValueName,
-                     DWORD* lpcchValueName, DWORD* lpType, BYTE* lpData,
-                     DWORD* lpcbData) override;
 
   static const char kJournalName[];
   static const char kLockName[];
@@ -93,36 +60,31 @@ class CFileRegistry : public CJournaledRegistry {
   bool NoteChange(CRegKeyNode& key, const CRegStoreOp& op) override;
   // The marks of the files the journal applies to (FileRegistryMarks.cpp).
   CRegJournalRecord JournalBegins() const override;
+  LONG LoadFiles(std::string* pstrError) override;
+  std::vector<std::string> FilePaths() const override;
+  void ForgetFiles() override { m_dirty.clear(); }
+  LONG RecoverAlone(std::string* pstrError) override {
+    return Recover(false, nullptr, pstrError);
+  }
+  // Writes each changed file, after the journal's mark of what it becomes,
+  // then removes the journal.
+  LONG Fold(CRegJournal& journal, std::string* pstrError) override;
+  // A journal small against the files it changes is kept and replayed at
+  // each open instead of folded into them: rewriting a large file for a
+  // small change costs more than reading the change back.
+  bool KeepsJournal(uint64_t nJournalBytes) const override;
+  // Refuses a journal whose files were changed by hand since it began.
+  LONG CheckJournal(const std::vector<CRegJournalRecord>& records,
+                    std::string* pstrError) const override;
+  LONG OpenNow(DWORD dwWaitMs, std::string* pstrError) override {
+    return Open(m_strDir, dwWaitMs, pstrError);
+  }
 
  private:
-  // One registry call: takes the lock and the other programs' changes;
-  // EndCall appends this call's changes and releases the lock.
-  LONG BeginCall();
-  LONG EndCall(LONG lResult);
-  LONG OpenLocked(std::string* pstrError);
-  LONG JoinUsers(bool* pbAlone, std::string* pstrError);
-  bool OnlyUser();
-  void LeaveUsers();
-  LONG CatchUp(std::string* pstrError);
-  LONG ReadJournal(std::string* pstrError);
-  LONG Reload(std::string* pstrError);
-  bool FilesMoved() const;
-  void StampFiles();
-  LONG Commit(std::string* pstrError);
-  void Leave();
-
-  LONG LoadFiles(std::string* pstrError);
   LONG LoadFile(CRegStoreFile* pFile, std::string* pstrError);
   // bAlways: fold whatever the journal's size, over files changed since it
   // began (FoldStore); otherwise a file changed so refuses the store.
   LONG Recover(bool bAlways, std::string* pstrNotice, std::string* pstrError);
-  // A journal small against the files it changes is kept and replayed at
-  // each open instead of folded into them: rewriting a large file for a
-  // small change costs more than reading the change back.
-  bool KeepsJournal(uint64_t nJournalBytes) const;
-  // Writes each changed file, after the journal's mark of what it becomes,
-  // then removes the journal.
-  LONG Fold(CRegJournal& journal, std::string* pstrError);
   // The path of the first file that is neither what the journal began on
   // nor what a fold made of it (a hand edit since), or empty.
   std::string ChangedSinceJournal(
@@ -133,12 +95,6 @@ class CFileRegistry : public CJournaledRegistry {
   CRegStoreFile* FileOf(const CRegKeyNode& key);
   CRegDirtyKey& Dirty(CRegKeyNode& key);
 
-  std::string m_strDir;
   std::vector<CRegStoreFile> m_files;
-  std::vector<CRegFileStamp> m_stamps;
   CRegDirtyMap m_dirty;
-  std::unique_ptr<CStoreLock> m_lock;
-  int m_fdUsers = -1;
-  DWORD m_dwWaitMs = 0;
-  bool m_bGaveUp = false;  // a wait timed out: later calls don't wait again
 };

@@ -12,13 +12,13 @@
 
 CRegJournalRecord CFileRegistry::JournalBegins() const {
   CRegJournalRecord marks;
-  for (size_t i = 0; i < m_files.size(); ++i) {
-    const CRegStoreFile& file = m_files[i];
+  for (const CRegStoreFile& file : m_files) {
     CRegFileMark mark;
     mark.bExists = file.bExists;
     if (file.bExists) {
+      // The call has taken in any rewrite: the file is still the one read.
       mark.nSize = file.strRaw.size();
-      mark.nModified = i < m_stamps.size() ? m_stamps[i].nModified : 0;
+      mark.nModified = StampOf(file.strPath).nModified;
       mark.nHash = HashFileBytes(file.strRaw);
     }
     marks.push_back(FileMarkOp(ERegOp::kFileBase, file.strRootName, mark));
@@ -72,6 +72,13 @@ LONG CFileRegistry::RefuseChanged(const std::string& strFile,
                "now, run `quorrel-reg fold`; to keep the file as it is "
                "without them, remove the journal";
   return ERROR_BADDB;
+}
+
+LONG CFileRegistry::CheckJournal(const std::vector<CRegJournalRecord>& records,
+                                 std::string* pstrError) const {
+  const std::string strChanged = ChangedSinceJournal(records);
+  if (strChanged.empty()) return ERROR_SUCCESS;
+  return RefuseChanged(strChanged, pstrError);
 }
 
 LONG CFileRegistry::Fold(CRegJournal& journal, std::string* pstrError) {

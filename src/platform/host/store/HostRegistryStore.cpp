@@ -37,6 +37,8 @@ LONG CHostRegistryStore::Fold(const std::string& strMachine,
   CHiveRegistry hives;
   const LONG lResult = hives.Open(machine, pstrError);
   if (lResult != ERROR_SUCCESS) return lResult;
+  for (const std::string& strRecovered : hives.Recovered())
+    *pstrNotice += (pstrNotice->empty() ? "" : "\n") + strRecovered;
   return hives.Close(pstrError);
 }
 

@@ -22,6 +22,7 @@ class CHostRegistryStore {
   LONG Close(std::string* pstrError);
   // Folds the .reg store's journal into its files (CFileRegistry::FoldStore);
   // the hive store keeps no journal, and opening it replays one a run left.
+  // *pstrNotice: what the user is told, a line each.
   static LONG Fold(const std::string& strMachine, std::string* pstrNotice,
                    std::string* pstrError);
   // Told when the .reg store can't be used (busy past its bound, disk full).

@@ -110,6 +110,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorrel-reg: %s\n", strError.c_str());
     return lOpened == ERROR_SHARING_VIOLATION ? kToolBusy : kToolFailed;
   }
+  // Told as quorrel tells it: a hive recovered in memory is written only
+  // when it changes.
+  for (const std::string& strRecovered : store.Recovered())
+    std::fprintf(stderr, "quorrel-reg: %s\n", strRecovered.c_str());
   // Why a call failed for the store as a whole: which program holds it.
   store.SetTroubleNotice([](const std::string& strReason) {
     std::fprintf(stderr, "quorrel-reg: %s\n", strReason.c_str());

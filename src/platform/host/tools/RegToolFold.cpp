@@ -2,6 +2,7 @@
 // they can be edited by hand (a journal left beside them would be replayed
 // over the edit, and the store refuses that).
 #include <cstdio>
+#include <sstream>
 
 #include "RegTool.h"
 #include "platform/host/store/HostRegistryStore.h"
@@ -11,8 +12,9 @@ int RunFold(const std::string& strMachine) {
   std::string strError;
   const LONG lResult =
       CHostRegistryStore::Fold(strMachine, &strNotice, &strError);
-  if (!strNotice.empty())
-    std::fprintf(stderr, "quorrel-reg: %s\n", strNotice.c_str());
+  std::istringstream notice(strNotice);
+  for (std::string strLine; std::getline(notice, strLine);)
+    std::fprintf(stderr, "quorrel-reg: %s\n", strLine.c_str());
   if (lResult == ERROR_SUCCESS) return 0;
   std::fprintf(stderr, "quorrel-reg: %s\n", strError.c_str());
   return lResult == ERROR_SHARING_VIOLATION ? kToolBusy : kToolFailed;
