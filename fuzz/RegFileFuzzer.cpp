@@ -32,27 +32,24 @@ bool Load(const std::string& strBytes, CLoaded* pLoaded) {
 
 void MarkAll(const std::shared_ptr<CRegKeyNode>& node, CRegDirtyMap* pDirty) {
   if (node->bVolatile) return;
-  node->Reach();
   CRegDirtyKey& dirty = (*pDirty)[node.get()];
   dirty.node = node;
-  for (const auto& value : node->values)
+  for (const auto& value : node->Values())
     dirty.values.insert(FoldRegName(value.strName));
-  for (const auto& sub : node->subkeys) MarkAll(sub, pDirty);
+  for (const auto& sub : node->Subkeys()) MarkAll(sub, pDirty);
 }
 
 bool SameTree(const CRegKeyNode& a, const CRegKeyNode& b) {
-  a.Reach();
-  b.Reach();
-  if (a.strName != b.strName || a.values.size() != b.values.size() ||
-      a.subkeys.size() != b.subkeys.size())
+  if (a.strName != b.strName || a.Values().size() != b.Values().size() ||
+      a.Subkeys().size() != b.Subkeys().size())
     return false;
-  for (const auto& value : a.values) {
+  for (const auto& value : a.Values()) {
     const CRegValue* pOther = b.FindValue(value.strName);
     if (!pOther || pOther->dwType != value.dwType || pOther->data != value.data)
       return false;
   }
-  for (size_t i = 0; i < a.subkeys.size(); ++i)
-    if (!SameTree(*a.subkeys[i], *b.subkeys[i])) return false;
+  for (size_t i = 0; i < a.Subkeys().size(); ++i)
+    if (!SameTree(*a.Subkeys()[i], *b.Subkeys()[i])) return false;
   return true;
 }
 // Takes every section and value; bText: with their names and strings.

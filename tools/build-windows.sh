@@ -30,8 +30,10 @@ if [ -f "$BUILD_DIR/CMakeCache.txt" ] &&
   ! grep -q "^CMAKE_CXX_COMPILER:.*$PREFIX-g++-win32" "$BUILD_DIR/CMakeCache.txt"; then
   rm -rf "$BUILD_DIR/CMakeCache.txt" "$BUILD_DIR/CMakeFiles"
 fi
+# QUORREL_HOST_TOOLS: a host build folder whose resource generator to use
+# instead of building one here (tools/test.sh has just built it).
 cmake -S . -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-w64-$ARCH.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORREL_HOST_TOOLS="${QUORREL_HOST_TOOLS:-}" >/dev/null
 # shellcheck disable=SC2086
 cmake --build "$BUILD_DIR" -j "$(nproc)" --target $TARGETS
 mkdir -p "$BUILD_DIR/dist"

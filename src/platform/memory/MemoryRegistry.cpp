@@ -203,8 +203,8 @@ LONG CMemoryRegistry::RegSetValueExA(HKEY hKey, const char* lpValueName,
     return ERROR_INVALID_PARAMETER;
   CRegValue* pValue = node->FindValue(strName);
   if (pValue == nullptr) {
-    node->values.push_back(CRegValue{strName, dwType, {}});
-    pValue = &node->values.back();
+    node->Values().push_back(CRegValue{strName, dwType, {}});
+    pValue = &node->Values().back();
   }
   pValue->dwType = dwType;
   pValue->data.assign(lpData, lpData + cbData);
@@ -228,8 +228,7 @@ LONG CMemoryRegistry::RegDeleteKeyA(HKEY hKey, const char* lpSubKey) {
   const LONG lResult = Walk(hKey, lpSubKey, false, &node, nullptr);
   if (lResult != ERROR_SUCCESS) return lResult;
   // A root has no parent and can't be deleted; nor can a key with subkeys.
-  node->Reach();
-  if (node->pParent == nullptr || !node->subkeys.empty())
+  if (node->pParent == nullptr || !node->Subkeys().empty())
     return ERROR_ACCESS_DENIED;
   CRegKeyNode& parent = *node->pParent;
   const std::string strName = node->strName;
@@ -244,9 +243,9 @@ LONG CMemoryRegistry::RegEnumKeyExA(HKEY hKey, DWORD dwIndex, char* lpName,
   const LONG lResult = NodeOf(hKey, &node);
   if (lResult != ERROR_SUCCESS) return lResult;
   node = Resolve(node);
-  node->Reach();
-  if (dwIndex >= node->subkeys.size()) return ERROR_NO_MORE_ITEMS;
-  return CopyName(node->subkeys[dwIndex]->strName, lpName, lpcchName);
+  const auto& subkeys = node->Subkeys();
+  if (dwIndex >= subkeys.size()) return ERROR_NO_MORE_ITEMS;
+  return CopyName(subkeys[dwIndex]->strName, lpName, lpcchName);
 }
 
 LONG CMemoryRegistry::RegQueryInfoKeyA(HKEY hKey, char* lpClass,
@@ -256,13 +255,12 @@ LONG CMemoryRegistry::RegQueryInfoKeyA(HKEY hKey, char* lpClass,
   const LONG lResult = NodeOf(hKey, &node);
   if (lResult != ERROR_SUCCESS) return lResult;
   node = Resolve(node);
-  node->Reach();
   if (lpClass != nullptr || lpcchClass != nullptr) {
     const LONG lClass = CopyName(node->strClass, lpClass, lpcchClass);
     if (lClass != ERROR_SUCCESS) return lClass;
   }
-  if (lpcSubKeys) *lpcSubKeys = static_cast<DWORD>(node->subkeys.size());
-  if (lpcValues) *lpcValues = static_cast<DWORD>(node->values.size());
+  if (lpcSubKeys) *lpcSubKeys = static_cast<DWORD>(node->Subkeys().size());
+  if (lpcValues) *lpcValues = static_cast<DWORD>(node->Values().size());
   return ERROR_SUCCESS;
 }
 
@@ -273,9 +271,9 @@ LONG CMemoryRegistry::RegEnumValueA(HKEY hKey, DWORD dwIndex, char* lpValueName,
   const LONG lResult = NodeOf(hKey, &node);
   if (lResult != ERROR_SUCCESS) return lResult;
   node = Resolve(node);
-  node->Reach();
-  if (dwIndex >= node->values.size()) return ERROR_NO_MORE_ITEMS;
-  const CRegValue& value = node->values[dwIndex];
+  const auto& values = node->Values();
+  if (dwIndex >= values.size()) return ERROR_NO_MORE_ITEMS;
+  const CRegValue& value = values[dwIndex];
   const LONG lName = CopyName(value.strName, lpValueName, lpcchValueName);
   if (lName != ERROR_SUCCESS) return lName;
   if (lpType) *lpType = value.dwType;

@@ -26,70 +26,84 @@ bool EqualRegNames(const std::string& a, const std::string& b) {
   return a.size() == b.size() && CompareRegNames(a, b) == 0;
 }
 
-void CRegKeyNode::Reach() const {
-  if (!source) return;
-  // Nodes are never made const: this is a cache being filled.
+void CRegKeyNode::Fill() const {
+  if (!m_filler) return;
+  // Nodes are never made const: this is a cache being filled. The filler
+  // is taken off first, so that it sees the key as filled.
   auto& self = const_cast<CRegKeyNode&>(*this);
-  const std::shared_ptr<IRegKeySource> from = std::move(self.source);
-  self.source.reset();
-  from->Fill(self);
+  const CRegKeyFiller filler = std::move(self.m_filler);
+  self.m_filler = nullptr;
+  filler(self);
+}
+
+const std::vector<std::shared_ptr<CRegKeyNode>>& CRegKeyNode::Subkeys() const {
+  Fill();
+  return m_subkeys;
+}
+
+std::vector<CRegValue>& CRegKeyNode::Values() {
+  Fill();
+  return m_values;
+}
+
+const std::vector<CRegValue>& CRegKeyNode::Values() const {
+  Fill();
+  return m_values;
 }
 
 size_t CRegKeyNode::SubkeyIndex(const std::string& strKeyName) const {
-  Reach();
+  Fill();
   auto it = std::lower_bound(
-      subkeys.begin(), subkeys.end(), strKeyName,
+      m_subkeys.begin(), m_subkeys.end(), strKeyName,
       [](const std::shared_ptr<CRegKeyNode>& node, const std::string& name) {
         return CompareRegNames(node->strName, name) < 0;
       });
-  return static_cast<size_t>(it - subkeys.begin());
+  return static_cast<size_t>(it - m_subkeys.begin());
 }
 
 std::shared_ptr<CRegKeyNode> CRegKeyNode::FindSubkey(
     const std::string& strKeyName) const {
   const size_t i = SubkeyIndex(strKeyName);
-  if (i < subkeys.size() && EqualRegNames(subkeys[i]->strName, strKeyName))
-    return subkeys[i];
+  if (i < m_subkeys.size() && EqualRegNames(m_subkeys[i]->strName, strKeyName))
+    return m_subkeys[i];
   return nullptr;
 }
 
 std::shared_ptr<CRegKeyNode> CRegKeyNode::AddSubkey(
     const std::string& strKeyName) {
   const size_t i = SubkeyIndex(strKeyName);
-  if (i < subkeys.size() && EqualRegNames(subkeys[i]->strName, strKeyName))
-    return subkeys[i];
+  if (i < m_subkeys.size() && EqualRegNames(m_subkeys[i]->strName, strKeyName))
+    return m_subkeys[i];
   auto node = std::make_shared<CRegKeyNode>();
   node->strName = strKeyName;
   node->pParent = this;
-  subkeys.insert(subkeys.begin() + static_cast<std::ptrdiff_t>(i), node);
+  m_subkeys.insert(m_subkeys.begin() + static_cast<std::ptrdiff_t>(i), node);
   return node;
 }
 
 bool CRegKeyNode::RemoveSubkey(const CRegKeyNode* pNode) {
   const size_t i = SubkeyIndex(pNode->strName);
-  if (i >= subkeys.size() || subkeys[i].get() != pNode) return false;
-  subkeys[i]->bDeleted = true;
-  subkeys[i]->pParent = nullptr;
-  subkeys.erase(subkeys.begin() + static_cast<std::ptrdiff_t>(i));
+  if (i >= m_subkeys.size() || m_subkeys[i].get() != pNode) return false;
+  m_subkeys[i]->bDeleted = true;
+  m_subkeys[i]->pParent = nullptr;
+  m_subkeys.erase(m_subkeys.begin() + static_cast<std::ptrdiff_t>(i));
   return true;
 }
 
 CRegValue* CRegKeyNode::FindValue(const std::string& strValueName) {
-  Reach();
-  for (auto& value : values)
+  for (auto& value : Values())
     if (EqualRegNames(value.strName, strValueName)) return &value;
   return nullptr;
 }
 
 const CRegValue* CRegKeyNode::FindValue(const std::string& strValueName) const {
-  Reach();
-  for (const auto& value : values)
+  for (const auto& value : Values())
     if (EqualRegNames(value.strName, strValueName)) return &value;
   return nullptr;
 }
 
 bool CRegKeyNode::RemoveValue(const std::string& strValueName) {
-  Reach();
+  std::vector<CRegValue>& values = Values();
   for (auto it = values.begin(); it != values.end(); ++it) {
     if (EqualRegNames(it->strName, strValueName)) {
       values.erase(it);
@@ -106,12 +120,12 @@ std::string CRegKeyNode::Path() const {
 }
 
 void DetachRegSubtree(CRegKeyNode& node) {
-  node.source.reset();
-  for (auto& child : node.subkeys) {
+  node.m_filler = nullptr;
+  for (auto& child : node.m_subkeys) {
     DetachRegSubtree(*child);
     child->bDeleted = true;
     child->pParent = nullptr;
   }
-  node.subkeys.clear();
-  node.values.clear();
+  node.m_subkeys.clear();
+  node.m_values.clear();
 }

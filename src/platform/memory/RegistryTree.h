@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,26 +21,13 @@ struct CRegValue {
 
 struct CRegKeyNode;
 
-// A store that reads a key only when the program first reaches it: it fills
-// the key's subkeys and values at the first look at either.
-class IRegKeySource {
- public:
-  virtual ~IRegKeySource() = default;
-  virtual void Fill(CRegKeyNode& node) = 0;
-};
-
-// The source's own note of where a key not read yet lies.
-struct CRegKeySpan {
-  size_t nBegin = 0;
-  size_t nEnd = 0;
-  size_t nPrefix = 0;
-};
+// Gives a key its subkeys and values: a store that reads a key only when
+// the program first reaches it leaves one on each key it has not read.
+typedef std::function<void(CRegKeyNode&)> CRegKeyFiller;
 
 struct CRegKeyNode : std::enable_shared_from_this<CRegKeyNode> {
   std::string strName;
   std::string strClass;
-  std::vector<std::shared_ptr<CRegKeyNode>> subkeys;  // sorted, see above
-  std::vector<CRegValue> values;
   CRegKeyNode* pParent = nullptr;
   bool bDeleted = false;
   // A volatile key is never stored (CurrentControlSet, for one).
@@ -47,13 +35,14 @@ struct CRegKeyNode : std::enable_shared_from_this<CRegKeyNode> {
   // A link key stands for the key it points at; every path through it
   // continues there.
   std::weak_ptr<CRegKeyNode> linkTarget;
-  // Set while the key's subkeys and values are still in its store.
-  std::shared_ptr<IRegKeySource> source;
-  CRegKeySpan span;
 
-  // Fills the key from its source, once; every member below does this
-  // first, and so must code that reads subkeys or values directly.
-  void Reach() const;
+  // The key's subkeys (sorted, see above) and values. Every way to its
+  // subkeys and values gives them filled: a filler left on the key runs at
+  // the first look, once.
+  const std::vector<std::shared_ptr<CRegKeyNode>>& Subkeys() const;
+  std::vector<CRegValue>& Values();
+  const std::vector<CRegValue>& Values() const;
+  void FillLater(CRegKeyFiller filler) { m_filler = std::move(filler); }
 
   std::shared_ptr<CRegKeyNode> FindSubkey(const std::string& strKeyName) const;
   // Index where a subkey of that name is or would be inserted.
@@ -65,6 +54,14 @@ struct CRegKeyNode : std::enable_shared_from_this<CRegKeyNode> {
   bool RemoveValue(const std::string& strValueName);
   // Full path from the root, names joined with backslashes.
   std::string Path() const;
+
+ private:
+  friend void DetachRegSubtree(CRegKeyNode& node);
+  void Fill() const;
+
+  CRegKeyFiller m_filler;
+  std::vector<std::shared_ptr<CRegKeyNode>> m_subkeys;
+  std::vector<CRegValue> m_values;
 };
 
 // Case-insensitive comparison of registry names.

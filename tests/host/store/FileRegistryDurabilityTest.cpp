@@ -29,6 +29,15 @@ DWORD ReadCounter(IRegistry& registry, const std::string& strName) {
   return data[0] | (data[1] << 8) | (data[2] << 16) | (data[3] << 24);
 }
 
+// A HKEY_LOCAL_MACHINE.reg of nKeys keys with one value each.
+std::string StoreOfKeys(int nKeys) {
+  std::string strFile = "REGEDIT4\r\n\r\n";
+  for (int i = 0; i < nKeys; ++i)
+    strFile += "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Key" + std::to_string(i) +
+               "]\r\n\"Name\"=\"some text\"\r\n\r\n";
+  return strFile;
+}
+
 // Runs fn in a child process that ends with _exit, never closing anything.
 template <class F>
 void InChild(F fn) {
@@ -82,10 +91,7 @@ TEST(FileRegistryDurability, EveryChangeSurvivesTheProcessFlushedOrNot) {
 
 TEST(FileRegistryDurability, SmallChangesToALargeStoreStayInTheJournal) {
   CTempDir dir;
-  std::string strFile = "REGEDIT4\r\n\r\n";
-  for (int i = 0; i < 2000; ++i)
-    strFile += "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Key" + std::to_string(i) +
-               "]\r\n\"Name\"=\"some text\"\r\n\r\n";
+  const std::string strFile = StoreOfKeys(2000);
   const std::string strPath = InDir(dir, "HKEY_LOCAL_MACHINE.reg");
   ASSERT_TRUE(WriteWholeFile(strPath, strFile));
   const std::string strJournal = InDir(dir, CFileRegistry::kJournalName);
@@ -113,10 +119,7 @@ TEST(FileRegistryDurability, FileEditedUnderAKeptJournalIsRefusedAndKept) {
   // Replaying the journal over a hand edit would undo it (a key added below
   // one the journal deletes): the store is refused, both files untouched.
   CTempDir dir;
-  std::string strFile = "REGEDIT4\r\n\r\n";
-  for (int i = 0; i < 200; ++i)
-    strFile += "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Key" + std::to_string(i) +
-               "]\r\n\"Name\"=\"some text\"\r\n\r\n";
+  const std::string strFile = StoreOfKeys(200);
   const std::string strPath = InDir(dir, "HKEY_LOCAL_MACHINE.reg");
   ASSERT_TRUE(WriteWholeFile(strPath, strFile));
   const std::string strJournal = InDir(dir, CFileRegistry::kJournalName);

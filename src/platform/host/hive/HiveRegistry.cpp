@@ -140,7 +140,7 @@ void CHiveRegistry::LinkProfileKey() {
     key = key->FindSubkey(pszName);
     if (!key) return;
   }
-  for (const auto& profile : key->subkeys) {
+  for (const auto& profile : key->Subkeys()) {
     const CRegValue* pPath = profile->FindValue("ProfileImagePath");
     if (pPath == nullptr) continue;
     std::string strPath(pPath->data.begin(), pPath->data.end());

@@ -32,7 +32,7 @@ bool SyncValues(CHive& hive, HCELL hKey, const CRegKeyNode& node, uint64_t nNow,
     if (!hive.DeleteValue(hKey, old.strName, nNow))
       return Fail("cannot delete a value", pstrWhy);
   }
-  for (const CRegValue& value : node.values) {
+  for (const CRegValue& value : node.Values()) {
     const std::u16string strName = ProgramNameToHive(value.strName);
     bool bSame = false;
     for (const CHiveValue& old : stored)
@@ -71,7 +71,7 @@ bool SyncSubkeys(CHive& hive, HCELL hKey, const CRegKeyNode& node,
     if (!hive.DeleteSubkey(hKey, hSubkey, nNow))
       return Fail("cannot delete a key", pstrWhy);
   }
-  for (const auto& subkey : node.subkeys) {
+  for (const auto& subkey : node.Subkeys()) {
     if (!IsStoredKey(*subkey)) continue;
     bool bDamaged = false;
     if (hive.FindSubkey(hKey, ProgramNameToHive(subkey->strName), &bDamaged) !=
@@ -90,7 +90,7 @@ bool LoadKey(const CHive& hive, HCELL hKey, CRegKeyNode& node, int nDepth,
   if (!hive.Values(hKey, &values))
     return Fail("a key's values are damaged", pstrWhy);
   for (const CHiveValue& value : values)
-    node.values.push_back(
+    node.Values().push_back(
         CRegValue{HiveNameToProgram(value.strName), value.dwType,
                   HiveToProgramData(value.dwType, value.strData)});
   std::vector<std::pair<HCELL, std::string>> subkeys;

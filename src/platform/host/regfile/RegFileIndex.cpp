@@ -48,8 +48,8 @@ class CValueSink : public IRegFileSink {
   std::string OnValue(const CRegParsedValue& value) override {
     CRegValue* pValue = m_key.FindValue(value.strName);
     if (pValue == nullptr) {
-      m_key.values.push_back(CRegValue{value.strName, REG_NONE, {}});
-      pValue = &m_key.values.back();
+      m_key.Values().push_back(CRegValue{value.strName, REG_NONE, {}});
+      pValue = &m_key.Values().back();
     }
     pValue->dwType = value.dwType;
     pValue->data = value.data;
@@ -79,14 +79,19 @@ CRegFileIndex::CRegFileIndex(CRegStoreFile* pFile) : m_pFile(pFile) {
 void CRegFileIndex::Attach(CRegStoreFile* pFile,
                            const std::shared_ptr<CRegKeyNode>& root) {
   auto index = std::make_shared<CRegFileIndex>(pFile);
-  const CRegKeySpan span{0, index->m_order.size(), 0};
-  index->Bind(root, span);
-  root->span = span;
-  root->source = index;
+  index->FillLater(root, CSpan{0, index->m_order.size(), 0});
+}
+
+void CRegFileIndex::FillLater(const std::shared_ptr<CRegKeyNode>& key,
+                              const CSpan& span) {
+  Bind(key, span);
+  key->FillLater([index = shared_from_this(), span](CRegKeyNode& node) {
+    index->Fill(node, span);
+  });
 }
 
 void CRegFileIndex::Bind(const std::shared_ptr<CRegKeyNode>& key,
-                         const CRegKeySpan& span) {
+                         const CSpan& span) {
   // A key's own sections come first in its run: its path is the shortest.
   for (size_t i = span.nBegin;
        i < span.nEnd && At(i).strPath.size() == span.nPrefix; ++i) {
@@ -120,11 +125,10 @@ size_t CRegFileIndex::RunEnd(size_t nBegin, size_t nEnd, size_t nStart,
   return i;
 }
 
-void CRegFileIndex::Fill(CRegKeyNode& node) {
-  const CRegKeySpan span = node.span;
+void CRegFileIndex::Fill(CRegKeyNode& node, const CSpan& span) {
   // A key made in memory before the file was read keeps its place; the
   // file's keys of other names join it.
-  const bool bMerge = !node.subkeys.empty();
+  const bool bMerge = !node.Subkeys().empty();
   size_t i = span.nBegin;
   for (; i < span.nEnd && At(i).strPath.size() == span.nPrefix; ++i)
     ApplyValues(At(i), node);
@@ -142,17 +146,10 @@ void CRegFileIndex::Fill(CRegKeyNode& node) {
       if (std::make_pair(At(j).bThroughLink, m_order[j]) <
           std::make_pair(At(nName).bThroughLink, m_order[nName]))
         nName = j;
-    auto child = std::make_shared<CRegKeyNode>();
-    child->strName = std::string(At(nName).strPath.substr(nStart, nLength));
-    child->pParent = &node;
-    child->span = CRegKeySpan{i, nEnd, nStart + nLength};
-    child->source = shared_from_this();
+    const std::string strName(At(nName).strPath.substr(nStart, nLength));
+    const CSpan childSpan{i, nEnd, nStart + nLength};
     i = nEnd;
-    if (bMerge && node.FindSubkey(child->strName)) continue;
-    Bind(child, child->span);
-    node.subkeys.insert(
-        node.subkeys.begin() +
-            static_cast<std::ptrdiff_t>(node.SubkeyIndex(child->strName)),
-        std::move(child));
+    if (bMerge && node.FindSubkey(strName)) continue;
+    FillLater(node.AddSubkey(strName), childSpan);
   }
 }

@@ -12,8 +12,7 @@
 
 #include "RegStoreFile.h"
 
-class CRegFileIndex : public IRegKeySource,
-                      public std::enable_shared_from_this<CRegFileIndex> {
+class CRegFileIndex : public std::enable_shared_from_this<CRegFileIndex> {
  public:
   // pFile's sections hold their paths; the file outlives every key read
   // from it.
@@ -22,14 +21,23 @@ class CRegFileIndex : public IRegKeySource,
   static void Attach(CRegStoreFile* pFile,
                      const std::shared_ptr<CRegKeyNode>& root);
 
-  void Fill(CRegKeyNode& node) override;
-
  private:
+  // Where a key not read yet lies: the run [nBegin, nEnd) of the sorted
+  // sections, whose paths name the key in their first nPrefix characters.
+  struct CSpan {
+    size_t nBegin = 0;
+    size_t nEnd = 0;
+    size_t nPrefix = 0;
+  };
+
+  // Leaves the key to be read from span when first looked at.
+  void FillLater(const std::shared_ptr<CRegKeyNode>& key, const CSpan& span);
+  void Fill(CRegKeyNode& node, const CSpan& span);
   const CRegFileSection& At(size_t i) const {
     return m_pFile->sections[m_order[i]];
   }
   // Binds the sections of [nBegin, nEnd) that are the key's own.
-  void Bind(const std::shared_ptr<CRegKeyNode>& key, const CRegKeySpan& span);
+  void Bind(const std::shared_ptr<CRegKeyNode>& key, const CSpan& span);
   void ApplyValues(const CRegFileSection& section, CRegKeyNode& key) const;
   // The end of the run of sections from nBegin whose path continues with
   // the name at [nStart, nStart + nLength) of section nBegin's path.

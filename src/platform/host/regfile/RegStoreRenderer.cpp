@@ -161,7 +161,7 @@ void CRenderer::WriteDirtySection(size_t nSection, const CRegKeyNode& key,
 
 void CRenderer::WriteNewValues(const CRegKeyNode& key,
                                const CRegDirtyKey& changes) {
-  for (const auto& value : key.values) {
+  for (const auto& value : key.Values()) {
     const std::string strFolded = FoldRegName(value.strName);
     if (!changes.values.count(strFolded) ||
         m_lastEntry.count(CValueId(&key, strFolded)))
@@ -206,7 +206,7 @@ void CRenderer::WriteNewKeys() {
     const CRegKeyNode& key = *item.second.node;
     if (!BelongsHere(key) || m_lastSection.count(&key)) continue;
     const bool bRoot = key.pParent == nullptr;
-    if (key.values.empty() && (bRoot || !key.subkeys.empty())) continue;
+    if (key.Values().empty() && (bRoot || !key.Subkeys().empty())) continue;
     keys.emplace_back(PathNames(key), &key);
   }
   std::sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
@@ -216,7 +216,7 @@ void CRenderer::WriteNewKeys() {
   for (const auto& item : keys) {
     if (!EndsWithNewline(2)) Text(strNewline);  // a blank line between keys
     Text(FormatRegKeyHeader(item.second->Path(), strNewline));
-    for (const auto& value : item.second->values)
+    for (const auto& value : item.second->Values())
       Text(FormatRegValue(value.strName, value.dwType, value.data,
                           m_file.info.format, strNewline));
   }
