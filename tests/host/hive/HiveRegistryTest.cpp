@@ -2,12 +2,18 @@
 // it leaves exactly as it was), as two independent readers see the hives;
 // the hives it refuses; the journal that carries a crashed run's flushed
 // changes into the hives.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <hivex.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <map>
 #include <sstream>
 
 #include "platform/host/hive/HiveBaseBlock.h"
@@ -380,6 +386,93 @@ TEST(HiveRegistry, RepeatedUpdatesAndDeletesReuseTheFreedSpace) {
     }
   }
   EXPECT_EQ(sizes[1], sizes.back());
+}
+
+// The opens of each file of a folder, as the kernel tells them (inotify).
+class CFolderOpens {
+ public:
+  explicit CFolderOpens(const std::string& strDir)
+      : m_fd(inotify_init1(IN_CLOEXEC)) {
+    inotify_add_watch(m_fd, strDir.c_str(), IN_OPEN | IN_CLOSE_NOWRITE);
+  }
+  ~CFolderOpens() { close(m_fd); }
+  // Takes in what was told so far; with strClosed, waits first until that
+  // file is closed after a read (a minute at most: false then).
+  bool Take(const std::string& strClosed = std::string()) {
+    alignas(inotify_event) char buffer[4096];
+    for (bool bClosed = false; !bClosed;) {
+      pollfd fd{m_fd, POLLIN, 0};
+      if (poll(&fd, 1, strClosed.empty() ? 0 : 60000) <= 0)
+        return strClosed.empty();
+      const ssize_t cb = read(m_fd, buffer, sizeof buffer);
+      for (ssize_t i = 0; i < cb;) {
+        const auto* pEvent = reinterpret_cast<const inotify_event*>(buffer + i);
+        const std::string strName = pEvent->len ? pEvent->name : "";
+        if (pEvent->mask & IN_OPEN) ++m_opens[strName];
+        if (pEvent->mask & IN_CLOSE_NOWRITE && strName == strClosed)
+          bClosed = true;
+        i += sizeof(inotify_event) + pEvent->len;
+      }
+    }
+    return true;
+  }
+  int Opens(const std::string& strName) const {
+    const auto it = m_opens.find(strName);
+    return it == m_opens.end() ? 0 : it->second;
+  }
+
+ private:
+  int m_fd;
+  std::map<std::string, int> m_opens;
+};
+
+// Each hive is read once when the store opens: the hives the check before
+// the lock read are what the store loads, unless another program rewrote
+// one in between, which is then read again.
+TEST(HiveRegistry, EachHiveIsReadOnceUnlessRewrittenBeforeTheLoad) {
+  CTempDir dir, other;
+  MakeHiveMachine(dir.Path());
+  MakeHiveMachine(other.Path(),
+                  [](CHiveMaker& hive) { hive.Key("Rewritten"); });
+  const std::string strConfig = dir / "WINNT/system32/config";
+  {
+    CFolderOpens opens(strConfig);
+    CHiveRegistry store;
+    std::string strError;
+    ASSERT_EQ(ERROR_SUCCESS, store.Open(Machine(dir), &strError)) << strError;
+    ASSERT_TRUE(opens.Take());
+    for (const char* pszHive : {"SYSTEM", "SOFTWARE", "DEFAULT"})
+      EXPECT_EQ(1, opens.Opens(pszHive)) << pszHive;
+    ASSERT_EQ(ERROR_SUCCESS, store.Close(&strError)) << strError;
+  }
+  CFolderOpens opens(strConfig);
+  // Held here, the store's lock stops the program between check and load.
+  const int fdLock = open(HivePath(dir.Path(), "quorrel.lock").c_str(),
+                          O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  ASSERT_EQ(0, flock(fdLock, LOCK_EX));
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(fdLock);
+    setenv("QUORREL_STORE_WAIT_MS", "60000", 1);
+    CHiveRegistry store;
+    std::string strError;
+    const bool bOpened = store.Open(Machine(dir), &strError) == ERROR_SUCCESS;
+    _exit(bOpened && KeyExists(store, HKEY_LOCAL_MACHINE, "SYSTEM\\Rewritten")
+              ? 0
+              : 1);
+  }
+  const bool bChecked = opens.Take("SYSTEM");
+  // Another program's commit: a new file renamed over the hive.
+  rename(HivePath(other.Path(), "SYSTEM").c_str(),
+         HivePath(dir.Path(), "SYSTEM").c_str());
+  flock(fdLock, LOCK_UN);
+  close(fdLock);
+  int nStatus = -1;
+  waitpid(pid, &nStatus, 0);
+  EXPECT_TRUE(bChecked);
+  EXPECT_TRUE(WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 0) << nStatus;
+  opens.Take();
+  EXPECT_EQ(2, opens.Opens("SYSTEM"));
 }
 }  // namespace
 

@@ -18,16 +18,35 @@ CHiveRegistry::~CHiveRegistry() {
   Close(&strError);
 }
 
-LONG CHiveRegistry::CheckFiles(std::string* pstrError) const {
+LONG CHiveRegistry::CheckFiles(std::string* pstrError) {
+  m_checked.clear();
   for (const std::string* pPath : {&m_machine.strSystem, &m_machine.strSoftware,
                                    &m_machine.strDefault, &m_machine.strUser}) {
     if (pPath->empty() || (m_bSystemOnly && pPath != &m_machine.strSystem))
       continue;
-    CHiveFile file;
-    const LONG lResult = file.Open(*pPath, MirrorOf(*pPath), pstrError);
+    CChecked checked;
+    checked.strPath = *pPath;
+    // Before the read: a file rewritten during it is read again at the load.
+    checked.stamp = StampOf(*pPath);
+    checked.file.reset(new CHiveFile);
+    const LONG lResult =
+        checked.file->Open(*pPath, MirrorOf(*pPath), pstrError);
     if (lResult != ERROR_SUCCESS) return lResult;
+    // A recovered hive also stands on the file it came from, not stamped
+    // here: the load reads it again (a rare case).
+    if (checked.file->RecoveredFrom().empty())
+      m_checked.push_back(std::move(checked));
   }
   return ERROR_SUCCESS;
+}
+
+std::unique_ptr<CHiveFile> CHiveRegistry::TakeChecked(
+    const std::string& strPath) {
+  for (CChecked& checked : m_checked)
+    if (checked.file && checked.strPath == strPath &&
+        StampOf(strPath) == checked.stamp)
+      return std::move(checked.file);
+  return nullptr;
 }
 
 std::string CHiveRegistry::MirrorOf(const std::string& strPath) const {
@@ -47,6 +66,7 @@ LONG CHiveRegistry::Open(const CHiveMachine& machine, std::string* pstrError) {
   if (lResult == ERROR_SUCCESS)
     lResult = OpenStore(CStoreLock::DefaultTimeout(), pstrError);
   if (lResult != ERROR_SUCCESS) m_mounts.clear();
+  m_checked.clear();
   return lResult;
 }
 
@@ -73,10 +93,15 @@ LONG CHiveRegistry::LoadFiles(std::string* pstrError) {
   }
   // Windows builds HARDWARE at each boot; offline it is empty.
   machine->AddSubkey("HARDWARE")->bVolatile = true;
+  LONG lResult = ERROR_SUCCESS;
   for (CMount& mount : m_mounts) {
-    const LONG lResult = LoadHive(mount, pstrError);
-    if (lResult != ERROR_SUCCESS) return lResult;
+    lResult = LoadHive(mount, pstrError);
+    if (lResult != ERROR_SUCCESS) break;
   }
+  // The check's hives serve the first load alone: a later one (another
+  // program rewrote the hives) reads the files as they are then.
+  m_checked.clear();
+  if (lResult != ERROR_SUCCESS) return lResult;
   LinkCurrentControlSet(machine);
   LinkProfileKey();
   return ERROR_SUCCESS;
@@ -86,10 +111,13 @@ LONG CHiveRegistry::LoadHive(CMount& mount, std::string* pstrError) {
   // A commit a crash cut short leaves its temporary file; the hive itself
   // is the old one, whole.
   unlink(CHiveFile::TempPathOf(mount.strPath).c_str());
-  mount.file.reset(new CHiveFile);
-  const LONG lResult =
-      mount.file->Open(mount.strPath, mount.strMirror, pstrError);
-  if (lResult != ERROR_SUCCESS) return lResult;
+  mount.file = TakeChecked(mount.strPath);
+  if (!mount.file) {
+    mount.file.reset(new CHiveFile);
+    const LONG lResult =
+        mount.file->Open(mount.strPath, mount.strMirror, pstrError);
+    if (lResult != ERROR_SUCCESS) return lResult;
+  }
   if (!mount.file->RecoveredFrom().empty())
     m_recovered.push_back(mount.strPath +
                           ": its last save did not finish; "

@@ -6,9 +6,11 @@
 // volatile and empty, as on a machine that is not running; SAM and
 // SECURITY are never opened.
 //
-// The hives are read whole when the store opens; a hive Windows would have
-// to repair first (unequal sequence numbers, a wrong checksum) or that
-// whose bins or cells are damaged is refused, and nothing is written.
+// The hives are read whole when the store opens, each once: the check made
+// before the store writes any file is what it loads, unless the file
+// changed in between; a hive Windows would have to repair first (unequal
+// sequence numbers, a wrong checksum) or that whose bins or cells are
+// damaged is refused, and nothing is written.
 // Several programs use the store at once as they use the .reg store
 // (JournaledRegistry.h), with quorrel.lock, quorrel.users and the journal
 // quorrel.journal in the config folder. A flush of HKLM, HKU or HKCU is
@@ -71,8 +73,16 @@ class CHiveRegistry : public CJournaledRegistry {
     std::unique_ptr<CHiveFile> file;
     bool bDirty = false;
   };
+  // A hive the check read, kept for the load.
+  struct CChecked {
+    std::string strPath;
+    CRegFileStamp stamp;  // taken before the read
+    std::unique_ptr<CHiveFile> file;
+  };
 
-  LONG CheckFiles(std::string* pstrError) const;
+  LONG CheckFiles(std::string* pstrError);
+  // The check's hive at strPath when its file is unchanged since; else null.
+  std::unique_ptr<CHiveFile> TakeChecked(const std::string& strPath);
   // SYSTEM.ALT for SYSTEM; empty for the other hives.
   std::string MirrorOf(const std::string& strPath) const;
   LONG LoadHive(CMount& mount, std::string* pstrError);
@@ -86,6 +96,7 @@ class CHiveRegistry : public CJournaledRegistry {
   void MarkDirty(CRegKeyNode& key);
   CHiveMachine m_machine;
   std::vector<CMount> m_mounts;
+  std::vector<CChecked> m_checked;  // until the first load
   std::map<const CRegKeyNode*, std::shared_ptr<CRegKeyNode>> m_dirty;
   std::vector<std::string> m_recovered;
   bool m_bSystemOnly = false;

@@ -14,7 +14,12 @@ LONG CHiveRegistry::RecoverAlone(std::string* pstrError) {
   if (lResult != ERROR_SUCCESS || !journal.Exists()) return lResult;
   CHiveRegistry recovery;
   recovery.m_machine = m_machine;
-  if (!records.empty()) lResult = recovery.LoadFiles(pstrError);
+  if (!records.empty()) {
+    // The hives the check read serve the replay; those it rewrites are
+    // read again by the load that follows.
+    recovery.m_checked = std::move(m_checked);
+    lResult = recovery.LoadFiles(pstrError);
+  }
   if (lResult != ERROR_SUCCESS) return lResult;
   recovery.Replay(records);
   lResult = recovery.Fold(journal, pstrError);
