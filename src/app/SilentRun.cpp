@@ -45,3 +45,8 @@ void WriteSilentResult() {
     WriteResultLine(file.Get(), "Delete=%d\r\n",
                     Committed(SilentClearRegistry(g_strProgramFolder)));
 }
+
+BOOL RemoveEarlierSilentResult() {
+  return Files().DeleteFileA(kResultFileName) ||
+         GetLastError() == ERROR_FILE_NOT_FOUND;
+}

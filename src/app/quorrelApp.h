@@ -53,3 +53,10 @@ BOOL IsFirstInstance();
 // Creates quorrel.log in the current directory, runs the silent operation
 // the flags name, and writes its one result line.
 void WriteSilentResult();
+
+// For a silent run that could not start (its registry could not be
+// opened): an earlier run's quorrel.log is removed, so that the caller
+// finds no file, as after any run that never started, and never reads an
+// earlier result as this run's. Needs the file-system port alone; FALSE
+// when a file is left.
+BOOL RemoveEarlierSilentResult();

@@ -56,17 +56,33 @@ TEST_F(EndToEndStartupTest, UsageRequestShowsTheTextWithTheInformationIcon) {
   EXPECT_FALSE(PathExists(LogPath()));
 }
 
+class EndToEndBadStoreTest : public EndToEndStartupTest {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(0, mkdir((m_machine.Path() + "/registry").c_str(), 0755));
+    ASSERT_TRUE(WriteWholeFile(m_machine.Path() + "/registry/HKEY_USERS.reg",
+                               "not a registry file\n"));
+  }
+};
+
 // The usage text needs no registry: it is shown before the store is
 // opened, whatever state that is in.
-TEST_F(EndToEndStartupTest, UsageComesBeforeAStoreThatDoesNotParse) {
-  ASSERT_EQ(0, mkdir((m_machine.Path() + "/registry").c_str(), 0755));
-  ASSERT_TRUE(WriteWholeFile(m_machine.Path() + "/registry/HKEY_USERS.reg",
-                             "not a registry file\n"));
+TEST_F(EndToEndBadStoreTest, UsageComesBeforeAStoreThatDoesNotParse) {
   for (const char* pszArg : {"-?", "-h", "-x"}) {
     SCOPED_TRACE(pszArg);
     const CProcessResult result = Run({pszArg});
     EXPECT_EQ(0, result.nExitStatus);
     EXPECT_NE(std::string::npos, result.strStderr.find("s - silient mode"));
+  }
+}
+// A run that could not start leaves no result file: an earlier run's line
+// is never read as its own.
+TEST_F(EndToEndBadStoreTest, SilentRunsThatCannotStartLeaveNoResult) {
+  for (const char* pszRun : {"update", "delete"}) {
+    SCOPED_TRACE(pszRun);
+    ASSERT_TRUE(WriteWholeFile(LogPath(), "Update=1\r\n"));
+    EXPECT_EQ(1, Run({"-s", pszRun}).nExitStatus);
+    EXPECT_FALSE(PathExists(LogPath()));
   }
 }
 }  // namespace

@@ -48,6 +48,26 @@ bool NeedsSystemHiveOnly(int argc, char** argv) {
   return bUpdateOnly;
 }
 
+// A silent run whose registry can't be opened leaves no result file (an
+// earlier run's is removed); the message that says why is on standard error.
+void AnswerRunNotStarted(const std::vector<std::string>& args,
+                         const std::string& strMachine) {
+  CquorrelCommandLineInfo info;
+  ParseCommandLine(info, args);
+  if (g_bSilentUpdate || g_bSilentDelete) {
+    CHostFileSystem files(strMachine);
+    CPlatform platform;
+    platform.pFiles = &files;
+    SetPlatform(platform);
+    if (!RemoveEarlierSilentResult())
+      std::fprintf(stderr,
+                   "quorrel: an earlier run's quorrel.log could not be "
+                   "removed (error %lu); it is not this run's result\n",
+                   static_cast<unsigned long>(GetLastError()));
+  }
+  ResetRunMode();
+}
+
 void TellStoreTrouble(const std::string& strReason) {
   const std::string strText =
       "The registry could not be used: " + strReason + ".";
@@ -78,6 +98,7 @@ int main(int argc, char** argv) {
       store.Open(strMachine, &strError, NeedsSystemHiveOnly(argc, argv)) !=
           ERROR_SUCCESS) {
     std::fprintf(stderr, "quorrel: %s\n", strError.c_str());
+    AnswerRunNotStarted(args, strMachine);
     return 1;
   }
   for (const std::string& strRecovered : store.Recovered())
