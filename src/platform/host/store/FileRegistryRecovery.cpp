@@ -7,10 +7,9 @@
 // changes (a crash while the files were being replaced): each change sets a
 // key or value to a state, and a key deletion removes whatever is below the
 // key, so the changes that follow in the journal rebuild the same result.
-#include <sys/stat.h>
-
 #include "DurableFile.h"
 #include "FileRegistry.h"
+#include "RegFileStamp.h"
 #include "StoredRoots.h"
 
 LONG CFileRegistry::Recover(bool bAlways, std::string* pstrNotice,
@@ -40,8 +39,7 @@ LONG CFileRegistry::Recover(bool bAlways, std::string* pstrNotice,
 
 LONG CFileRegistry::FoldStore(const std::string& strDir,
                               std::string* pstrNotice, std::string* pstrError) {
-  struct stat st = {};
-  if (stat(strDir.c_str(), &st) != 0) return ERROR_SUCCESS;  // no store yet
+  if (!StampOf(strDir).bExists) return ERROR_SUCCESS;  // no store yet
   CFileRegistry store;
   store.m_strDir = strDir;
   store.m_lock.reset(new CStoreLock(strDir + "/" + kLockName));
@@ -65,12 +63,8 @@ bool CFileRegistry::KeepsJournal(uint64_t nJournalBytes) const {
   constexpr uint64_t kMaxKeptBytes = uint64_t{8} << 20;
   constexpr uint64_t kFileBytesPerJournalByte = 16;
   uint64_t nFileBytes = 0;
-  for (const auto& root : kStoredRoots) {
-    struct stat st = {};
-    const std::string strPath = m_strDir + "/" + root.pszName + ".reg";
-    if (stat(strPath.c_str(), &st) == 0)
-      nFileBytes += static_cast<uint64_t>(st.st_size);
-  }
+  for (const auto& root : kStoredRoots)
+    nFileBytes += StampOf(m_strDir + "/" + root.pszName + ".reg").nSize;
   return nJournalBytes <= kMaxKeptBytes &&
          nJournalBytes * kFileBytesPerJournalByte <= nFileBytes;
 }
